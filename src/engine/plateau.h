@@ -1,0 +1,140 @@
+#pragma once
+
+#include "engine/controles.h"
+#include "engine/foncom.h"
+#include "engine/grille.h"
+#include "engine/services.h"
+#include "library/codes.h"
+#include "orientation/transformations.h"
+#include "record/liste_coups.h"
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace tavik {
+
+// Mouse buttons as the tiles report them.
+enum Bouton_souris : int16_t { bouton_gauche = 1, bouton_droit = 2, bouton_milieu = 4 };
+
+// The main window: the one game, its record, the library panel and every command. The
+// toolkit layer shows `controles` and forwards the user's actions to the handlers below.
+class Plateau {
+public:
+    Plateau(FonCom& com, Services services, std::filesystem::path fichier_biblio = "biblio.csv");
+    Plateau(const Plateau&) = delete;
+    Plateau& operator=(const Plateau&) = delete;
+
+    // Public variables, also written by the opening chooser.
+    int16_t rotation = 0; // quarter turns of the displayed orientation, 0 to 3
+    int16_t sym_positive = 0; // "Sym /" flag, 0 or 1
+    int16_t sym_negative = 0; // "Sym \" flag, 0 or 1
+    int16_t num_coup = 0; // the slot that the next move fills; 1 is the start position
+    int16_t num_rejoue = 0; // one more than the last recorded slot; 0 before the first move
+    bool CoupJoueurBiblio = false; // the user's moves are held to the library continuations
+
+    ControlesPlateau controles;
+
+    // Start sequence, run when the window opens and by "Jouer".
+    void Form_Load();
+    void cmd_jouer_Click() { Form_Load(); }
+
+    // Game state.
+    void init_jeu();
+    void nouvelle_partie();
+
+    // Turn change.
+    void compte_pions();
+    void enregistre_coup(int16_t ligne, int16_t colonne);
+    void change_joueur(const Grille& grille);
+
+    // The board's mouse events; `index` is the tile 0..63.
+    void plateau_MouseDown(int index, int16_t button, int16_t shift = 0, float x = 0, float y = 0);
+    void plateau_MouseUp(int index, int16_t button, int16_t shift = 0, float x = 0, float y = 0);
+
+    // Record and navigation.
+    void rejoue_partie();
+    void affiche_liste_coups();
+    void CmdDebut_Click();
+    void CmdPrecedent_Click();
+    void CmdSuivant_Click();
+    void CmdFin_Click();
+
+    // Library.
+    std::string conv_abrev(std::string_view abrev) const;
+    std::string ConvCommentJeu(std::string_view comment) const;
+    std::string ConvBiblioJeu(std::string_view coup) const;
+    void cherche_ouverture();
+    void ajoute_suite(const std::string& coup, const std::string& nom);
+    void rot_jeu();
+    void SymPos_jeu();
+    void SymNeg_jeu();
+
+    // Orientation commands.
+    void CmdRotation_Click();
+    void CmdSymPositive_Click();
+    void CmdSymNegative_Click();
+
+    // Board display.
+    void affiche_tab(const Grille& jeu);
+    void affiche_coups_possibles(const Grille& jeu, int8_t num_image);
+    void affiche_suites();
+    void pose_pion(int index);
+    void wait(double n);
+    void chk_voir_coup_Click() { rafraichit(); }
+    void ChkVoirOuverture_Click() { rafraichit(); }
+
+    // Automatic play.
+    void joue_auto();
+    void ChkNoirAuto_Click();
+    void ChkBlancAuto_Click();
+
+    // Read access for the toolkit layer, the chooser and the tests.
+    const Grille& tab() const { return tab_; }
+    int16_t joueur() const { return joueur_; }
+    FonCom& com() { return com_; }
+    const FonCom& com() const { return com_; }
+
+private:
+    friend struct AccesPlateau; // tests set up positions directly
+
+    // One continuation of the current position: the move as cut from the library, with its
+    // letter case, and the opening that it completes, or "...".
+    struct Suite {
+        std::string coup;
+        std::string nom = "...";
+    };
+    static constexpr int nb_suites_max = 30;
+
+    ListeCoups& liste_coups() { return com_.liste_coups; }
+    const ListeCoups& liste_coups() const { return com_.liste_coups; }
+
+    void rafraichit(); // board, legal-move marks, library marks
+    void joue_coup(int index, Case c); // the ordered steps of an accepted move
+    void apercu(Case c); // the right-button preview
+    bool coup_accepte(int index, Case c) const;
+    bool suit_la_liste(Case c) const;
+    void efface_panneau(); // empties the library labels and the continuation list
+    void etat_navigation(); // buttons and next-move box follow the current point
+    void decoche_auto();
+    void transforme_partie(Transformation t);
+    void transforme_jeu_normalise(Transformation t);
+    void lit_biblio();
+    int8_t image_suite() const;
+
+    FonCom& com_;
+    Services services_;
+    std::filesystem::path fichier_biblio_;
+
+    Grille tab_ {};
+    Grille tab_copie_ {};
+    int16_t joueur_ = 0;
+    ListeCoups jeu_normalise_ {};
+    std::array<Suite, nb_suites_max + 1> suites_ {}; // entries 1 to 30 are used
+    TableCommentaires commentaires_ {};
+    bool en_pose_ = false; // a placing animation is waiting: presses are ignored
+};
+
+} // namespace tavik

@@ -1,0 +1,25 @@
+#include "engine/services.h"
+
+#include <chrono>
+#include <memory>
+#include <random>
+
+namespace tavik {
+
+Services Services::par_defaut()
+{
+    auto generateur = std::make_shared<std::mt19937>(); // default seed: the same every run
+    return {
+        .message = [](const std::string&) {},
+        .horloge =
+            [] {
+                using namespace std::chrono;
+                return duration<double>(steady_clock::now().time_since_epoch()).count();
+            },
+        .traite_evenements = [] {},
+        // The 24 high bits of a draw: exactly representable, so never rounded up to 1.
+        .hasard = [generateur] { return static_cast<float>((*generateur)() >> 8) * 0x1p-24f; },
+    };
+}
+
+} // namespace tavik

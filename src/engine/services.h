@@ -1,0 +1,24 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+namespace tavik {
+
+// What the core needs from its host, as small callbacks that tests replace.
+struct Services {
+    // A modal message box: the text, an OK button, the caption "Tavik". Returns once closed.
+    std::function<void(const std::string& texte)> message;
+    // Seconds from a monotonic clock.
+    std::function<double()> horloge;
+    // Handles the pending events of the windows (repaints) while an animation waits.
+    std::function<void()> traite_evenements;
+    // A uniform value in [0, 1). Never seeded from the clock: two runs given the same clicks
+    // draw the same values.
+    std::function<float()> hasard;
+
+    // Steady clock, an unseeded Mersenne twister, no messages and no events.
+    static Services par_defaut();
+};
+
+} // namespace tavik
