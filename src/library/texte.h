@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tavik {
+
+// ASCII upper case; other bytes (accented letters in UTF-8 included) are kept as they are.
+std::string majuscules(std::string_view s);
+
+// `s` without the blanks that end it.
+std::string_view sans_blancs_finaux(std::string_view s);
+
+} // namespace tavik
