@@ -1,0 +1,313 @@
+"""Tests of gen_biblio.py (run from this folder: python3 -m unittest)."""
+
+import contextlib
+import io
+import os
+import sys
+import tempfile
+import unittest
+from decimal import Decimal
+from pathlib import Path
+
+sys.path.insert(0, str(Path(__file__).resolve().parent))
+import gen_biblio as gb  # noqa: E402
+
+REPO_ROOT = Path(__file__).resolve().parent.parent
+
+# Legal lines from the Othello start, standard orientation.
+TIGER = "f5d6c3d3c4"
+PERPENDICULAR = "f5d6"
+PARALLEL = "f5f4"
+HEATH_F4 = "f5f6e6f4g5"        # French form of the symmetric opening
+HEATH_D6 = "f5f6e6d6e7"        # the same opening, English form (its mirror)
+DIAGONAL = "f5f6e6"
+
+
+def write_fixture(folder, fr_rows=(), en_rows=(), scores=None, skip_eval=()):
+    """Write the three TSV files; every line gets score 0 unless given in scores."""
+    folder = Path(folder)
+    scores = dict(scores or {})
+    fr = ["nom\tnom_usuel\tmoves\tname_en\tsources"]
+    fr += ["\t".join(row) for row in fr_rows]
+    en = ["name\tmoves\tsources"] + ["\t".join(row) for row in en_rows]
+    lines = [row[2] for row in fr_rows] + [row[1] for row in en_rows]
+    ev = ["moves\tscore\tengine\tdepth"]
+    for line in dict.fromkeys(lines):
+        if line not in skip_eval:
+            ev.append(f"{line}\t{scores.get(line, '0.00')}\tmoteur test\t19+20")
+    for name, content in (("catalogue_fr.tsv", fr), ("catalogue_en.tsv", en),
+                          ("evaluations.tsv", ev)):
+        (folder / name).write_text("\n".join(content) + "\n", encoding="utf-8")
+    return folder
+
+
+def parse_csv(text):
+    lines = text.split("\n")
+    assert lines[-1] == "", "the file must end with a line feed"
+    header, *body = lines[:-1]
+    keys = header.split(";")
+    return [dict(zip(keys, line.split(";"))) for line in body]
+
+
+class FixtureCase(unittest.TestCase):
+    def setUp(self):
+        self._tmp = tempfile.TemporaryDirectory()
+        self.folder = Path(self._tmp.name)
+
+    def tearDown(self):
+        self._tmp.cleanup()
+
+    def generate(self, **fixture):
+        write_fixture(self.folder, **fixture)
+        text, notes, _ = gb.generate(self.folder)
+        return parse_csv(text), notes
+
+    def assertGenError(self, pattern, **fixture):
+        write_fixture(self.folder, **fixture)
+        with self.assertRaisesRegex(gb.GenError, pattern):
+            gb.generate(self.folder)
+
+
+class MoveTransformTest(unittest.TestCase):
+    def test_half_turn_maps_squares(self):
+        moves = gb.parse_moves("f5d6c3a1h8a8")
+        self.assertEqual(gb.library_moves(gb.rotate_half_turn(moves)), "C4E3 F6H8 A1H1")
+
+    def test_pairs_with_lone_black_move_and_single_move(self):
+        self.assertEqual(gb.library_moves(gb.rotate_half_turn(gb.parse_moves(TIGER))),
+                         "C4E3 F6E6 F5")
+        self.assertEqual(gb.library_moves(gb.parse_moves("f5")), "F5")
+        self.assertEqual(gb.library_moves(gb.parse_moves("f5d6c3d3")), "F5D6 C3D3")
+
+    def test_mirror_only_after_the_symmetric_prefix(self):
+        mirrored = gb.mirror_after_prefix(gb.parse_moves("f5f6e6f4g5e7c3"))
+        self.assertEqual(gb.moves_text(mirrored), "f5f6e6d6e7g5c3")
+        self.assertTrue(gb.has_symmetric_prefix(gb.parse_moves(HEATH_F4)))
+        self.assertFalse(gb.has_symmetric_prefix(gb.parse_moves(DIAGONAL)))
+        self.assertFalse(gb.has_symmetric_prefix(gb.parse_moves("f5f6e3f4")))
+        self.assertFalse(gb.has_symmetric_prefix(gb.parse_moves(TIGER)))
+
+    def test_malformed_move_strings_are_rejected(self):
+        for text in ("", "f5d", "F5D6", "f5i3", "f5d9", "f5 d6"):
+            with self.subTest(text=text), self.assertRaises(gb.GenError):
+                gb.parse_moves(text)
+
+
+class LegalityTest(FixtureCase):
+    def test_replays_known_lines(self):
+        for text in (TIGER, HEATH_F4, HEATH_D6, "f5f6e6f4c3d6f3c4c5b4a5a3c6b5"):
+            gb.check_legal(gb.parse_moves(text), text)
+
+    def test_illegal_moves_are_named(self):
+        cases = {"f5e5": "coup 2 \\(e5\\)",       # occupied square
+                 "f5a1": "coup 2 \\(a1\\)",       # flips nothing
+                 "f5d6f5": "coup 3 \\(f5\\)",     # replays a square
+                 "f5f6f4": "coup 3 \\(f4\\)"}     # legal for white only: no pass allowed
+        for text, where in cases.items():
+            with self.subTest(text=text), self.assertRaisesRegex(gb.GenError, where):
+                gb.check_legal(gb.parse_moves(text), "essai")
+
+    def test_catalogue_with_illegal_line_fails(self):
+        self.assertGenError("illégal", fr_rows=[("x", "X", "f5d6a1", "", "s")])
+
+    def test_line_not_starting_with_f5_fails(self):
+        self.assertGenError("ne commence pas par f5", fr_rows=[("x", "X", "d3c5", "", "s")])
+
+
+class EvaluationTest(FixtureCase):
+    def test_band_edges(self):
+        cases = [("0", "eq"), ("2", "eq"), ("-2", "eq"), ("2.01", "n+="), ("-2.01", "b+="),
+                 ("6", "n+="), ("6.01", "n+"), ("12", "n+"), ("12.01", "n++"),
+                 ("-6", "b+="), ("-6.01", "b+"), ("-12", "b+"), ("-12.01", "b++")]
+        for score, code in cases:
+            with self.subTest(score=score):
+                self.assertEqual(gb.evaluation_code(Decimal(score)), code)
+
+    def test_score_read_from_file_and_shown_in_comment(self):
+        rows, _ = self.generate(fr_rows=[("t", "tigre", TIGER, "", "s"),
+                                         ("p", "perp", PERPENDICULAR, "", "s"),
+                                         ("q", "par", PARALLEL, "", "s")],
+                                scores={TIGER: "+6.00", PERPENDICULAR: "-12.01",
+                                        PARALLEL: "+0.04"})
+        self.assertEqual([r["Bilan"] for r in rows], ["n+=", "b++", "eq"])
+        self.assertIn("noir +6,0 pions", rows[0]["Commentaire"])
+        self.assertIn("blanc +12,0 pions", rows[1]["Commentaire"])
+        self.assertIn("égalité", rows[2]["Commentaire"])
+        self.assertIn("prof. 19-20", rows[0]["Commentaire"])
+
+    def test_missing_evaluation_fails(self):
+        self.assertGenError("pas d'évaluation pour f5d6",
+                            fr_rows=[("t", "tigre", TIGER, "", "s"),
+                                     ("p", "perp", PERPENDICULAR, "", "s")],
+                            skip_eval={PERPENDICULAR})
+
+    def test_contradictory_evaluations_fail(self):
+        write_fixture(self.folder, fr_rows=[("t", "tigre", TIGER, "", "s")])
+        path = self.folder / "evaluations.tsv"
+        path.write_text(path.read_text() + f"{TIGER}\t+3.00\tmoteur test\t19+20\n")
+        with self.assertRaisesRegex(gb.GenError, "contradictoires"):
+            gb.generate(self.folder)
+
+
+class NamingAndSelectionTest(FixtureCase):
+    def test_french_names(self):
+        rows, _ = self.generate(
+            fr_rows=[("andersson, var.cali", "andersson, var. Cali", TIGER, "Tiger", "s1"),
+                     ("élyséenne", "", PERPENDICULAR, "", "s2"),
+                     ("x", "tigre centrale de Paris", PARALLEL, "", "s3")],
+            en_rows=[("Tiger", TIGER, "e1")])
+        self.assertEqual([r["Nom"] for r in rows],
+                         ["Andersson, var. Cali", "Élyséenne", "Tigre centrale de Paris"])
+        self.assertEqual([r["Name"] for r in rows], ["Tiger", "", ""])
+        self.assertEqual([r["Sources"] for r in rows], ["s1", "s2", "s3"])
+        self.assertTrue(rows[0]["Commentaire"].startswith("Anglais : Tiger/"))
+
+    def test_english_only_rows_follow_french_rows_in_catalogue_order(self):
+        # A French row may carry an English name given to a transposition of its line:
+        # the English row is then left out although its moves differ.
+        rows, _ = self.generate(
+            fr_rows=[("p", "popov", "f5d6c3d3c4f4f6g5e3f3g4", "Popov", "s")],
+            en_rows=[("Parallel Opening", PARALLEL, "e1"),
+                     ("Popov", "f5d6c3d3c4f4f6f3e3g5g4", "e2"),
+                     ("Perpendicular Opening", PERPENDICULAR, "e3")])
+        self.assertEqual([(r["Nom"], r["Name"], r["Sources"]) for r in rows],
+                         [("Popov", "Popov", "s"),
+                          ("Parallel Opening", "Parallel Opening", "e1"),
+                          ("Perpendicular Opening", "Perpendicular Opening", "e3")])
+        self.assertTrue(rows[1]["Commentaire"].startswith("Pas de nom français/"))
+
+    def test_unknown_english_name_fails(self):
+        self.assertGenError("nom anglais inconnu",
+                            fr_rows=[("t", "tigre", TIGER, "Tigger", "s")],
+                            en_rows=[("Tiger", TIGER, "e")])
+
+    def test_aliases_and_quotes_in_english_names(self):
+        rows, _ = self.generate(
+            fr_rows=[("heath", "Heath", HEATH_F4, 'Heath / Tobidashi "Jumping Out"', "s")],
+            en_rows=[('Heath / Tobidashi "Jumping Out"', HEATH_D6, "e")])
+        self.assertEqual(rows[0]["Name"], "Heath / Tobidashi \u201cJumping Out\u201d")
+        self.assertEqual(rows[0]["Commentaire"].split("/")[0],
+                         "Anglais : Heath ou Tobidashi \u201cJumping Out\u201d")
+
+
+class MirrorFormTest(FixtureCase):
+    def test_both_forms_in_order_with_same_name_and_score(self):
+        rows, notes = self.generate(
+            fr_rows=[("heath", "Heath", HEATH_F4, "", "s"), ("t", "tigre", TIGER, "", "s"),
+                     ("diagonale", "diagonale", DIAGONAL, "", "s")],
+            en_rows=[("Lysons", "f5f6e6d6f7f3", "e")],
+            scores={HEATH_F4: "-3.50", "f5f6e6d6f7f3": "7"})
+        self.assertEqual([(r["Nom"], r["Coups"], r["Bilan"]) for r in rows],
+                         [("Heath", "C4C3 D3C5 B4", "b+="),
+                          ("Heath", "C4C3 D3E3 D2", "b+="),
+                          ("Tigre", "C4E3 F6E6 F5", "eq"),
+                          ("Diagonale", "C4C3 D3", "eq"),
+                          ("Lysons", "C4C3 D3E3 C2C6", "n+"),
+                          ("Lysons", "C4C3 D3C5 B3F3", "n+")])
+        self.assertEqual(rows[0]["Commentaire"], rows[1]["Commentaire"])
+        self.assertEqual(notes, [])
+
+
+class DuplicateTest(FixtureCase):
+    def test_same_moves_in_two_french_rows(self):
+        rows, notes = self.generate(fr_rows=[("a", "tigre", TIGER, "", "s"),
+                                             ("p", "perp", PERPENDICULAR, "", "s"),
+                                             ("b", "tigre bis", TIGER, "", "s")])
+        self.assertEqual([r["Nom"] for r in rows], ["Tigre", "Perp"])
+        self.assertIn("/Aussi : Tigre bis/", "/" + rows[0]["Commentaire"])
+        self.assertEqual(len(notes), 1)
+        self.assertIn("Tigre bis", notes[0])
+
+    def test_mirrored_form_colliding_with_english_only_row(self):
+        rows, notes = self.generate(fr_rows=[("heath", "Heath", HEATH_F4, "", "s")],
+                                    en_rows=[("Snake", HEATH_D6, "e")])
+        self.assertEqual([(r["Nom"], r["Name"], r["Coups"]) for r in rows],
+                         [("Heath", "Snake", "C4C3 D3C5 B4"), ("Heath", "Snake", "C4C3 D3E3 D2")])
+        for row in rows:
+            self.assertTrue(row["Commentaire"].startswith("Anglais : Snake/Moteur"))
+            self.assertNotIn("Aussi", row["Commentaire"])
+        self.assertEqual(len(notes), 2)   # both forms of the English row were merged
+
+    def test_every_move_sequence_once(self):
+        rows, _ = self.generate(fr_rows=[("a", "x", HEATH_F4, "", "s"),
+                                         ("b", "y", HEATH_D6, "", "s"),
+                                         ("c", "z", TIGER, "", "s"),
+                                         ("d", "w", TIGER, "", "s")])
+        moves = [r["Coups"] for r in rows]
+        self.assertEqual(len(moves), 3)
+        self.assertEqual(len(set(moves)), 3)
+        self.assertEqual([r["Nom"] for r in rows], ["X", "X", "Z"])
+        self.assertIn("Aussi : Y", rows[0]["Commentaire"])
+        self.assertIn("Aussi : Y", rows[1]["Commentaire"])
+        self.assertIn("Aussi : W", rows[2]["Commentaire"])
+
+
+class CommentCheckTest(FixtureCase):
+    def test_accepts_plain_comment(self):
+        self.assertEqual(gb.comment_problems(["Anglais : Rose-v-Toth",
+                                              "Moteur : blanc +1,2 pion (prof. 19-20)"]), [])
+
+    def test_rejects_text_the_program_would_rewrite(self):
+        bad = ["Coin h8", "Case B2", "Ab3", "requiert", "Zeb+", "n+= ici", "b++",
+               "a > b", "Bon ?!", "Bon !?", "x!bn", "x!bb", "n--", "a;b", "a/b",
+               'dit "oui"', "x" * (gb.MAX_COMMENT_LINE_LENGTH + 1)]
+        for line in bad:
+            with self.subTest(line=line):
+                self.assertNotEqual(gb.comment_problems([line]), [])
+
+    def test_rejects_bad_line_structure(self):
+        self.assertNotEqual(gb.comment_problems([]), [])
+        self.assertNotEqual(gb.comment_problems(["a", "", "b"]), [])
+        self.assertNotEqual(gb.comment_problems(["a", "b", "c", "d"]), [])
+
+    def test_generation_fails_on_english_name_with_a_square(self):
+        self.assertGenError("serait lu comme une case",
+                            fr_rows=[("t", "tigre", TIGER, "Tiger B2", "s")],
+                            en_rows=[("Tiger B2", TIGER, "e")])
+
+    def test_generation_fails_on_merged_name_with_a_code(self):
+        self.assertGenError("'eq' serait remplacé",
+                            fr_rows=[("a", "tigre", TIGER, "", "s"),
+                                     ("b", "tigre requiem", TIGER, "", "s")])
+
+
+class OutputFileTest(FixtureCase):
+    def test_main_writes_utf8_lf_file(self):
+        write_fixture(self.folder, fr_rows=[("é", "", TIGER, "", "s")])
+        out = self.folder / "sortie" / "biblio.csv"
+        with contextlib.redirect_stdout(io.StringIO()) as said:
+            self.assertEqual(gb.main(["gen_biblio.py", str(self.folder), str(out)]), 0)
+        self.assertIn("1 fiches", said.getvalue())
+        data = out.read_bytes()
+        self.assertFalse(data.startswith(b"\xef\xbb\xbf"))
+        self.assertNotIn(b"\r", data)
+        self.assertEqual(data.decode("utf-8").split("\n"),
+                         [gb.HEADER,
+                          "É;;C4E3 F6E6 F5;eq;Moteur : égalité (prof. 19-20);s", ""])
+
+    def test_main_reports_errors_with_status(self):
+        write_fixture(self.folder, fr_rows=[("x", "X", "f5d6a1", "", "s")])
+        out = self.folder / "biblio.csv"
+        with contextlib.redirect_stderr(io.StringIO()) as said:
+            self.assertEqual(gb.main(["gen_biblio.py", str(self.folder), str(out)]), 1)
+            self.assertEqual(gb.main(["gen_biblio.py"]), 2)
+        self.assertFalse(out.exists())
+        self.assertIn("coup 3 (a1) illégal pour noir", said.getvalue())
+        self.assertIn("usage", said.getvalue())
+
+
+OPENINGS = Path(os.environ.get("TAVIK_OPENINGS", REPO_ROOT.parent / "shared" / "openings"))
+
+
+@unittest.skipUnless((OPENINGS / "catalogue_fr.tsv").is_file(),
+                     f"données de référence absentes ({OPENINGS})")
+class ShippedLibraryTest(unittest.TestCase):
+    def test_shipped_file_is_up_to_date(self):
+        text, _, _ = gb.generate(OPENINGS)
+        shipped = (REPO_ROOT / "data" / "biblio.csv").read_bytes()
+        self.assertEqual(text.encode("utf-8"), shipped,
+                         "data/biblio.csv est à régénérer avec scripts/gen_biblio.py")
+
+
+if __name__ == "__main__":
+    unittest.main()
