@@ -1,0 +1,125 @@
+#include "support.h"
+
+#include <atomic>
+#include <fstream>
+#include <stdexcept>
+#include <unistd.h>
+
+namespace tavik::test {
+
+Services Hote::services()
+{
+    return {
+        .message =
+            [this](const std::string& texte) {
+                messages.push_back(texte);
+                if (pendant_message) pendant_message(texte);
+            },
+        .horloge = [this] { return temps += pas; },
+        .traite_evenements =
+            [this] {
+                ++pompes;
+                if (pendant_pompe) pendant_pompe();
+            },
+        .hasard =
+            [this] {
+                if (tirages.empty()) return 0.0f;
+                const float r = tirages.front();
+                tirages.pop_front();
+                return r;
+            },
+    };
+}
+
+FichierTemporaire::FichierTemporaire(const std::string& contenu, const std::string& nom)
+{
+    static std::atomic<int> compteur {0};
+    dossier_ = std::filesystem::temp_directory_path()
+        / ("tavik-test-" + std::to_string(::getpid()) + "-" + std::to_string(compteur++));
+    std::filesystem::create_directories(dossier_);
+    chemin_ = dossier_ / nom;
+    std::ofstream(chemin_, std::ios::binary) << contenu;
+}
+
+FichierTemporaire::~FichierTemporaire()
+{
+    std::error_code ignoree;
+    std::filesystem::remove_all(dossier_, ignoree);
+}
+
+namespace {
+
+std::string fichier_de(const std::vector<std::string>& enregistrements)
+{
+    std::string contenu = "Nom;Name;Coups;Bilan;Commentaire;Sources\n";
+    for (const std::string& e : enregistrements) contenu += e + "\n";
+    return contenu;
+}
+
+} // namespace
+
+Fenetre::Fenetre(const std::vector<std::string>& enregistrements)
+    : fichier(std::make_unique<FichierTemporaire>(fichier_de(enregistrements)))
+    , plateau(std::make_unique<Plateau>(*com, hote.services(), fichier->chemin()))
+    , ouverture(std::make_unique<Ouverture>(*plateau, hote.services()))
+{
+    plateau->Form_Load();
+}
+
+Fenetre::Fenetre(const std::filesystem::path& chemin)
+    : plateau(std::make_unique<Plateau>(*com, hote.services(), chemin))
+    , ouverture(std::make_unique<Ouverture>(*plateau, hote.services()))
+{
+    plateau->Form_Load();
+}
+
+void Fenetre::clic(const std::string& coup) { plateau->plateau_MouseDown(index_de(coup), bouton_gauche); }
+
+void Fenetre::joue(const std::string& coups)
+{
+    std::string s;
+    for (const char c : coups)
+        if (c != ' ') s += c;
+    for (std::size_t i = 0; i + 1 < s.size(); i += 2) clic(s.substr(i, 2));
+}
+
+int index_de(const std::string& coup)
+{
+    Case c;
+    if (!lit_case(coup, c)) throw std::invalid_argument("not a square: " + coup);
+    return tavik::index_de(c);
+}
+
+std::string images(const Plateau& p)
+{
+    std::string s;
+    for (int i = 0; i < 64; ++i) {
+        s += static_cast<char>('0' + p.controles.plateau[i]);
+        if (i % 8 == 7) s += '\n';
+    }
+    return s;
+}
+
+std::string image_grille(const Grille& g)
+{
+    std::string s;
+    for (int ligne = 1; ligne <= 8; ++ligne) {
+        for (int colonne = 1; colonne <= 8; ++colonne)
+            s += g[ligne][colonne] == noir ? 'x' : g[ligne][colonne] == blanc ? 'o' : '.';
+        s += '\n';
+    }
+    return s;
+}
+
+std::string partie(const Plateau& p)
+{
+    std::string s;
+    for (int k = 1; k < p.num_rejoue; ++k) {
+        const Emplacement& e = p.com().liste_coups[k];
+        if (!s.empty()) s += ' ';
+        s += e.est_passe() ? "--" : e.texte();
+    }
+    return s;
+}
+
+} // namespace tavik::test
