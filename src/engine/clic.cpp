@@ -6,7 +6,7 @@ namespace tavik {
 void Plateau::plateau_MouseDown(int index, int16_t button, int16_t, float, float)
 {
     // A press that arrives while a disc is being placed never starts a second move.
-    if (en_pose_ || index < 0 || index > 63) return;
+    if (occupe() || index < 0 || index > 63) return;
     const Case c = case_de(index);
 
     if (button != bouton_gauche) {

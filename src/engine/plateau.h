@@ -39,7 +39,10 @@ public:
 
     // Start sequence, run when the window opens and by "Jouer".
     void Form_Load();
-    void cmd_jouer_Click() { Form_Load(); }
+    void cmd_jouer_Click()
+    {
+        if (!occupe()) Form_Load();
+    }
 
     // Game state.
     void init_jeu();
@@ -90,6 +93,10 @@ public:
     void joue_auto();
     void ChkNoirAuto_Click();
     void ChkBlancAuto_Click();
+
+    // A disc is being placed: the window still repaints, but no command may change the game
+    // until the move is complete.
+    bool occupe() const { return en_pose_; }
 
     // Read access for the toolkit layer, the chooser and the tests.
     const Grille& tab() const { return tab_; }

@@ -67,7 +67,7 @@ void Ouverture::Form_Load()
 void Ouverture::Cmdcharger_Click()
 {
     const int choix = LstOuverture.selection;
-    if (choix < 0 || choix >= LstOuverture.nombre()) return;
+    if (plateau_.occupe() || choix < 0 || choix >= LstOuverture.nombre()) return;
     FonCom& com = plateau_.com();
     const int r = LstOuverture.entrees[choix].donnee - 1;
     if (r < 0 || r >= com.nb_biblio) return;

@@ -21,18 +21,21 @@ void Plateau::transforme_partie(Transformation t)
 
 void Plateau::CmdRotation_Click()
 {
+    if (occupe()) return;
     rotation = static_cast<int16_t>(rotation + 1 == 4 ? 0 : rotation + 1);
     transforme_partie(Transformation::rotation);
 }
 
 void Plateau::CmdSymPositive_Click()
 {
+    if (occupe()) return;
     sym_positive = sym_positive == 1 ? 0 : 1;
     transforme_partie(Transformation::sym_positive);
 }
 
 void Plateau::CmdSymNegative_Click()
 {
+    if (occupe()) return;
     sym_negative = sym_negative == 1 ? 0 : 1;
     transforme_partie(Transformation::sym_negative);
 }

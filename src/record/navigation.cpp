@@ -23,6 +23,7 @@ void Plateau::decoche_auto()
 
 void Plateau::CmdDebut_Click()
 {
+    if (occupe()) return;
     num_coup = 1;
     etat_navigation();
     efface_panneau();
@@ -35,7 +36,7 @@ void Plateau::CmdDebut_Click()
 
 void Plateau::CmdPrecedent_Click()
 {
-    if (num_coup <= 1) return; // slot 0 is not part of the record
+    if (occupe() || num_coup <= 1) return; // slot 0 is not part of the record
     --num_coup;
     etat_navigation();
     efface_panneau();
@@ -51,7 +52,7 @@ void Plateau::CmdPrecedent_Click()
 
 void Plateau::CmdSuivant_Click()
 {
-    if (num_coup >= num_rejoue) return;
+    if (occupe() || num_coup >= num_rejoue) return;
     ++num_coup;
     etat_navigation();
     rejoue_partie();
@@ -64,6 +65,7 @@ void Plateau::CmdSuivant_Click()
 
 void Plateau::CmdFin_Click()
 {
+    if (occupe()) return;
     num_coup = std::max<int16_t>(num_rejoue, 1);
     etat_navigation();
     rejoue_partie();
