@@ -1,0 +1,101 @@
+#pragma once
+
+#include <QLabel>
+#include <QPixmap>
+#include <QWidget>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+class QListWidget;
+
+namespace tavik {
+struct Liste;
+}
+
+namespace tavik::ui {
+
+// Shows a core list box on a list widget: its entries, rewritten only when they differ, and
+// its selection (-1 for none), scrolled into view. Signals are blocked meanwhile, so showing
+// the core's state never reads as a user's choice.
+void montre_liste(QListWidget& liste, const Liste& donnees);
+
+// A caption from the core on a label, set only when it changes.
+void montre_texte(QLabel& etiquette, const std::string& texte);
+
+// A square of the board, or the side-to-move box: shows one picture of the tile list (0 for
+// none) and reports the mouse buttons pressed and released over it with its index.
+class Tuile : public QWidget
+{
+    Q_OBJECT
+
+public:
+    Tuile(int index, QWidget* parent);
+
+    int index() const { return index_; }
+    int image() const { return image_; }
+    void montre(int image); // repaints only when the picture changes
+
+signals:
+    // Button codes of the board: 1 left, 2 right, 4 middle.
+    void presse(int index, std::int16_t bouton);
+    void relache(int index, std::int16_t bouton);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+
+private:
+    int index_;
+    int image_ = 0;
+};
+
+// A label of the windows: plain text from the top-left corner. Wrapped text, with its line
+// breaks, goes down at the line pitch of the fonts that the layouts were drawn for (13 pixels
+// at 8.25 points) rather than at the wider pitch of some substitute fonts, so that two or three
+// lines keep fitting the fixed heights.
+class Libelle : public QLabel
+{
+    Q_OBJECT
+
+public:
+    Libelle(const QString& texte, QWidget* parent);
+
+    // Wrapped text only: the distance between two baselines.
+    int pas_de_ligne() const;
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+};
+
+// A caption that does not fit its fixed width is narrowed (down to 85 %) until it does, since
+// a substitute font may be a little wider than the one that the layout was drawn for.
+// `largeur`: the room for the text when it is not the label's width.
+void ajuste_a_la_largeur(QLabel& etiquette, int largeur = -1);
+
+// A fixed picture drawn by the program at the screen's pixel density.
+class Vignette : public QWidget
+{
+public:
+    using Dessin = std::function<QPixmap(qreal ratio)>;
+    Vignette(Dessin dessin, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    Dessin dessin_;
+};
+
+// A horizontal separator from (x1, y) to (x2, y), drawn etched: a grey line over a white one.
+class Ligne : public QWidget
+{
+public:
+    Ligne(int x1, int x2, int y, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+};
+
+} // namespace tavik::ui

@@ -1,0 +1,135 @@
+#include "fenetre_info.h"
+
+#include "elements.h"
+#include "images.h"
+#include "polices.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <algorithm>
+#include <array>
+#include <utility>
+
+namespace tavik::ui {
+
+namespace {
+
+// The title in two layers: each main word's initial in a heavy face on a label of its own at
+// a fixed place, and the rest of the words in the regular face on one label underneath.
+struct Mot
+{
+    const char* initiale;
+    const char* reste; // the rest of the word
+    int gauche; // left of the initial's label, in the box
+};
+constexpr std::array<Mot, 5> mots {{
+    {"E", "ntraînement", 9},
+    {"S", "ystématique", 108},
+    {"A", "ux", 216},
+    {"O", "uvertures", 248},
+    {"C", "lés", 339},
+}};
+constexpr int haut_initiales = 37;
+constexpr QRect cadre_titre {8, 40, 393, 25};
+
+// The base layer: each word's remainder starts right after its initial, on the initials'
+// baseline, whatever the widths of the fonts found on this system.
+class TitreDeBase : public QWidget
+{
+public:
+    explicit TitreDeBase(QWidget* parent)
+        : QWidget(parent)
+    {
+        setObjectName(QStringLiteral("titre"));
+        setFont(police_arial(12));
+        setGeometry(cadre_titre);
+        setAccessibleName(FenetreInfo::titre());
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.setPen(palette().color(QPalette::WindowText));
+        const QFontMetrics lourde(police_lourde(12));
+        const int ligne_de_base = haut_initiales + lourde.ascent() - cadre_titre.top();
+        for (const Mot& mot : mots) {
+            const int x = mot.gauche + lourde.horizontalAdvance(QString::fromUtf8(mot.initiale))
+                - cadre_titre.left();
+            p.drawText(x, ligne_de_base, QString::fromUtf8(mot.reste));
+        }
+    }
+};
+
+QLabel* etiquette(QWidget* parent, const QString& texte, int x, int y, int largeur, int hauteur,
+                  Qt::Alignment alignement = Qt::AlignLeft | Qt::AlignTop)
+{
+    auto* l = new Libelle(texte, parent);
+    l->setAlignment(alignement);
+    l->setGeometry(x, y, largeur, hauteur);
+    return l;
+}
+
+} // namespace
+
+QString FenetreInfo::titre()
+{
+    QStringList t;
+    for (const Mot& mot : mots) t << QString::fromUtf8(mot.initiale) + QString::fromUtf8(mot.reste);
+    return t.join(QLatin1Char(' '));
+}
+
+FenetreInfo::FenetreInfo(QWidget* parent)
+    : QDialog(parent,
+              Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
+                  | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("Info"));
+    setWindowTitle(QStringLiteral("A propos..."));
+    setWindowIcon(icone_fenetres());
+    setFont(police_normale());
+    setFixedSize(399, 239);
+    setModal(true);
+
+    (new Vignette(image_logo, this))->setGeometry(8, 8, 100, 30);
+    new Ligne(112, 392, 32, this);
+
+    new TitreDeBase(this);
+    for (const Mot& mot : mots) {
+        QLabel* initiale
+            = etiquette(this, QString::fromUtf8(mot.initiale), mot.gauche, haut_initiales, 17, 25);
+        initiale->setFont(police_lourde(12));
+    }
+    new Ligne(8, 392, 64, this);
+
+    etiquette(this, QStringLiteral("Tavik \u2013 2026"), 0, 72, 385, 17,
+              Qt::AlignHCenter | Qt::AlignTop);
+    etiquette(this,
+              QStringLiteral("Noms des ouvertures : le catalogue public des noms d'ouvertures "
+                             "d'Othello, en français et en anglais.\n"
+                             "Bilans et commentaires : évaluations tirées de la recherche d'un "
+                             "moteur de jeu."),
+              8, 104, 385, 41)
+        ->setWordWrap(true);
+    // The captions end on the left of their values: they keep to their widths.
+    const std::array<std::pair<QLabel*, QLabel*>, 2> adresses {{
+        {etiquette(this, QStringLiteral("Nouvelle version, mise à jour :"), 24, 160, 169, 17),
+         etiquette(this, QStringLiteral("voir le fichier README.md"), 176, 160, 185, 17)},
+        {etiquette(this, QStringLiteral("Commentaires, informations :"), 24, 184, 137, 17),
+         etiquette(this, QStringLiteral("suivi des anomalies du projet"), 176, 184, 153, 17)},
+    }};
+    for (const auto& [legende, valeur] : adresses) {
+        ajuste_a_la_largeur(*legende, std::min(legende->width(), valeur->x() - legende->x() - 3));
+        ajuste_a_la_largeur(*valeur);
+    }
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("CmdOk"));
+    ok->setGeometry(168, 208, 73, 25);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &FenetreInfo::CmdOk_Click);
+}
+
+} // namespace tavik::ui

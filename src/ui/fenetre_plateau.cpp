@@ -1,0 +1,277 @@
+#include "fenetre_plateau.h"
+
+#include "fenetre_info.h"
+#include "fenetre_ouverture.h"
+#include "images.h"
+#include "polices.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+namespace tavik::ui {
+
+namespace {
+
+template <class W> W* place(W* w, const char* nom, int x, int y, int largeur, int hauteur)
+{
+    w->setObjectName(QString::fromLatin1(nom));
+    w->setGeometry(x, y, largeur, hauteur);
+    return w;
+}
+
+QLabel* etiquette(QWidget* parent, const QString& texte, const char* nom, int x, int y, int largeur,
+                  int hauteur)
+{
+    return place(new Libelle(texte, parent), nom, x, y, largeur, hauteur);
+}
+
+// A caption that never changes, in the window's font or in `police`, kept inside its width.
+QLabel* legende(QWidget* parent, const QString& texte, const char* nom, int x, int y, int largeur,
+                int hauteur, const QFont& police = police_normale())
+{
+    QLabel* l = etiquette(parent, texte, nom, x, y, largeur, hauteur);
+    l->setFont(police);
+    ajuste_a_la_largeur(*l);
+    return l;
+}
+
+QCheckBox* case_nue(QWidget* parent, const char* nom, int x, int y)
+{
+    auto* c = place(new QCheckBox(parent), nom, x, y, 14, 17);
+    c->setFocusPolicy(Qt::TabFocus);
+    return c;
+}
+
+QListWidget* liste(QWidget* parent, const char* nom, int x, int y, int largeur, int hauteur)
+{
+    auto* l = place(new QListWidget(parent), nom, x, y, largeur, hauteur);
+    l->setSelectionMode(QAbstractItemView::SingleSelection);
+    l->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    l->setUniformItemSizes(true);
+    return l;
+}
+
+} // namespace
+
+FenetrePlateau::FenetrePlateau(FonCom& com, std::filesystem::path fichier_biblio, Hote hote)
+    : QWidget(nullptr,
+              Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                  | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    , hote_(std::move(hote))
+    , plateau_(com,
+               services_qt(
+                   this, [this] { actualise(); }, hote_),
+               std::move(fichier_biblio))
+{
+    construit();
+    // The window's load: the library is read and a new game is set up before it shows.
+    plateau_.Form_Load();
+    actualise();
+}
+
+FenetrePlateau::~FenetrePlateau()
+{
+    // The chooser writes into this window's game: it never outlives it.
+    delete ouverture_.data();
+}
+
+void FenetrePlateau::construit()
+{
+    setObjectName(QStringLiteral("plateau"));
+    setWindowTitle(QStringLiteral("Tavik V1.4"));
+    setWindowIcon(icone_plateau());
+    setFont(police_normale());
+    setFixedSize(481, 539);
+
+    place(new Vignette(image_logo, this), "logo", 8, 8, 100, 30);
+    auto* cmd_jouer
+        = place(new QPushButton(QStringLiteral("Jouer"), this), "cmd_jouer", 176, 8, 65, 17);
+    auto* CmdChager
+        = place(new QPushButton(QStringLiteral("Ouvertures"), this), "CmdChager", 248, 8, 65, 17);
+    auto* CmdInfo
+        = place(new QPushButton(QStringLiteral("A propos..."), this), "CmdInfo", 408, 8, 65, 17);
+    new Ligne(112, 472, 32, this);
+
+    // The board: the frame lies under the 64 tiles, which join without gaps.
+    place(new Vignette(image_cadre, this), "cadre", 8, 40, 304, 304);
+    for (int i = 0; i < 64; ++i) {
+        auto* t = new Tuile(i, this);
+        t->setObjectName(QStringLiteral("plateau_%1").arg(i));
+        t->setGeometry(32 + 32 * (i % 8), 64 + 32 * (i / 8), taille_pion, taille_pion);
+        connect(t, &Tuile::presse, this, [this](int index, std::int16_t bouton) {
+            plateau_.plateau_MouseDown(index, bouton);
+            actualise();
+        });
+        connect(t, &Tuile::relache, this, [this](int index, std::int16_t bouton) {
+            plateau_.plateau_MouseUp(index, bouton);
+            actualise();
+        });
+        tuiles_[static_cast<std::size_t>(i)] = t;
+    }
+    quijoue_ = place(new Tuile(-1, this), "quijoue", 320, 64, 33, 33);
+
+    auto* score = place(new QGroupBox(QStringLiteral("Score"), this), "Score", 360, 40, 113, 73);
+    score->setFont(police_grasse());
+    legende(score, QStringLiteral("Joueur noir :"), "lbl_noir", 8, 24, 65, 17);
+    legende(score, QStringLiteral("Joueur blanc :"), "lbl_blanc", 8, 48, 81, 17);
+    nb_noir_ = etiquette(score, QStringLiteral("2"), "nb_noir", 88, 24, 17, 17);
+    nb_blanc_ = etiquette(score, QStringLiteral("2"), "nb_blanc", 88, 48, 17, 17);
+    nb_noir_->setFont(police_lourde(8.25));
+    nb_blanc_->setFont(police_lourde(8.25));
+
+    LstCoup_ = liste(this, "LstCoup", 320, 128, 153, 186);
+    LstCoup_->setFont(police_fixe());
+    TxtSuivant_
+        = place(new QLineEdit(QStringLiteral("Suivant"), this), "TxtSuivant", 320, 328, 153, 19);
+    TxtSuivant_->setFont(police_fixe());
+    TxtSuivant_->setReadOnly(true);
+    TxtSuivant_->setTextMargins(0, 0, 0, 0);
+
+    chk_voir_coup_ = case_nue(this, "chk_voir_coup", 8, 352);
+    legende(this, QStringLiteral("Coups"), "lbl_voir_coup", 24, 354, 49, 17);
+    ChkVoirOuverture_ = case_nue(this, "ChkVoirOuverture", 8, 368);
+    legende(this, QStringLiteral("Coups d'ouv."), "lbl_voir_ouverture", 24, 370, 73, 17);
+    CmdDebut_ = place(new QPushButton(QStringLiteral("<<"), this), "CmdDebut", 104, 360, 25, 17);
+    CmdPrecedent_
+        = place(new QPushButton(QStringLiteral("<"), this), "CmdPrecedent", 136, 360, 17, 17);
+    CmdSuivant_ = place(new QPushButton(QStringLiteral(">"), this), "CmdSuivant", 168, 360, 17, 17);
+    CmdFin_ = place(new QPushButton(QStringLiteral(">>"), this), "CmdFin", 192, 360, 25, 17);
+    ChkNoirAuto_ = case_nue(this, "ChkNoirAuto", 232, 352);
+    legende(this, QStringLiteral("Noir auto"), "lbl_noir_auto", 248, 354, 49, 17);
+    ChkBlancAuto_ = case_nue(this, "ChkBlancAuto", 232, 368);
+    legende(this, QStringLiteral("Blanc auto"), "lbl_blanc_auto", 248, 370, 73, 17);
+    auto* CmdSymPositive
+        = place(new QPushButton(QStringLiteral("Sym /"), this), "CmdSymPositive", 320, 360, 41, 17);
+    auto* CmdSymNegative = place(new QPushButton(QStringLiteral("Sym \\"), this), "CmdSymNegative",
+                                 376, 360, 41, 17);
+    auto* CmdRotation
+        = place(new QPushButton(QStringLiteral("Rot"), this), "CmdRotation", 432, 360, 41, 17);
+    new Ligne(8, 472, 392, this);
+
+    legende(this, QStringLiteral("Ouverture :"), "lbl_ouverture", 8, 400, 73, 17, police_grasse());
+    LblOuverture_ = etiquette(this, {}, "LblOuverture", 24, 416, 201, 33);
+    legende(this, QStringLiteral("Bilan :"), "lbl_bilan", 8, 448, 81, 17, police_grasse());
+    LblBilan_ = etiquette(this, {}, "LblBilan", 24, 464, 193, 17);
+    legende(this, QStringLiteral("Commentaire :"), "lbl_commentaire", 8, 480, 145, 17,
+            police_grasse());
+    LblCommentaire_ = etiquette(this, {}, "LblCommentaire", 24, 496, 209, 41);
+    for (QLabel* l : {LblOuverture_, LblBilan_, LblCommentaire_}) l->setWordWrap(true);
+    LstSuite_ = liste(this, "LstSuite", 232, 400, 241, 134);
+
+    // Forwarding: every action runs the core's handler, then the window shows the result.
+    const auto commande = [this](QPushButton* bouton, void (Plateau::*gestionnaire)()) {
+        bouton->setAutoDefault(false);
+        connect(bouton, &QPushButton::clicked, this, [this, gestionnaire] {
+            (plateau_.*gestionnaire)();
+            actualise();
+        });
+    };
+    commande(cmd_jouer, &Plateau::cmd_jouer_Click);
+    commande(CmdDebut_, &Plateau::CmdDebut_Click);
+    commande(CmdPrecedent_, &Plateau::CmdPrecedent_Click);
+    commande(CmdSuivant_, &Plateau::CmdSuivant_Click);
+    commande(CmdFin_, &Plateau::CmdFin_Click);
+    commande(CmdSymPositive, &Plateau::CmdSymPositive_Click);
+    commande(CmdSymNegative, &Plateau::CmdSymNegative_Click);
+    commande(CmdRotation, &Plateau::CmdRotation_Click);
+    CmdChager->setAutoDefault(false);
+    CmdInfo->setAutoDefault(false);
+    connect(CmdChager, &QPushButton::clicked, this, &FenetrePlateau::CmdChager_Click);
+    connect(CmdInfo, &QPushButton::clicked, this, &FenetrePlateau::CmdInfo_Click);
+
+    ControlesPlateau& c = plateau_.controles;
+    const auto case_a_cocher = [this](QCheckBox* boite, CaseACocher& cas) {
+        connect(boite, &QCheckBox::clicked, this,
+                [this, &cas](bool cochee) { coche(cas, cochee); });
+    };
+    case_a_cocher(chk_voir_coup_, c.chk_voir_coup);
+    case_a_cocher(ChkVoirOuverture_, c.ChkVoirOuverture);
+    case_a_cocher(ChkNoirAuto_, c.ChkNoirAuto);
+    case_a_cocher(ChkBlancAuto_, c.ChkBlancAuto);
+
+    // A selection made by the user in a list is kept in the core's list, which shows it back.
+    connect(LstCoup_, &QListWidget::currentRowChanged, this,
+            [this](int ligne) { plateau_.controles.LstCoup.selection = ligne; });
+    connect(LstSuite_, &QListWidget::currentRowChanged, this,
+            [this](int ligne) { plateau_.controles.LstSuite.selection = ligne; });
+}
+
+void FenetrePlateau::coche(CaseACocher& cas, bool cochee)
+{
+    cas.fixe(cochee ? 1 : 0);
+    actualise();
+}
+
+void FenetrePlateau::actualise()
+{
+    const ControlesPlateau& c = plateau_.controles;
+    for (std::size_t i = 0; i < tuiles_.size(); ++i) tuiles_[i]->montre(c.plateau[i]);
+    quijoue_->montre(c.quijoue);
+    montre_texte(*nb_noir_, c.nb_noir.legende);
+    montre_texte(*nb_blanc_, c.nb_blanc.legende);
+
+    montre_liste(*LstCoup_, c.LstCoup);
+    const QString suivant = QString::fromStdString(c.TxtSuivant.texte);
+    if (TxtSuivant_->text() != suivant) TxtSuivant_->setText(suivant);
+    TxtSuivant_->setVisible(c.TxtSuivant.visible);
+
+    // Writing the state back is not a click: no click operation may run from here.
+    const std::pair<QCheckBox*, const CaseACocher*> cases[] {
+        {chk_voir_coup_, &c.chk_voir_coup},
+        {ChkVoirOuverture_, &c.ChkVoirOuverture},
+        {ChkNoirAuto_, &c.ChkNoirAuto},
+        {ChkBlancAuto_, &c.ChkBlancAuto},
+    };
+    for (const auto& [boite, cas] : cases) {
+        const QSignalBlocker blocage(boite);
+        boite->setChecked(cas->cochee());
+    }
+
+    CmdDebut_->setEnabled(c.CmdDebut.actif);
+    CmdPrecedent_->setEnabled(c.CmdPrecedent.actif);
+    CmdSuivant_->setEnabled(c.CmdSuivant.actif);
+    CmdFin_->setEnabled(c.CmdFin.actif);
+
+    montre_texte(*LblOuverture_, c.LblOuverture.legende);
+    montre_texte(*LblBilan_, c.LblBilan.legende);
+    montre_texte(*LblCommentaire_, c.LblCommentaire.legende);
+    montre_liste(*LstSuite_, c.LstSuite);
+}
+
+void FenetrePlateau::CmdChager_Click()
+{
+    if (!ouverture_) {
+        ouverture_ = new FenetreOuverture(*this);
+        // Beside the main window, top aligned with it.
+        const QRect cadre = frameGeometry();
+        ouverture_->move(cadre.right() + 1, cadre.top());
+    }
+    ouverture_->show();
+    ouverture_->raise();
+    ouverture_->activateWindow();
+}
+
+void FenetrePlateau::CmdInfo_Click()
+{
+    FenetreInfo info(this);
+    info.exec();
+}
+
+void FenetrePlateau::Form_Unload()
+{
+    if (ouverture_) ouverture_->close();
+}
+
+void FenetrePlateau::closeEvent(QCloseEvent* e)
+{
+    Form_Unload();
+    e->accept();
+}
+
+} // namespace tavik::ui

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "elements.h"
+#include "engine/foncom.h"
+#include "engine/plateau.h"
+#include "fenetre_ouverture.h"
+#include "services_qt.h"
+
+#include <QPointer>
+#include <QWidget>
+#include <array>
+#include <filesystem>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace tavik::ui {
+
+// The main window "Tavik V1.4": the board, the scores, the move list, the library panel and
+// every command. It holds no game logic: each action of the user goes to the handler of the
+// core window `Plateau`, then `actualise` shows the core's controls again. Its controls carry
+// the names of the core's controls as object names ("cmd_jouer", "plateau_37", "LstCoup"...).
+class FenetrePlateau : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // Builds the window and runs the start sequence (the core's Form_Load), which reads the
+    // library file; the caller then shows the window.
+    explicit FenetrePlateau(FonCom& com, std::filesystem::path fichier_biblio = "biblio.csv",
+                            Hote hote = {});
+    ~FenetrePlateau() override;
+
+    Plateau& plateau() { return plateau_; }
+    const Hote& hote() const { return hote_; }
+
+    // Repaints every control from the core's state.
+    void actualise();
+
+    // "Ouvertures": the chooser, modeless, one at most; "A propos...": the about box, modal.
+    void CmdChager_Click();
+    void CmdInfo_Click();
+    FenetreOuverture* fenetre_ouverture() const { return ouverture_; }
+
+    Tuile* tuile(int index) const { return tuiles_.at(static_cast<std::size_t>(index)); }
+
+protected:
+    void closeEvent(QCloseEvent* e) override; // Form_Unload: the chooser goes too
+
+private:
+    void construit();
+    // A user's click on a check box: its new value goes to the core, which runs its click
+    // operation once.
+    void coche(CaseACocher& cas, bool cochee);
+    void Form_Unload();
+
+    Hote hote_;
+    Plateau plateau_;
+    QPointer<FenetreOuverture> ouverture_;
+
+    std::array<Tuile*, 64> tuiles_ {};
+    Tuile* quijoue_ = nullptr;
+    QLabel* nb_noir_ = nullptr;
+    QLabel* nb_blanc_ = nullptr;
+    QListWidget* LstCoup_ = nullptr;
+    QLineEdit* TxtSuivant_ = nullptr;
+    QCheckBox* chk_voir_coup_ = nullptr;
+    QCheckBox* ChkVoirOuverture_ = nullptr;
+    QCheckBox* ChkNoirAuto_ = nullptr;
+    QCheckBox* ChkBlancAuto_ = nullptr;
+    QPushButton* CmdDebut_ = nullptr;
+    QPushButton* CmdPrecedent_ = nullptr;
+    QPushButton* CmdSuivant_ = nullptr;
+    QPushButton* CmdFin_ = nullptr;
+    QLabel* LblOuverture_ = nullptr;
+    QLabel* LblBilan_ = nullptr;
+    QLabel* LblCommentaire_ = nullptr;
+    QListWidget* LstSuite_ = nullptr;
+};
+
+} // namespace tavik::ui

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+
+namespace tavik::ui {
+
+// The program's pictures, all drawn here. Each is drawn for a device pixel ratio: the pixmap
+// holds size x ratio device pixels and carries the ratio, so it paints at its logical size
+// and stays sharp on high-density screens.
+
+inline constexpr int taille_pion = 32; // the tiles of the board
+inline constexpr int nb_images_pion = 9; // pictures 1 to 9 of the tile list
+inline constexpr QSize taille_logo {100, 30};
+inline constexpr QSize taille_cadre {304, 304}; // the board frame: tiles plus a 24-pixel border
+inline constexpr int bord_cadre = 24;
+
+// Picture `numero` (1 to 9) of the tile list: 1 empty square, 2 black disc, 3 white disc,
+// 4 red dot (legal move), 5 yellow dot (reply in the preview), 6 and 7 the shaded discs of a
+// library continuation for black and white, 8 and 9 the same with the red dot. Any other
+// number gives a null pixmap. Cached per ratio.
+QPixmap image_pion(int numero, qreal ratio);
+QPixmap image_logo(qreal ratio);
+QPixmap image_cadre(qreal ratio);
+
+// The main window's icon, and the one that the chooser and the about box share; 16 x 16 and
+// 32 x 32, and 64 x 64 for high-density screens.
+QIcon icone_plateau();
+QIcon icone_fenetres();
+
+// Colours of the tile pictures, for whoever checks the drawing.
+namespace couleurs {
+inline constexpr QRgb vert = qRgb(32, 128, 64); // the board
+inline constexpr QRgb ligne = qRgb(171, 215, 166); // grid lines, right and bottom edges
+inline constexpr QRgb noir = qRgb(54, 54, 54);
+inline constexpr QRgb blanc = qRgb(246, 245, 245);
+inline constexpr QRgb point_rouge = qRgb(237, 110, 110);
+inline constexpr QRgb point_jaune = qRgb(224, 229, 91);
+inline constexpr QRgb ombre_sombre = qRgb(22, 104, 50); // library mark, black to move
+inline constexpr QRgb ombre_claire = qRgb(70, 156, 94); // library mark, white to move
+} // namespace couleurs
+
+} // namespace tavik::ui
