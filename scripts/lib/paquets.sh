@@ -1,0 +1,26 @@
+# Installs the Debian packages that are missing, as root; otherwise says which ones to install.
+# Usage: installe_paquets paquet...
+installe_paquets() {
+    local manquants=()
+    local p
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q '^install ok installed$' \
+            || manquants+=("$p")
+    done
+    [ ${#manquants[@]} -eq 0 ] && return 0
+
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "Missing packages: ${manquants[*]}" >&2
+        echo "Install them with: sudo apt-get install -y ${manquants[*]}" >&2
+        exit 1
+    fi
+    echo "Installing ${manquants[*]}..."
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    apt-get install -y -qq --no-install-recommends "${manquants[@]}" >/dev/null
+}
+
+# What building the program needs.
+PAQUETS_PROGRAMME=(cmake ninja-build g++ qt6-base-dev fonts-dejavu-core)
+# What building and running the tests and benchmarks needs on top of it.
+PAQUETS_TESTS=(libgtest-dev libbenchmark-dev python3)
