@@ -1,0 +1,205 @@
+// The windows driven through their real controls offscreen, the tile pictures and the captions.
+
+#include "fenetre_info.h"
+#include "fenetre_plateau.h"
+#include "images.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QListWidget>
+#include <QTest>
+#include <QTimer>
+
+using namespace tavik;
+using namespace tavik::ui;
+
+namespace {
+
+// The tiles that show a picture other than the empty square, as "D4:3".
+const QString depart = QStringLiteral("D4:3 E4:2 D5:2 E5:3");
+const QString apres_f5 = QStringLiteral("D4:3 E4:2 D5:2 E5:2 F5:2");
+
+void clique(const QWidget& fenetre, const char* nom)
+{
+    QTest::mouseClick(fenetre.findChild<QAbstractButton*>(QLatin1String(nom)), Qt::LeftButton);
+}
+
+// Every single-line caption and every button's text of `fenetre` fits its control.
+void textes_loges(const QWidget& fenetre)
+{
+    for (QWidget* c : fenetre.findChildren<QWidget*>()) {
+        const QString t = c->property("text").toString();
+        const int marge = qobject_cast<QAbstractButton*>(c) ? 4 : 0;
+        if (c->isVisibleTo(&fenetre) && !c->property("wordWrap").toBool())
+            QVERIFY2(c->fontMetrics().horizontalAdvance(t) <= c->width() - marge, qPrintable(t));
+    }
+}
+
+// The main window on the shipped library, shown; a message fails, the animation's clock is fast.
+struct Banc
+{
+    FonCom com;
+    std::unique_ptr<FenetrePlateau> f;
+
+    Banc()
+    {
+        Hote hote {[](const std::string& texte) { QFAIL(texte.c_str()); },
+                   [t = 0.0]() mutable { return t += 0.03; }};
+        f = std::make_unique<FenetrePlateau>(com, TAVIK_BIBLIO, hote);
+        f->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.get()));
+    }
+    template <class W = QAbstractButton> W* w(const char* n) const { return f->findChild<W*>(n); }
+    QString texte(const char* nom) const { return w<QLabel>(nom)->text(); }
+    Tuile* tuile(const char* c) const { return f->tuile((c[1] - '1') * 8 + (c[0] - 'A')); }
+    QString images() const
+    {
+        QStringList l;
+        for (int i = 0; i < 64; ++i)
+            if (const int n = f->tuile(i)->image(); n != 1)
+                l << QStringLiteral("%1%2:%3").arg(QChar(u'A' + i % 8)).arg(i / 8 + 1).arg(n);
+        return l.join(QLatin1Char(' '));
+    }
+    QString coups() const // the move list's lines joined by "|"
+    {
+        QStringList l;
+        for (auto* i : w<QListWidget>("LstCoup")->findItems(QStringLiteral("*"), Qt::MatchWildcard))
+            l << i->text();
+        return l.join(QLatin1Char('|'));
+    }
+    QString navigation() const // "<<", "<", ">" and ">>" enabled, as "1100"
+    {
+        QString s;
+        for (const char* nom : {"CmdDebut", "CmdPrecedent", "CmdSuivant", "CmdFin"})
+            s += QLatin1Char(w(nom)->isEnabled() ? '1' : '0');
+        return s;
+    }
+};
+
+// The colour of logical pixel (x, y), or transparent unless every device pixel under it has it.
+QRgb couleur(const QPixmap& p, int x, int y)
+{
+    const int r = qRound(p.devicePixelRatio());
+    const QImage carre = p.toImage().copy(x * r, y * r, r, r);
+    for (int d = 1; d < r * r; ++d)
+        if (carre.pixel(d % r, d / r) != carre.pixel(0, 0)) return 0;
+    return carre.pixel(0, 0);
+}
+
+} // namespace
+
+class TestUi : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void plateau_a_la_souris()
+    {
+        Banc b;
+        textes_loges(*b.f);
+        // A right press previews F5 and the release restores the position.
+        QTest::mousePress(b.tuile("F5"), Qt::RightButton);
+        QCOMPARE(b.images(), apres_f5);
+        QTest::mouseRelease(b.tuile("F5"), Qt::RightButton);
+        QCOMPARE(b.images(), depart);
+
+        QTest::mouseClick(b.tuile("F5"), Qt::LeftButton);
+        QCOMPARE(b.images(), apres_f5);
+        QCOMPARE(b.tuile("F5")->grab().toImage().pixel(15, 15), couleurs::noir);
+        QCOMPARE(b.texte("nb_noir") + '-' + b.texte("nb_blanc"), QStringLiteral("4-1"));
+        QCOMPARE(b.coups(), QStringLiteral(" 1. F5"));
+
+        // Each click on "Coups" runs the core's click operation once.
+        int clics = 0;
+        Plateau& p = b.f->plateau();
+        p.controles.chk_voir_coup.sur_clic([&] { ++clics, p.chk_voir_coup_Click(); });
+        clique(*b.f, "chk_voir_coup");
+        QVERIFY(clics == 1 && b.w("chk_voir_coup")->isChecked());
+        QCOMPARE(b.images(), QStringLiteral("D4:3 E4:2 F4:4 D5:2 E5:2 F5:2 D6:4 F6:4"));
+        clique(*b.f, "chk_voir_coup");
+        QVERIFY(clics == 2 && !b.w("chk_voir_coup")->isChecked());
+        QCOMPARE(b.images(), apres_f5);
+
+        // The navigation buttons.
+        for (const char* c : {"D6", "C3"}) QTest::mouseClick(b.tuile(c), Qt::LeftButton);
+        QCOMPARE(b.navigation(), QStringLiteral("1100"));
+        clique(*b.f, "ChkNoirAuto"); // white to move: nothing is played
+        QVERIFY(b.w("ChkNoirAuto")->isChecked());
+        clique(*b.f, "CmdPrecedent"); // unticks the automatic boxes in the core
+        QVERIFY(!b.w("ChkNoirAuto")->isChecked());
+        QCOMPARE(b.navigation(), QStringLiteral("1111"));
+        QCOMPARE(b.coups(), QStringLiteral(" 1. F5   2. D6"));
+        clique(*b.f, "CmdDebut");
+        QCOMPARE(b.navigation(), QStringLiteral("0011"));
+        QCOMPARE(b.images(), depart);
+        clique(*b.f, "CmdSuivant");
+        QCOMPARE(b.images(), apres_f5);
+        clique(*b.f, "CmdFin");
+        QCOMPARE(b.navigation(), QStringLiteral("1100"));
+        QCOMPARE(b.coups(), QStringLiteral(" 1. F5   2. D6| 3. C3"));
+    }
+
+    // "Ouvertures" twice, an opening loaded, then the main window closed.
+    void fenetre_des_ouvertures()
+    {
+        Banc b;
+        clique(*b.f, "CmdChager");
+        clique(*b.f, "CmdChager");
+        int visibles = 0;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            visibles += qobject_cast<FenetreOuverture*>(w) && w->isVisible();
+        QCOMPARE(visibles, 1);
+        QPointer<FenetreOuverture> choix = b.f->fenetre_ouverture();
+        QCOMPARE(choix->frameGeometry().left(), b.f->frameGeometry().right() + 1);
+        QCOMPARE(choix->frameGeometry().top(), b.f->frameGeometry().top());
+        textes_loges(*choix);
+
+        auto* liste = choix->findChild<QListWidget*>(QStringLiteral("LstOuverture"));
+        auto* tigre = liste->findItems(QStringLiteral("Tigre"), Qt::MatchExactly).value(0);
+        QTest::mouseClick(liste->viewport(), Qt::LeftButton, {},
+                          liste->visualItemRect(tigre).center());
+        clique(*choix, "Cmdcharger");
+        QCOMPARE(b.coups(), QStringLiteral(" 1. C4   2. E3| 3. F6   4. E6| 5. F5"));
+        QCOMPARE(b.texte("LblOuverture"), QStringLiteral("Tigre"));
+        QCOMPARE(b.images(), QStringLiteral("E3:3 C4:2 D4:2 E4:3 D5:2 E5:2 F5:2 E6:3 F6:2"));
+
+        QVERIFY(b.f->close());
+        QTRY_VERIFY(choix.isNull());
+    }
+
+    void a_propos_modal()
+    {
+        Banc b;
+        bool fermee_par_ok = false;
+        QTimer::singleShot(0, [&] {
+            auto* boite = qobject_cast<FenetreInfo*>(QApplication::activeModalWidget());
+            if (!boite) return;
+            textes_loges(*boite);
+            clique(*boite, "CmdOk");
+            fermee_par_ok = !boite->isVisible();
+            boite->reject(); // never left open, whatever "OK" did
+        });
+        clique(*b.f, "CmdInfo"); // returns once the box is closed
+        QVERIFY(fermee_par_ok); // the box was the active modal window and "OK" closed it
+    }
+
+    // At ratio 2 each logical pixel checked must be two by two device pixels of one colour.
+    void images_des_cases()
+    {
+        namespace c = couleurs;
+        const std::tuple<int, int, int, QRgb> points[] {
+            {1, 15, 15, c::vert},         {1, 31, 15, c::ligne},       {2, 15, 15, c::noir},
+            {2, 0, 15, c::vert},          {3, 15, 15, c::blanc},       {4, 17, 13, c::point_rouge},
+            {4, 18, 15, c::vert},         {5, 15, 15, c::point_jaune}, {6, 15, 15, c::ombre_sombre},
+            {7, 15, 15, c::ombre_claire}, {8, 15, 15, c::point_rouge}, {8, 8, 15, c::ombre_sombre}};
+        for (qreal ratio : {1.0, 2.0})
+            for (const auto& [image, x, y, attendue] : points) {
+                const QPixmap pixmap = image_pion(image, ratio);
+                QCOMPARE(pixmap.size(), QSize(32, 32) * ratio);
+                QCOMPARE(couleur(pixmap, x, y), attendue);
+            }
+    }
+};
+
+QTEST_MAIN(TestUi)
+#include "ui_test.moc"
