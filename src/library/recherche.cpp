@@ -96,16 +96,16 @@ void Plateau::cherche_ouverture()
 
     for (int r = 0; r < com_.nb_biblio; ++r) {
         const LigneBiblio& ligne = com_.biblio.lignes[r];
-        const std::string m = majuscules(ligne[col_coups]);
-        if (m == cle) {
+        const std::string& m = ligne[col_coups]; // compared in upper case
+        if (egal_en_majuscules(m, cle)) {
             controles.LblOuverture.legende = remplace_tout(ligne[col_nom], "var.", "variante");
             controles.LblBilan.legende = ligne[col_bilan];
             controles.LblCommentaire.legende = ConvCommentJeu(ligne[col_commentaire]);
-        } else if (m.starts_with(cle)) {
-            const std::string coup = prochain_coup(ligne[col_coups], jeu.size());
+        } else if (commence_en_majuscules(m, cle)) {
+            const std::string coup = prochain_coup(m, jeu.size());
             Case c;
             if (!lit_case(coup, c)) continue; // a continuation that is no square is not listed
-            const bool finit_ici = m == jeu_majuscules + majuscules(coup);
+            const bool finit_ici = egal_en_majuscules(m, jeu_majuscules + majuscules(coup));
             ajoute_suite(coup, finit_ici ? ligne[col_nom] : std::string());
         }
     }
