@@ -46,10 +46,12 @@ void Plateau::joue_auto()
     plateau_MouseDown(index, bouton_gauche, 1, 1.0f, 1.0f);
 }
 
-void Plateau::ChkNoirAuto_Click()
+// Ticking one automatic box unticks the other (whose own click operation then runs) and holds
+// the user to the library; unticking releases the user. Either way the player gets its turn.
+void Plateau::coche_auto(const CaseACocher& cette, CaseACocher& autre)
 {
-    if (controles.ChkNoirAuto.cochee()) {
-        controles.ChkBlancAuto.fixe(0);
+    if (cette.cochee()) {
+        autre.fixe(0);
         CoupJoueurBiblio = true;
     } else {
         CoupJoueurBiblio = false;
@@ -57,15 +59,7 @@ void Plateau::ChkNoirAuto_Click()
     joue_auto();
 }
 
-void Plateau::ChkBlancAuto_Click()
-{
-    if (controles.ChkBlancAuto.cochee()) {
-        controles.ChkNoirAuto.fixe(0);
-        CoupJoueurBiblio = true;
-    } else {
-        CoupJoueurBiblio = false;
-    }
-    joue_auto();
-}
+void Plateau::ChkNoirAuto_Click() { coche_auto(controles.ChkNoirAuto, controles.ChkBlancAuto); }
+void Plateau::ChkBlancAuto_Click() { coche_auto(controles.ChkBlancAuto, controles.ChkNoirAuto); }
 
 } // namespace tavik

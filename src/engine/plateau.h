@@ -125,7 +125,9 @@ private:
     bool suit_la_liste(Case c) const;
     void efface_panneau(); // empties the library labels and the continuation list
     void etat_navigation(); // buttons and next-move box follow the current point
+    void rejoue_et_affiche();
     void decoche_auto();
+    void coche_auto(const CaseACocher& cette, CaseACocher& autre);
     void transforme_partie(Transformation t);
     void transforme_jeu_normalise(Transformation t);
     void lit_biblio();

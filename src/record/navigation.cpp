@@ -15,6 +15,18 @@ void Plateau::etat_navigation()
     controles.TxtSuivant.visible = avant;
 }
 
+// The position at the new point, rebuilt from the record and shown with the move list, the
+// lookup, the counts and the marks.
+void Plateau::rejoue_et_affiche()
+{
+    rejoue_partie();
+    affiche_tab(tab_);
+    affiche_liste_coups();
+    compte_pions();
+    affiche_coups_possibles(tab_, image_coup_possible);
+    affiche_suites();
+}
+
 void Plateau::decoche_auto()
 {
     controles.ChkBlancAuto.fixe(0);
@@ -40,12 +52,7 @@ void Plateau::CmdPrecedent_Click()
     --num_coup;
     etat_navigation();
     efface_panneau();
-    rejoue_partie();
-    affiche_tab(tab_);
-    affiche_liste_coups();
-    compte_pions();
-    affiche_coups_possibles(tab_, image_coup_possible);
-    affiche_suites();
+    rejoue_et_affiche();
     decoche_auto();
     CoupJoueurBiblio = false;
 }
@@ -55,12 +62,7 @@ void Plateau::CmdSuivant_Click()
     if (occupe() || num_coup >= num_rejoue) return;
     ++num_coup;
     etat_navigation();
-    rejoue_partie();
-    affiche_tab(tab_);
-    affiche_liste_coups();
-    compte_pions();
-    affiche_coups_possibles(tab_, image_coup_possible);
-    affiche_suites();
+    rejoue_et_affiche();
 }
 
 void Plateau::CmdFin_Click()
@@ -68,12 +70,7 @@ void Plateau::CmdFin_Click()
     if (occupe()) return;
     num_coup = std::max<int16_t>(num_rejoue, 1);
     etat_navigation();
-    rejoue_partie();
-    affiche_tab(tab_);
-    affiche_liste_coups();
-    compte_pions();
-    affiche_coups_possibles(tab_, image_coup_possible);
-    affiche_suites();
+    rejoue_et_affiche();
 }
 
 } // namespace tavik
