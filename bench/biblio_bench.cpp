@@ -5,7 +5,6 @@
 #include "engine/regles.h"
 
 #include <benchmark/benchmark.h>
-
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -34,10 +33,17 @@ Services services_muets()
 
 // A random legal game from the usual start, black first, without passes; empty when the game
 // needed a pass before `longueur` moves.
-std::vector<Case> partie_au_hasard(std::mt19937& gen, const std::vector<Case>& debut, std::size_t longueur)
+std::vector<Case> partie_au_hasard(std::mt19937& gen, const std::vector<Case>& debut,
+                                   std::size_t longueur)
 {
-    Grille jeu = grille_depuis("........" "........" "........" "...ox..."
-                               "...xo..." "........" "........" "........");
+    Grille jeu = grille_depuis("........"
+                               "........"
+                               "........"
+                               "...ox..."
+                               "...xo..."
+                               "........"
+                               "........"
+                               "........");
     int16_t couleur = noir;
     std::vector<Case> coups;
     const auto joue = [&](Case c) {
@@ -71,19 +77,22 @@ std::string ecrit(const std::vector<Case>& coups)
 
 // A full library of 1001 rows: the shipped file, then lines that share the first 30 moves of
 // one game (`tronc`) and go their own way after some of them, then random lines.
-struct BiblioPleine {
+struct BiblioPleine
+{
     std::filesystem::path dossier;
     std::filesystem::path chemin;
     std::vector<Case> tronc;
 
     BiblioPleine()
     {
-        dossier = std::filesystem::temp_directory_path() / ("tavik-bench-" + std::to_string(::getpid()));
+        dossier = std::filesystem::temp_directory_path()
+            / ("tavik-bench-" + std::to_string(::getpid()));
         std::filesystem::create_directories(dossier);
         chemin = dossier / "biblio.csv";
 
         std::ifstream livre(biblio_livree, std::ios::binary);
-        std::string contenu((std::istreambuf_iterator<char>(livre)), std::istreambuf_iterator<char>());
+        std::string contenu((std::istreambuf_iterator<char>(livre)),
+                            std::istreambuf_iterator<char>());
         if (contenu.empty()) throw std::runtime_error("shipped library not found");
         int lignes = -1; // the header
         for (const char c : contenu) lignes += c == '\n';
@@ -96,13 +105,14 @@ struct BiblioPleine {
             if (n % 3 != 2) {
                 // Branches off the trunk after 8 to 32 moves.
                 const std::size_t branche = 8 + static_cast<std::size_t>(n) % 25;
-                ligne = partie_au_hasard(gen, {tronc.begin(), tronc.begin() + static_cast<long>(branche)}, branche + 4);
+                ligne = partie_au_hasard(
+                    gen, {tronc.begin(), tronc.begin() + static_cast<long>(branche)}, branche + 4);
             } else {
                 ligne = partie_au_hasard(gen, {c4}, 12 + static_cast<std::size_t>(n) % 20);
             }
             if (ligne.empty()) continue;
-            contenu += "Ligne " + std::to_string(n) + ";;" + ecrit(ligne) + ";eq;Commentaire/n+ en " +
-                notation(ligne.back()) + ";banc d'essai\n";
+            contenu += "Ligne " + std::to_string(n) + ";;" + ecrit(ligne) + ";eq;Commentaire/n+ en "
+                + notation(ligne.back()) + ";banc d'essai\n";
             ++lignes;
         }
         std::ofstream(chemin, std::ios::binary) << contenu;
@@ -128,8 +138,10 @@ void BM_cherche_ouverture(benchmark::State& state)
     p.Form_Load();
     if (com.nb_biblio != nb_lignes_biblio) throw std::runtime_error("library not full");
     const auto coups = static_cast<std::size_t>(state.range(0));
-    for (std::size_t i = 0; i < coups; ++i) p.plateau_MouseDown(index_de(b.tronc[i]), bouton_gauche);
-    if (p.num_coup != static_cast<int16_t>(coups + 1)) throw std::runtime_error("a move was refused");
+    for (std::size_t i = 0; i < coups; ++i)
+        p.plateau_MouseDown(index_de(b.tronc[i]), bouton_gauche);
+    if (p.num_coup != static_cast<int16_t>(coups + 1))
+        throw std::runtime_error("a move was refused");
 
     for (auto _ : state) {
         p.cherche_ouverture();

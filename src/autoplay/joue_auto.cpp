@@ -12,7 +12,10 @@ namespace {
 constexpr std::array<std::array<int, 4>, 2> premiers_coups = {{{19, 26, 37, 44}, {20, 29, 34, 43}}};
 
 // One draw turned into 0..n-1; a source that returned 1 would still pick the last one.
-int tire(float r, int n) { return std::clamp(static_cast<int>(r * static_cast<float>(n)), 0, n - 1); }
+int tire(float r, int n)
+{
+    return std::clamp(static_cast<int>(r * static_cast<float>(n)), 0, n - 1);
+}
 
 } // namespace
 
@@ -59,7 +62,13 @@ void Plateau::coche_auto(const CaseACocher& cette, CaseACocher& autre)
     joue_auto();
 }
 
-void Plateau::ChkNoirAuto_Click() { coche_auto(controles.ChkNoirAuto, controles.ChkBlancAuto); }
-void Plateau::ChkBlancAuto_Click() { coche_auto(controles.ChkBlancAuto, controles.ChkNoirAuto); }
+void Plateau::ChkNoirAuto_Click()
+{
+    coche_auto(controles.ChkNoirAuto, controles.ChkBlancAuto);
+}
+void Plateau::ChkBlancAuto_Click()
+{
+    coche_auto(controles.ChkBlancAuto, controles.ChkNoirAuto);
+}
 
 } // namespace tavik

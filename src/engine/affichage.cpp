@@ -44,9 +44,14 @@ void Plateau::affiche_suites()
 
 void Plateau::pose_pion(int index)
 {
-    struct Pose {
+    struct Pose
+    {
         bool& drapeau;
-        explicit Pose(bool& d) : drapeau(d) { drapeau = true; }
+        explicit Pose(bool& d)
+            : drapeau(d)
+        {
+            drapeau = true;
+        }
         ~Pose() { drapeau = false; }
     } pose(en_pose_);
 

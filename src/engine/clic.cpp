@@ -20,7 +20,10 @@ void Plateau::plateau_MouseDown(int index, int16_t button, int16_t, float, float
     if (coup_accepte(index, c)) joue_coup(index, c);
 }
 
-void Plateau::plateau_MouseUp(int, int16_t, int16_t, float, float) { rafraichit(); }
+void Plateau::plateau_MouseUp(int, int16_t, int16_t, float, float)
+{
+    rafraichit();
+}
 
 // After a step back, a press on the recorded next move steps forward along the record.
 bool Plateau::suit_la_liste(Case c) const
@@ -40,7 +43,8 @@ bool Plateau::coup_accepte(int index, Case c) const
     // never put a disc on an occupied square or on a square that turns nothing.
     for (const Liste::Entree& entree : controles.LstSuite.entrees) {
         Case suite;
-        if (lit_case(std::string_view(entree.texte).substr(0, 2), suite) && index_de(suite) == index)
+        if (lit_case(std::string_view(entree.texte).substr(0, 2), suite)
+            && index_de(suite) == index)
             return legal;
     }
     return false;
@@ -72,7 +76,8 @@ void Plateau::apercu(Case c)
 {
     if (!test_coup_possible(tab_, joueur_, c.ligne, c.colonne)) return;
     for (int ligne = 1; ligne <= 8; ++ligne)
-        for (int colonne = 1; colonne <= 8; ++colonne) tab_copie_[ligne][colonne] = tab_[ligne][colonne];
+        for (int colonne = 1; colonne <= 8; ++colonne)
+            tab_copie_[ligne][colonne] = tab_[ligne][colonne];
     coup_joue(tab_copie_, joueur_, c.ligne, c.colonne);
     tab_copie_[c.ligne][c.colonne] = static_cast<int8_t>(joueur_);
     affiche_tab(tab_copie_);

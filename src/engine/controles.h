@@ -11,22 +11,27 @@ namespace tavik {
 // The controls of the windows as plain data. The core writes them; the toolkit layer shows
 // them and hands the user's actions back to the handlers.
 
-struct Bouton {
+struct Bouton
+{
     bool actif = true;
 };
 
-struct Etiquette {
+struct Etiquette
+{
     std::string legende;
 };
 
-struct ZoneTexte {
+struct ZoneTexte
+{
     std::string texte;
     bool visible = true;
 };
 
 // A list box of texts with an optional integer per entry; selection -1 means none.
-struct Liste {
-    struct Entree {
+struct Liste
+{
+    struct Entree
+    {
         std::string texte;
         int donnee = 0;
         friend bool operator==(const Entree&, const Entree&) = default;
@@ -39,14 +44,18 @@ struct Liste {
         entrees.clear();
         selection = -1;
     }
-    void ajoute(std::string texte, int donnee = 0) { entrees.push_back({std::move(texte), donnee}); }
+    void ajoute(std::string texte, int donnee = 0)
+    {
+        entrees.push_back({std::move(texte), donnee});
+    }
     int nombre() const { return static_cast<int>(entrees.size()); }
     const std::string& texte(int i) const { return entrees.at(i).texte; }
 };
 
 // A check box holds 1 (ticked) or 0. Changing its value, by the user or by the program, runs
 // its click operation once; assigning the value that it already has runs nothing.
-class CaseACocher {
+class CaseACocher
+{
 public:
     int16_t valeur() const { return valeur_; }
     bool cochee() const { return valeur_ == 1; }
@@ -75,7 +84,8 @@ enum Image : int8_t {
 };
 
 // The controls of the main window that the game drives.
-struct ControlesPlateau {
+struct ControlesPlateau
+{
     std::array<int8_t, 64> plateau {}; // the tiles, A1 to H8 row by row
     int8_t quijoue = image_aucune; // side to move
     Etiquette nb_noir {"2"};

@@ -8,7 +8,8 @@
 namespace tavik {
 
 // The tables shared by the main window and the opening chooser for the program's lifetime.
-struct FonCom {
+struct FonCom
+{
     ListeCoups liste_coups {};
     Biblio biblio;
     int16_t nb_biblio = 0;

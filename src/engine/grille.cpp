@@ -26,10 +26,17 @@ Grille grille_depuis(std::string_view image)
     for (const char ch : image) {
         int8_t code;
         switch (ch) {
-        case '.': code = vide; break;
-        case 'x': code = noir; break;
-        case 'o': code = blanc; break;
-        default: continue;
+        case '.':
+            code = vide;
+            break;
+        case 'x':
+            code = noir;
+            break;
+        case 'o':
+            code = blanc;
+            break;
+        default:
+            continue;
         }
         if (n == 64) throw std::invalid_argument("grille_depuis: more than 64 squares");
         g[n / 8 + 1][n % 8 + 1] = code;

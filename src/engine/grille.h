@@ -12,14 +12,18 @@ namespace tavik {
 enum Code : int8_t { bord = 0, vide = 1, noir = 2, blanc = 3 };
 
 // The other side: 3 for 2, and 2 for any other value.
-constexpr int16_t adversaire(int16_t couleur) { return couleur == noir ? blanc : noir; }
+constexpr int16_t adversaire(int16_t couleur)
+{
+    return couleur == noir ? blanc : noir;
+}
 
 // A 10 x 10 grid indexed (ligne, colonne); rows and columns 0 and 9 form the border ring
 // that stops every walk outward from a square of the board.
 using Grille = std::array<std::array<int8_t, 10>, 10>;
 
 // A square of the board: ligne 1..8 from the top, colonne 1..8 from the left.
-struct Case {
+struct Case
+{
     int16_t ligne = 0;
     int16_t colonne = 0;
 
@@ -32,7 +36,10 @@ constexpr bool sur_plateau(Case c)
 }
 
 // Control index of the tile that shows a square: 0 is A1, 7 is H1, 63 is H8.
-constexpr int index_de(Case c) { return (c.ligne - 1) * 8 + (c.colonne - 1); }
+constexpr int index_de(Case c)
+{
+    return (c.ligne - 1) * 8 + (c.colonne - 1);
+}
 constexpr Case case_de(int index)
 {
     return {static_cast<int16_t>(index / 8 + 1), static_cast<int16_t>(index % 8 + 1)};

@@ -17,11 +17,12 @@
 namespace tavik {
 
 // Mouse buttons as the tiles report them.
-enum Bouton_souris : int16_t { bouton_gauche = 1, bouton_droit = 2, bouton_milieu = 4 };
+enum BoutonSouris : int16_t { bouton_gauche = 1, bouton_droit = 2, bouton_milieu = 4 };
 
 // The main window: the one game, its record, the library panel and every command. The
 // toolkit layer shows `controles` and forwards the user's actions to the handlers below.
-class Plateau {
+class Plateau
+{
 public:
     Plateau(FonCom& com, Services services, std::filesystem::path fichier_biblio = "biblio.csv");
     Plateau(const Plateau&) = delete;
@@ -109,7 +110,8 @@ private:
 
     // One continuation of the current position: the move as cut from the library, with its
     // letter case, and the opening that it completes, or "...".
-    struct Suite {
+    struct Suite
+    {
         std::string coup;
         std::string nom = "...";
     };

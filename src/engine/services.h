@@ -6,7 +6,8 @@
 namespace tavik {
 
 // What the core needs from its host, as small callbacks that tests replace.
-struct Services {
+struct Services
+{
     // A modal message box: the text, an OK button, the caption "Tavik". Returns once closed.
     std::function<void(const std::string& texte)> message;
     // Seconds from a monotonic clock.

@@ -37,7 +37,8 @@ void Plateau::enregistre_coup(int16_t ligne, int16_t colonne)
     assert(num_coup >= 1 && num_coup < nb_emplacements);
     if (num_coup < 1 || num_coup >= nb_emplacements) return;
 
-    liste_coups()[num_coup] = ligne == -1 ? Emplacement::passe() : Emplacement::coup({ligne, colonne});
+    liste_coups()[num_coup]
+        = ligne == -1 ? Emplacement::passe() : Emplacement::coup({ligne, colonne});
     ++num_coup;
     num_rejoue = num_coup;
     affiche_liste_coups();

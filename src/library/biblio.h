@@ -14,10 +14,17 @@ inline constexpr int nb_lignes_biblio = 1001;
 inline constexpr int nb_colonnes_biblio = 6;
 using LigneBiblio = std::array<std::string, nb_colonnes_biblio>;
 
-enum ColonneBiblio { col_nom = 0, col_nom_anglais = 1, col_coups = 2, col_bilan = 3,
-                     col_commentaire = 4, col_sources = 5 };
+enum ColonneBiblio {
+    col_nom = 0,
+    col_nom_anglais = 1,
+    col_coups = 2,
+    col_bilan = 3,
+    col_commentaire = 4,
+    col_sources = 5
+};
 
-struct Biblio {
+struct Biblio
+{
     std::vector<LigneBiblio> lignes = std::vector<LigneBiblio>(nb_lignes_biblio);
 };
 

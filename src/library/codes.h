@@ -8,7 +8,8 @@ namespace tavik {
 
 // The short evaluation codes of the library and their sentences. n stands for black (noir),
 // b for white (blanc).
-struct CodeCommentaire {
+struct CodeCommentaire
+{
     std::string code;
     std::string francais;
     std::string anglais; // kept beside the French text, shown nowhere

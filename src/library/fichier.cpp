@@ -12,11 +12,15 @@ namespace {
 std::string raison_de(int erreur)
 {
     switch (erreur) {
-    case ENOENT: return "fichier introuvable";
+    case ENOENT:
+        return "fichier introuvable";
     case EACCES:
-    case EPERM: return "accès refusé";
-    case EISDIR: return "c'est un dossier, pas un fichier";
-    default: return std::strerror(erreur);
+    case EPERM:
+        return "accès refusé";
+    case EISDIR:
+        return "c'est un dossier, pas un fichier";
+    default:
+        return std::strerror(erreur);
     }
 }
 
@@ -34,7 +38,8 @@ bool lit_fichier(const std::filesystem::path& chemin, std::string& contenu, std:
     contenu.clear();
     char tampon[1 << 16];
     std::size_t lus;
-    while ((lus = std::fread(tampon, 1, sizeof tampon, fichier.get())) > 0) contenu.append(tampon, lus);
+    while ((lus = std::fread(tampon, 1, sizeof tampon, fichier.get())) > 0)
+        contenu.append(tampon, lus);
     if (std::ferror(fichier.get())) {
         raison = raison_de(errno);
         return false;

@@ -7,7 +7,10 @@ namespace tavik {
 
 namespace {
 
-bool est_suite(unsigned char c) { return (c & 0xC0) == 0x80; }
+bool est_suite(unsigned char c)
+{
+    return (c & 0xC0) == 0x80;
+}
 
 // Length of the well-formed UTF-8 sequence at `i`, or 0 when it is not one (overlong forms,
 // surrogates and values beyond U+10FFFF included).
@@ -19,10 +22,20 @@ std::size_t sequence_utf8(std::string_view s, std::size_t i)
     std::size_t n;
     std::uint32_t minimum;
     std::uint32_t valeur;
-    if ((c & 0xE0) == 0xC0) { n = 2; minimum = 0x80; valeur = c & 0x1F; }
-    else if ((c & 0xF0) == 0xE0) { n = 3; minimum = 0x800; valeur = c & 0x0F; }
-    else if ((c & 0xF8) == 0xF0) { n = 4; minimum = 0x10000; valeur = c & 0x07; }
-    else return 0;
+    if ((c & 0xE0) == 0xC0) {
+        n = 2;
+        minimum = 0x80;
+        valeur = c & 0x1F;
+    } else if ((c & 0xF0) == 0xE0) {
+        n = 3;
+        minimum = 0x800;
+        valeur = c & 0x0F;
+    } else if ((c & 0xF8) == 0xF0) {
+        n = 4;
+        minimum = 0x10000;
+        valeur = c & 0x07;
+    } else
+        return 0;
     if (i + n > s.size()) return 0;
     for (std::size_t k = 1; k < n; ++k) {
         if (!est_suite(octet(i + k))) return 0;
@@ -58,10 +71,10 @@ void ajoute_utf8(std::string& s, std::uint32_t u)
 
 // Windows-1252 bytes 0x80 to 0x9F; the five bytes that the code page leaves undefined keep
 // their C1 code points.
-constexpr std::array<std::uint16_t, 32> cp1252_80_9f = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+constexpr std::array<std::uint16_t, 32> cp1252_80_9f
+    = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+       0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+       0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 std::string depuis_cp1252(std::string_view s)
 {
@@ -102,7 +115,8 @@ LectureBiblio lit_enregistrements(std::string_view texte, std::size_t max)
         if (fin == std::string_view::npos) {
             texte = {};
         } else {
-            const bool crlf = texte[fin] == '\r' && fin + 1 < texte.size() && texte[fin + 1] == '\n';
+            const bool crlf
+                = texte[fin] == '\r' && fin + 1 < texte.size() && texte[fin + 1] == '\n';
             texte.remove_prefix(fin + (crlf ? 2 : 1));
         }
         if (++numero == 1) continue; // the header

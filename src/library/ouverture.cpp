@@ -61,7 +61,8 @@ void Ouverture::Form_Load()
 {
     LstOuverture.vide();
     const FonCom& com = plateau_.com();
-    for (int i = 1; i <= com.nb_biblio; ++i) LstOuverture.ajoute(com.biblio.lignes[i - 1][col_nom], i);
+    for (int i = 1; i <= com.nb_biblio; ++i)
+        LstOuverture.ajoute(com.biblio.lignes[i - 1][col_nom], i);
 }
 
 void Ouverture::Cmdcharger_Click()
@@ -75,8 +76,8 @@ void Ouverture::Cmdcharger_Click()
     const LigneBiblio& ligne = com.biblio.lignes[r];
     // A faulty line is refused before anything changes: the game on the board stays.
     if (const std::optional<std::string> defaut = defaut_de_ligne(ligne[col_coups])) {
-        services_.message("L'ouverture « " + ligne[col_nom] + " » ne peut pas être chargée : "
-                          + *defaut + ".");
+        services_.message("L'ouverture « " + ligne[col_nom]
+                          + " » ne peut pas être chargée : " + *defaut + ".");
         return;
     }
 

@@ -17,7 +17,8 @@ std::optional<std::string> defaut_de_ligne(std::string_view coups);
 
 // The opening chooser: every opening of the library by name; "Charger" loads the selected
 // one onto the main window's board and goes to its end.
-class Ouverture {
+class Ouverture
+{
 public:
     Ouverture(Plateau& plateau, Services services);
 

@@ -52,9 +52,18 @@ void Plateau::transforme_jeu_normalise(Transformation t)
             jeu_normalise_[k] = Emplacement::coup(transforme(t, *c));
 }
 
-void Plateau::rot_jeu() { transforme_jeu_normalise(Transformation::rotation); }
-void Plateau::SymPos_jeu() { transforme_jeu_normalise(Transformation::sym_positive); }
-void Plateau::SymNeg_jeu() { transforme_jeu_normalise(Transformation::sym_negative); }
+void Plateau::rot_jeu()
+{
+    transforme_jeu_normalise(Transformation::rotation);
+}
+void Plateau::SymPos_jeu()
+{
+    transforme_jeu_normalise(Transformation::sym_positive);
+}
+void Plateau::SymNeg_jeu()
+{
+    transforme_jeu_normalise(Transformation::sym_negative);
+}
 
 void Plateau::ajoute_suite(const std::string& coup, const std::string& nom)
 {

@@ -7,7 +7,8 @@ namespace tavik {
 void Plateau::transforme_partie(Transformation t)
 {
     for (int ligne = 1; ligne <= 8; ++ligne)
-        for (int colonne = 1; colonne <= 8; ++colonne) tab_copie_[ligne][colonne] = tab_[ligne][colonne];
+        for (int colonne = 1; colonne <= 8; ++colonne)
+            tab_copie_[ligne][colonne] = tab_[ligne][colonne];
     transforme_grille(t, tab_copie_, tab_);
 
     for (Emplacement& e : liste_coups())

@@ -11,7 +11,10 @@ std::string transforme_coup(Transformation t, std::string_view coup)
     return notation(transforme(t, c));
 }
 
-std::string rot_coup(std::string_view coup) { return transforme_coup(Transformation::rotation, coup); }
+std::string rot_coup(std::string_view coup)
+{
+    return transforme_coup(Transformation::rotation, coup);
+}
 
 std::string SymPos_coup(std::string_view coup)
 {
@@ -48,7 +51,8 @@ constexpr std::array rot_puis_sym_neg = {rotation, sym_negative};
 constexpr std::array sym_neg_puis_rot = {sym_negative, rotation};
 constexpr std::array sym_pos_puis_rot = {sym_positive, rotation};
 
-struct LigneOrientation {
+struct LigneOrientation
+{
     std::string_view premier_coup;
     Orientation orientation;
 };

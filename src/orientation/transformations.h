@@ -15,10 +15,12 @@ enum class Transformation { rotation, sym_positive, sym_negative };
 constexpr Case transforme(Transformation t, Case c)
 {
     switch (t) {
-    case Transformation::rotation: return {c.colonne, static_cast<int16_t>(9 - c.ligne)};
+    case Transformation::rotation:
+        return {c.colonne, static_cast<int16_t>(9 - c.ligne)};
     case Transformation::sym_positive:
         return {static_cast<int16_t>(9 - c.colonne), static_cast<int16_t>(9 - c.ligne)};
-    case Transformation::sym_negative: return {c.colonne, c.ligne};
+    case Transformation::sym_negative:
+        return {c.colonne, c.ligne};
     }
     return c;
 }
@@ -37,7 +39,8 @@ void transforme_grille(Transformation t, const Grille& source, Grille& cible);
 // The library is written with black's first move on C4. For each first move of a game, the
 // maps that carry the game into the library's orientation and those that carry a library
 // move back; a first move not listed needs no change.
-struct Orientation {
+struct Orientation
+{
     std::span<const Transformation> vers_biblio;
     std::span<const Transformation> vers_jeu;
 };

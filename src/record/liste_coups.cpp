@@ -6,8 +6,14 @@ namespace tavik {
 
 namespace {
 
-const int16_t* entier_de(const Cellule& c) { return std::get_if<int16_t>(&c); }
-const std::string* texte_de(const Cellule& c) { return std::get_if<std::string>(&c); }
+const int16_t* entier_de(const Cellule& c)
+{
+    return std::get_if<int16_t>(&c);
+}
+const std::string* texte_de(const Cellule& c)
+{
+    return std::get_if<std::string>(&c);
+}
 
 } // namespace
 
@@ -21,7 +27,10 @@ Emplacement Emplacement::coup_charge(char lettre, char chiffre)
     return {std::string(1, lettre), std::string(1, chiffre)};
 }
 
-Emplacement Emplacement::passe() { return {int16_t {-1}, int16_t {-1}}; }
+Emplacement Emplacement::passe()
+{
+    return {int16_t {-1}, int16_t {-1}};
+}
 
 bool Emplacement::est_passe() const
 {

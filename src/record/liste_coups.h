@@ -16,7 +16,8 @@ namespace tavik {
 using Cellule = std::variant<std::monostate, int16_t, std::string>;
 
 // One half-move of the game: the letter cell and the row cell.
-struct Emplacement {
+struct Emplacement
+{
     Cellule lettre;
     Cellule ligne;
 

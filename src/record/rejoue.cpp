@@ -6,9 +6,15 @@ namespace tavik {
 namespace {
 
 // " 1" to " 9", then "10", "11", ...
-std::string numero(int n) { return (n < 10 ? " " : "") + std::to_string(n); }
+std::string numero(int n)
+{
+    return (n < 10 ? " " : "") + std::to_string(n);
+}
 
-std::string texte_coup(const Emplacement& e) { return e.est_passe() ? "--" : e.texte(); }
+std::string texte_coup(const Emplacement& e)
+{
+    return e.est_passe() ? "--" : e.texte();
+}
 
 } // namespace
 
@@ -39,7 +45,8 @@ void Plateau::affiche_liste_coups()
     liste.selection = liste.nombre() - 1;
 
     if (num_coup != num_rejoue && num_coup >= 1 && num_coup < nb_emplacements)
-        controles.TxtSuivant.texte = std::to_string(num_coup) + ". " + texte_coup(liste_coups()[num_coup]);
+        controles.TxtSuivant.texte
+            = std::to_string(num_coup) + ". " + texte_coup(liste_coups()[num_coup]);
 
     cherche_ouverture();
 }

@@ -1,7 +1,6 @@
 #include "support.h"
 
 #include <gtest/gtest.h>
-
 #include <stdexcept>
 
 namespace tavik::test {
@@ -40,7 +39,9 @@ TEST(Affichage, WaitEndsAtTheFirstReadingPastTheDurationAndPumpsMeanwhile)
         Fenetre f;
         f.hote.pas = 0.0625;
         f.hote.temps = depart - f.hote.pas;
-        f.hote.pendant_pompe = [&] { if (f.hote.pompes > 9) throw std::runtime_error("endless"); };
+        f.hote.pendant_pompe = [&] {
+            if (f.hote.pompes > 9) throw std::runtime_error("endless");
+        };
         f.p().wait(0.125);
         EXPECT_EQ(f.hote.pompes, 2) << depart;
         EXPECT_EQ(f.hote.temps, depart + 0.1875) << depart;

@@ -1,9 +1,7 @@
+#include "library/codes.h"
 #include "support.h"
 
-#include "library/codes.h"
-
 #include <gtest/gtest.h>
-
 #include <set>
 
 namespace tavik::test {
@@ -17,19 +15,24 @@ TEST(BiblioLivree, EveryLineLegalUniqueAndFoundWithItsNameInEachOrientation)
     ASSERT_GE(p.com().nb_biblio, 700);
     f.ouverture->Form_Load();
     const auto rot = &Plateau::CmdRotation_Click;
-    const decltype(rot) etapes[] = {nullptr, rot, rot, rot, &Plateau::CmdSymNegative_Click, rot, rot, rot};
+    const decltype(rot) etapes[]
+        = {nullptr, rot, rot, rot, &Plateau::CmdSymNegative_Click, rot, rot, rot};
     std::set<std::string> vues;
     for (int r = 0; r < p.com().nb_biblio; ++r) {
         const LigneBiblio& l = p.com().biblio.lignes[r];
         SCOPED_TRACE(l[col_nom] + " " + l[col_coups]);
         EXPECT_TRUE(vues.insert(l[col_coups]).second) << "the same moves twice";
-        EXPECT_FALSE(l[col_nom].empty() || l[col_bilan].empty()) << "no name, or not one of the 14 codes";
+        EXPECT_FALSE(l[col_nom].empty() || l[col_bilan].empty())
+            << "no name, or not one of the 14 codes";
         f.ouverture->LstOuverture.selection = r;
         for (const auto etape : etapes) {
             p.controles.LblOuverture.legende.clear();
-            if (etape) (p.*etape)();
-            else f.ouverture->Cmdcharger_Click();
-            EXPECT_EQ(p.controles.LblOuverture.legende, remplace_tout(l[col_nom], "var.", "variante"));
+            if (etape)
+                (p.*etape)();
+            else
+                f.ouverture->Cmdcharger_Click();
+            EXPECT_EQ(p.controles.LblOuverture.legende,
+                      remplace_tout(l[col_nom], "var.", "variante"));
             EXPECT_EQ(p.controles.LblBilan.legende, l[col_bilan]);
         }
         p.CmdSymNegative_Click(); // the library's orientation again: the comment reads as written

@@ -1,8 +1,7 @@
 #include "support.h"
 
-#include <gtest/gtest.h>
-
 #include <fstream>
+#include <gtest/gtest.h>
 
 namespace tavik::test {
 
@@ -20,8 +19,10 @@ TEST(Chargement, EncodingsAndLineEndsGiveTheSameLibrary)
 {
     for (const std::string contenu :
          {"\xEF\xBB\xBFNom\r\nOuverture élevée;;C4E3;n+;solide, mais passif/sûr €\r\n\r\nDeux\r\n",
-          "Nom\rOuverture \xE9lev\xE9" "e;;C4E3;n+;solide, mais passif/s\xFBr \x80\r\rDeux",
-          "\xEF\xBB\xBFNom\nOuverture \xE9lev\xE9" "e;;C4E3;n+;solide, mais passif/s\xFBr \x80\n\nDeux\n"}) {
+          "Nom\rOuverture \xE9lev\xE9"
+          "e;;C4E3;n+;solide, mais passif/s\xFBr \x80\r\rDeux",
+          "\xEF\xBB\xBFNom\nOuverture \xE9lev\xE9"
+          "e;;C4E3;n+;solide, mais passif/s\xFBr \x80\n\nDeux\n"}) {
         FichierTemporaire fichier(contenu);
         Fenetre f(fichier.chemin());
         EXPECT_EQ(noms(f), (Entrees {{"Ouverture élevée", 1}, {"", 2}, {"Deux", 3}}));
@@ -43,7 +44,8 @@ TEST(Chargement, MissingFileTableLimitAndJouerRereading)
     EXPECT_EQ(partie(f.p()), "F5 D6");
 
     std::string contenu = "Nom\n";
-    for (int i = 0; i < 1003; ++i) contenu += "O" + std::to_string(i) + ";Old;C4E3;eq;commentaire\n";
+    for (int i = 0; i < 1003; ++i)
+        contenu += "O" + std::to_string(i) + ";Old;C4E3;eq;commentaire\n";
     std::ofstream(chemin, std::ios::binary) << contenu;
     f.p().cmd_jouer_Click();
     EXPECT_EQ(noms(f).back(), (Liste::Entree {"O1000", 1001}));

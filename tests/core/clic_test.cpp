@@ -1,7 +1,6 @@
 #include "support.h"
 
 #include <gtest/gtest.h>
-
 #include <utility>
 
 namespace tavik::test {
@@ -23,8 +22,9 @@ TEST(Clic, F5FromTheStartPreviewedThenPlayedWithAPressDuringTheAnimation)
     const std::string avant = etat(f);
     const std::string tuiles = images(p);
     p.plateau_MouseDown(index_de("F5"), bouton_droit); // F5 played, white's replies in yellow
-    EXPECT_EQ(images(p), "11111111\n11111111\n11111111\n11132511\n"
-                         "11122211\n11151511\n11111111\n11111111\n");
+    EXPECT_EQ(images(p),
+              "11111111\n11111111\n11111111\n11132511\n"
+              "11122211\n11151511\n11111111\n11111111\n");
     EXPECT_EQ(etat(f), avant);
     p.plateau_MouseUp(index_de("F5"), bouton_droit);
     EXPECT_EQ(images(p), tuiles);
@@ -36,8 +36,9 @@ TEST(Clic, F5FromTheStartPreviewedThenPlayedWithAPressDuringTheAnimation)
     };
     f.clic("F5");
     EXPECT_EQ(vues, (std::vector<int> {image_noir, 8, image_noir, 8}));
-    EXPECT_EQ(images(p), "11111111\n11111111\n11111111\n11132411\n" // E5 turned, D6 F4 F6 marked
-                         "11122211\n11141411\n11111111\n11111111\n");
+    EXPECT_EQ(images(p),
+              "11111111\n11111111\n11111111\n11132411\n" // E5 turned, D6 F4 F6 marked
+              "11122211\n11141411\n11111111\n11111111\n");
     EXPECT_EQ(c.nb_noir.legende + "-" + c.nb_blanc.legende, "4-1");
     EXPECT_TRUE(c.CmdDebut.actif && c.CmdPrecedent.actif);
     EXPECT_FALSE(c.CmdSuivant.actif || c.CmdFin.actif || c.TxtSuivant.visible);

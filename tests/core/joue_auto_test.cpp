@@ -9,8 +9,16 @@ using Lignes = std::vector<std::string>;
 // Black's first move is drawn among four in the board's orientation, whatever the library offers.
 TEST(JoueAuto, FirstMoveDrawn)
 {
-    const struct { int rotation; float tirage; std::string coup; } cas[] = {
-        {0, 0.2499f, "D3"}, {0, 0.25f, "C4"}, {0, 0.99999f, "E6"}, {1, 0.0f, "E3"}, {1, 0.6f, "C5"}};
+    const struct
+    {
+        int rotation;
+        float tirage;
+        std::string coup;
+    } cas[] = {{0, 0.2499f, "D3"},
+               {0, 0.25f, "C4"},
+               {0, 0.99999f, "E6"},
+               {1, 0.0f, "E3"},
+               {1, 0.6f, "C5"}};
     for (const auto& c : cas) {
         Fenetre f(Lignes {"Perpendiculaire;;C4E3"});
         if (c.rotation) f.p().CmdRotation_Click();
@@ -36,8 +44,10 @@ TEST(JoueAuto, OneBoxAtATimeAndTheUserHeldToTheLibrary)
         EXPECT_EQ(f.hote.messages, Lignes {"Vous n'avez plus de coups d'ouverture."});
         f.joue("E3"); // legal for white, offered by no line
         EXPECT_EQ(partie(f.p()), "D3 C3 C4");
-        if (recule) f.p().CmdPrecedent_Click();
-        else c.ChkNoirAuto.fixe(0);
+        if (recule)
+            f.p().CmdPrecedent_Click();
+        else
+            c.ChkNoirAuto.fixe(0);
         f.joue(recule ? "B3" : "E3");
         EXPECT_EQ(partie(f.p()), recule ? "D3 C3 B3" : "D3 C3 C4 E3");
         EXPECT_EQ(f.hote.messages.size(), 1U); // both boxes off: no message
@@ -47,9 +57,14 @@ TEST(JoueAuto, OneBoxAtATimeAndTheUserHeldToTheLibrary)
 // The user's colour must pass right after an automatic move: the automatic colour is asked again.
 TEST(JoueAuto, AutomaticColourAskedAgainAfterTheUsersPass)
 {
-    const struct { bool noir; std::string ligne, coups, partie, couleur; } cas[] = {
-        {true, "C4C3 C2B2 D3C1 A1C5 B1E3 D1", "C3 B2 C1 C5 E3", "C4 C3 C2 B2 D3 C1 A1 C5 B1 E3 D1 --", "noir"},
-        {false, "C4C3 C2B2 E6C1 A1A3", "C4 C2 E6 A1", "C4 C3 C2 B2 E6 C1 A1 A3 --", "blanc"}};
+    const struct
+    {
+        bool noir;
+        std::string ligne, coups, partie, couleur;
+    } cas[]
+        = {{true, "C4C3 C2B2 D3C1 A1C5 B1E3 D1", "C3 B2 C1 C5 E3",
+            "C4 C3 C2 B2 D3 C1 A1 C5 B1 E3 D1 --", "noir"},
+           {false, "C4C3 C2B2 E6C1 A1A3", "C4 C2 E6 A1", "C4 C3 C2 B2 E6 C1 A1 A3 --", "blanc"}};
     for (const auto& c : cas) {
         Fenetre f(Lignes {"Passe;;" + c.ligne});
         f.hote.tirages = {0.25f}; // black's first move C4

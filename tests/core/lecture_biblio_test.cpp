@@ -10,7 +10,8 @@ TEST(LitEnregistrements, OverlongRecordCutBetweenCharacters)
     for (int i = 0; i < 20000; ++i) longue += "é"; // 40000 bytes
     const std::string limite(longueur_max_enregistrement, 'a');
     const LectureBiblio l = lit_enregistrements("H\n" + limite + "\n" + longue + "\nsuite");
-    EXPECT_TRUE(l.enregistrements == (std::vector<std::string> {limite, longue.substr(0, 32766), "suite"}));
+    EXPECT_TRUE(l.enregistrements
+                == (std::vector<std::string> {limite, longue.substr(0, 32766), "suite"}));
 }
 
 TEST(Decoupe, BlanksKeptAndFieldsBeyondTheSixthIgnored)

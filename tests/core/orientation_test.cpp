@@ -1,14 +1,13 @@
+#include "orientation/transformations.h"
 #include "support.h"
 
-#include "orientation/transformations.h"
-
 #include <gtest/gtest.h>
-
 #include <sstream>
 
 namespace tavik::test {
 
-struct Commande {
+struct Commande
+{
     void (Plateau::*clic)();
     std::string (*coup)(std::string_view);
     std::string tournee; // F5 D6, then the continuation C3, once turned
@@ -26,12 +25,13 @@ static void joue_tourne(Fenetre& g, const Commande& c, const std::string& coups)
 }
 
 // A full game with five passes reaches slot 65: G8 in 62, H3 in 63, a pass in 64, H8 in 65.
-constexpr const char* partie_longue =
-    "C4 C5 E6 C3 B3 F5 D3 E3 F4 G5 B6 B2 E2 E7 C2 A2 A4 B5 B1 A1 E8 D7 A5 F3 G2 A6 G6 C6 B7 C7 "
-    "D2 B4 H6 F1 D8 G4 G3 A3 F2 H2 D6 H7 F6 B8 E1 H4 G1 C1 A7 H5 D1 A8 H1 C8 F8 F7 G7 G8 H3 H8";
+constexpr const char* partie_longue
+    = "C4 C5 E6 C3 B3 F5 D3 E3 F4 G5 B6 B2 E2 E7 C2 A2 A4 B5 B1 A1 E8 D7 A5 F3 G2 A6 G6 C6 B7 C7 "
+      "D2 B4 H6 F1 D8 G4 G3 A3 F2 H2 D6 H7 F6 B8 E1 H4 G1 C1 A7 H5 D1 A8 H1 C8 F8 F7 G7 G8 H3 H8";
 
 // F5 D6 turned with the lookup. In the long game every slot turns, beyond 61 too, so a replay
-// gives the board on screen; four quarter turns or two mirrors, with every move ahead, give it back.
+// gives the board on screen; four quarter turns or two mirrors, with every move ahead, give it
+// back.
 TEST(Orientation, CommandsTurnTheBoardTheRecordAndTheLookup)
 {
     for (const Commande& c : commandes) {

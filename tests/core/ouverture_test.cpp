@@ -23,10 +23,13 @@ TEST(Selecteur, ChargerLoadsTheCleanGameOrRefusesTheLine)
 {
     std::string trop_longue = "C4";
     for (int i = 0; i < 60; ++i) trop_longue += "E3C4"; // 121 moves, one more than the record
-    const std::pair<std::string, std::string> fautes[] = {{"C4E3 F", "incomplet"}, {"C4E9", "« E9 »"},
-        {"C4E3 -1-1", "« -1 »"}, {"C4D3", "« D3 »"}, {trop_longue, "121"}};
-    std::vector<std::string> biblio = {"Sale;;c4e3  f6e6", "Longue;;C4E3 F6E6 F5C5 C3", "Courte;;C4C3",
-                                       "Vide;;"};
+    const std::pair<std::string, std::string> fautes[] = {{"C4E3 F", "incomplet"},
+                                                          {"C4E9", "« E9 »"},
+                                                          {"C4E3 -1-1", "« -1 »"},
+                                                          {"C4D3", "« D3 »"},
+                                                          {trop_longue, "121"}};
+    std::vector<std::string> biblio
+        = {"Sale;;c4e3  f6e6", "Longue;;C4E3 F6E6 F5C5 C3", "Courte;;C4C3", "Vide;;"};
     for (const auto& faute : fautes)
         biblio.push_back("Fautive n°" + std::to_string(biblio.size()) + ";;" + faute.first);
     Fenetre f(biblio);
@@ -35,13 +38,16 @@ TEST(Selecteur, ChargerLoadsTheCleanGameOrRefusesTheLine)
     f.joue("F5 D6 C3");
     p.CmdPrecedent_Click();
     p.CmdRotation_Click();
-    const auto etat = [&] { return image_grille(f.tab()) + partie(p) + std::to_string(10 * p.num_coup + p.rotation); };
+    const auto etat = [&] {
+        return image_grille(f.tab()) + partie(p) + std::to_string(10 * p.num_coup + p.rotation);
+    };
     const std::string avant = etat();
     for (std::size_t k = 0; k < std::size(fautes); ++k) {
         charge(f, 4 + k);
         ASSERT_EQ(f.hote.messages.size(), k + 1);
         const std::string& message = f.hote.messages[k];
-        EXPECT_NE(message.find("« Fautive n°" + std::to_string(4 + k) + " »"), std::string::npos) << message;
+        EXPECT_NE(message.find("« Fautive n°" + std::to_string(4 + k) + " »"), std::string::npos)
+            << message;
         EXPECT_NE(message.find(fautes[k].second), std::string::npos) << message;
         EXPECT_EQ(etat(), avant);
     }

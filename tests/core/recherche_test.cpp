@@ -17,15 +17,17 @@ static Lignes suites(const Plateau& p)
 // turn with the game, and "var." is spelled out in the label only.
 TEST(Recherche, ExactLineAndContinuationsInTwoOrientations)
 {
-    const Lignes biblio = {"X;;C4E3;n+;voir f5/n+= c4 E9 E0 EX", "Y;;C4E3 F6E6", "Z var. 2;;C4E3 F6",
-                           "A var. 1;;C4E3 f6"};
+    const Lignes biblio = {"X;;C4E3;n+;voir f5/n+= c4 E9 E0 EX", "Y;;C4E3 F6E6",
+                           "Z var. 2;;C4E3 F6", "A var. 1;;C4E3 f6"};
     Fenetre c4(biblio), f5(biblio);
     c4.joue("C4 E3");
     EXPECT_EQ(c4.p().controles.LblBilan.legende, "Avantage à noir.");
-    EXPECT_EQ(c4.p().controles.LblCommentaire.legende, "voir F5\nLéger avantage à noir. C4 E9 E0 EX");
+    EXPECT_EQ(c4.p().controles.LblCommentaire.legende,
+              "voir F5\nLéger avantage à noir. C4 E9 E0 EX");
     EXPECT_EQ(suites(c4.p()), (Lignes {"F6 : Z var. 2", "F6 : A var. 1"}));
     f5.joue("F5 D6");
-    EXPECT_EQ(f5.p().controles.LblCommentaire.legende, "voir C4\nLéger avantage à noir. F5 E9 E0 EX");
+    EXPECT_EQ(f5.p().controles.LblCommentaire.legende,
+              "voir C4\nLéger avantage à noir. F5 E9 E0 EX");
     EXPECT_EQ(suites(f5.p()), (Lignes {"C3 : Z var. 2", "C3 : A var. 1"}));
     f5.joue("C3");
     EXPECT_EQ(f5.p().controles.LblOuverture.legende, "A variante 1");

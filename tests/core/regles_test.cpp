@@ -1,6 +1,5 @@
-#include "support.h"
-
 #include "engine/regles.h"
+#include "support.h"
 
 #include <gtest/gtest.h>
 

@@ -73,7 +73,10 @@ Fenetre::Fenetre(const std::filesystem::path& chemin)
     plateau->Form_Load();
 }
 
-void Fenetre::clic(const std::string& coup) { plateau->plateau_MouseDown(index_de(coup), bouton_gauche); }
+void Fenetre::clic(const std::string& coup)
+{
+    plateau->plateau_MouseDown(index_de(coup), bouton_gauche);
+}
 
 void Fenetre::joue(const std::string& coups)
 {

@@ -13,7 +13,8 @@
 namespace tavik {
 
 // Opens the window's private state to the tests, which set up positions directly.
-struct AccesPlateau {
+struct AccesPlateau
+{
     static Grille& tab(Plateau& p) { return p.tab_; }
     static const Grille& tab_copie(const Plateau& p) { return p.tab_copie_; }
     static int16_t& joueur(Plateau& p) { return p.joueur_; }
@@ -27,7 +28,8 @@ namespace tavik::test {
 
 // A host that records what the core asks of it: messages shown, a clock that moves on by
 // `pas` seconds at each reading, events pumped, and random draws taken from a queue.
-struct Hote {
+struct Hote
+{
     std::vector<std::string> messages;
     double temps = 1000.0;
     double pas = 0.01;
@@ -40,7 +42,8 @@ struct Hote {
 };
 
 // A library file in a fresh temporary folder, removed with the object.
-class FichierTemporaire {
+class FichierTemporaire
+{
 public:
     explicit FichierTemporaire(const std::string& contenu, const std::string& nom = "biblio.csv");
     ~FichierTemporaire();
@@ -55,7 +58,8 @@ private:
 
 // The main window and the chooser on a library given as its records (the header is added),
 // loaded as the program starts: Form_Load has run.
-struct Fenetre {
+struct Fenetre
+{
     explicit Fenetre(const std::vector<std::string>& enregistrements = {});
     explicit Fenetre(const std::filesystem::path& fichier);
 

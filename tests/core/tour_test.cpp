@@ -21,13 +21,14 @@ TEST(Tour, ForcedPassIsRecordedSilentlyAndTheMoverPlaysAgain)
 // Black moves last; in the second case H8 stays empty, blocked for both.
 TEST(Tour, ResultFollowsTheCountsAndTheGameTakesNoMoreMoves)
 {
-    const struct {
+    const struct
+    {
         const char *avant, *coup, *compte, *message;
     } cas[] = {
-        {".oxxxxxx xxxxxxxx xxxxxxxx xxxxxxxx oooooooo oooooooo oooooooo oooooooo", "A1",
-         "32-32", "Egalité !"},
-        {"oooooooo oooooooo .ooooooo xooooooo xxxooooo xxoooooo xooooooo ooooooo.", "A3",
-         "9-54", "le joueur blanc à gagné !"},
+        {".oxxxxxx xxxxxxxx xxxxxxxx xxxxxxxx oooooooo oooooooo oooooooo oooooooo", "A1", "32-32",
+         "Egalité !"},
+        {"oooooooo oooooooo .ooooooo xooooooo xxxooooo xxoooooo xooooooo ooooooo.", "A3", "9-54",
+         "le joueur blanc à gagné !"},
     };
     for (const auto& fin : cas) {
         Fenetre f;
