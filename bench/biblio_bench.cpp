@@ -36,14 +36,7 @@ Services services_muets()
 std::vector<Case> partie_au_hasard(std::mt19937& gen, const std::vector<Case>& debut,
                                    std::size_t longueur)
 {
-    Grille jeu = grille_depuis("........"
-                               "........"
-                               "........"
-                               "...ox..."
-                               "...xo..."
-                               "........"
-                               "........"
-                               "........");
+    Grille jeu = position_initiale();
     int16_t couleur = noir;
     std::vector<Case> coups;
     const auto joue = [&](Case c) {

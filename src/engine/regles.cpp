@@ -2,6 +2,18 @@
 
 namespace tavik {
 
+Grille position_initiale()
+{
+    return grille_depuis("........"
+                         "........"
+                         "........"
+                         "...ox..."
+                         "...xo..."
+                         "........"
+                         "........"
+                         "........");
+}
+
 bool test_dir(const Grille& jeu, int16_t couleur, int16_t ligne, int16_t colonne, int16_t dirlg,
               int16_t dircol)
 {

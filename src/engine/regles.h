@@ -7,6 +7,9 @@ namespace tavik {
 // The capture rule of Othello on any grid with a border ring. Squares passed in lie on the
 // board (rows and columns 1 to 8); colours are 2 or 3.
 
+// The usual start: white on D4 and E5, black on E4 and D5, black to move.
+Grille position_initiale();
+
 // Whether playing (ligne, colonne) captures in the direction (dirlg, dircol): the neighbour
 // holds the other side and the run of its discs is closed by a disc of `couleur`.
 bool test_dir(const Grille& jeu, int16_t couleur, int16_t ligne, int16_t colonne, int16_t dirlg,

@@ -28,14 +28,7 @@ std::optional<std::string> defaut_de_ligne(std::string_view coups)
             + std::to_string(nb_emplacements - 1);
 
     // Replayed from the usual start, black first, as the board will replay it.
-    Grille jeu = grille_depuis("........"
-                               "........"
-                               "........"
-                               "...ox..."
-                               "...xo..."
-                               "........"
-                               "........"
-                               "........");
+    Grille jeu = position_initiale();
     int16_t couleur = noir;
     for (std::size_t i = 0; i < nb_coups; ++i) {
         const std::string coup = s.substr(2 * i, 2);
