@@ -1,7 +1,7 @@
 // Timings of the opening library: the lookup that runs after every move, on a full library,
 // and the start sequence that reads the shipped file.
 
-#include "engine/plateau.h"
+#include "windows/plateau.h"
 #include "engine/regles.h"
 
 #include <benchmark/benchmark.h>

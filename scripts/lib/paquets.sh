@@ -20,7 +20,8 @@ installe_paquets() {
     apt-get install -y -qq --no-install-recommends "${manquants[@]}" >/dev/null
 }
 
-# What building the program needs.
-PAQUETS_PROGRAMME=(cmake ninja-build g++ qt6-base-dev fonts-dejavu-core)
+# What building the program needs; Liberation Sans has the metrics that the fixed layouts were
+# drawn for.
+PAQUETS_PROGRAMME=(cmake ninja-build g++ qt6-base-dev fonts-liberation2 fonts-dejavu-core)
 # What building and running the tests and benchmarks needs on top of it.
 PAQUETS_TESTS=(libgtest-dev libbenchmark-dev python3)

@@ -23,9 +23,21 @@ enum ColonneBiblio {
     col_sources = 5
 };
 
+// The rows sorted by the upper-case form of their move text, so that the lines that begin
+// with a game form one range found by binary search. Built once the rows are read.
+struct IndexCoups
+{
+    std::vector<std::string> cles; // the upper-case move text of each row, by row
+    std::vector<int> ordre; // the rows, sorted by key (ties in row order)
+};
+
 struct Biblio
 {
     std::vector<LigneBiblio> lignes = std::vector<LigneBiblio>(nb_lignes_biblio);
+    IndexCoups index;
+
+    // Builds the index over rows 0 to nb - 1; run whenever their move texts change.
+    void indexe(int nb);
 };
 
 } // namespace tavik

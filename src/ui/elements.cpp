@@ -1,6 +1,6 @@
 #include "elements.h"
 
-#include "engine/controles.h"
+#include "windows/controles.h"
 #include "images.h"
 
 #include <QLabel>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "library/ouverture.h"
+#include "windows/ouverture.h"
 
 #include <QWidget>
 

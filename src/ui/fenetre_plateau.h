@@ -1,8 +1,8 @@
 #pragma once
 
 #include "elements.h"
-#include "engine/foncom.h"
-#include "engine/plateau.h"
+#include "windows/foncom.h"
+#include "windows/plateau.h"
 #include "fenetre_ouverture.h"
 #include "services_qt.h"
 

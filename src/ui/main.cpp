@@ -1,4 +1,4 @@
-#include "engine/foncom.h"
+#include "windows/foncom.h"
 #include "fenetre_plateau.h"
 #include "polices.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/services.h"
+#include "windows/services.h"
 
 #include <QPointer>
 #include <QWidget>

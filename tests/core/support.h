@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/plateau.h"
-#include "library/ouverture.h"
+#include "windows/plateau.h"
+#include "windows/ouverture.h"
 
 #include <deque>
 #include <filesystem>

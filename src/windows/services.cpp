@@ -1,4 +1,4 @@
-#include "engine/services.h"
+#include "windows/services.h"
 
 #include <chrono>
 #include <memory>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "engine/controles.h"
-#include "engine/foncom.h"
+#include "windows/controles.h"
+#include "windows/foncom.h"
 #include "engine/grille.h"
-#include "engine/services.h"
+#include "windows/services.h"
 #include "library/codes.h"
 #include "orientation/transformations.h"
 #include "record/liste_coups.h"

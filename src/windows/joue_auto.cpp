@@ -1,23 +1,7 @@
-#include "engine/plateau.h"
-
-#include <algorithm>
-#include <array>
+#include "autoplay/tirage.h"
+#include "windows/plateau.h"
 
 namespace tavik {
-
-namespace {
-
-// Black's four first moves, drawn by k = 1..4, in the two start positions that the
-// orientation gives: D3 C4 F5 E6, or E3 F4 C5 D6 after a quarter turn.
-constexpr std::array<std::array<int, 4>, 2> premiers_coups = {{{19, 26, 37, 44}, {20, 29, 34, 43}}};
-
-// One draw turned into 0..n-1; a source that returned 1 would still pick the last one.
-int tire(float r, int n)
-{
-    return std::clamp(static_cast<int>(r * static_cast<float>(n)), 0, n - 1);
-}
-
-} // namespace
 
 void Plateau::joue_auto()
 {
@@ -33,7 +17,7 @@ void Plateau::joue_auto()
 
     int index;
     if (num_coup == 1) {
-        index = premiers_coups[rotation % 2 == 0 ? 0 : 1][tire(services_.hasard(), 4)];
+        index = premier_coup_auto(rotation, services_.hasard());
     } else {
         if (suites.nombre() == 0) {
             services_.message(joueur_ == noir ? "Il n'y a plus de suite pour noir."

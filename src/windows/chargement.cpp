@@ -1,4 +1,4 @@
-#include "engine/plateau.h"
+#include "windows/plateau.h"
 #include "library/fichier.h"
 #include "library/lecture_biblio.h"
 
@@ -25,6 +25,7 @@ void Plateau::lit_biblio()
 {
     com_.biblio = Biblio {};
     com_.nb_biblio = 0;
+    com_.biblio.indexe(0);
 
     const std::string nom = fichier_biblio_.filename().string();
     std::string octets;
@@ -38,6 +39,7 @@ void Plateau::lit_biblio()
     const LectureBiblio lecture = lit_enregistrements(decode_texte(octets));
     for (const std::string& enregistrement : lecture.enregistrements)
         com_.biblio.lignes[com_.nb_biblio++] = decoupe(enregistrement);
+    com_.biblio.indexe(com_.nb_biblio);
 
     if (lecture.ignores > 0) {
         services_.message("Le fichier « " + nom + " » contient plus de "

@@ -1,4 +1,4 @@
-#include "engine/plateau.h"
+#include "windows/plateau.h"
 #include "engine/regles.h"
 
 namespace tavik {

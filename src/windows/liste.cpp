@@ -1,22 +1,8 @@
-#include "engine/plateau.h"
 #include "engine/regles.h"
+#include "record/liste_texte.h"
+#include "windows/plateau.h"
 
 namespace tavik {
-
-namespace {
-
-// " 1" to " 9", then "10", "11", ...
-std::string numero(int n)
-{
-    return (n < 10 ? " " : "") + std::to_string(n);
-}
-
-std::string texte_coup(const Emplacement& e)
-{
-    return e.est_passe() ? "--" : e.texte();
-}
-
-} // namespace
 
 void Plateau::rejoue_partie()
 {
@@ -36,17 +22,12 @@ void Plateau::affiche_liste_coups()
 {
     Liste& liste = controles.LstCoup;
     liste.vide();
-    for (int i = 1; i <= num_coup - 1 && i < nb_emplacements; i += 2) {
-        std::string ligne = numero(i) + ". " + texte_coup(liste_coups()[i]);
-        if (i + 1 < num_coup && i + 1 < nb_emplacements)
-            ligne += "  " + numero(i + 1) + ". " + texte_coup(liste_coups()[i + 1]);
+    for (std::string& ligne : lignes_liste_coups(liste_coups(), num_coup))
         liste.ajoute(std::move(ligne));
-    }
     liste.selection = liste.nombre() - 1;
 
     if (num_coup != num_rejoue && num_coup >= 1 && num_coup < nb_emplacements)
-        controles.TxtSuivant.texte
-            = std::to_string(num_coup) + ". " + texte_coup(liste_coups()[num_coup]);
+        controles.TxtSuivant.texte = texte_suivant(liste_coups(), num_coup);
 
     cherche_ouverture();
 }

@@ -1,0 +1,54 @@
+#include "windows/ouverture.h"
+
+#include "library/ligne_coups.h"
+#include "library/texte.h"
+
+#include <algorithm>
+
+namespace tavik {
+
+Ouverture::Ouverture(Plateau& plateau, Services services)
+    : plateau_(plateau)
+    , services_(std::move(services))
+{
+}
+
+void Ouverture::Form_Load()
+{
+    LstOuverture.vide();
+    const FonCom& com = plateau_.com();
+    for (int i = 1; i <= com.nb_biblio; ++i)
+        LstOuverture.ajoute(com.biblio.lignes[i - 1][col_nom], i);
+}
+
+void Ouverture::Cmdcharger_Click()
+{
+    const int choix = LstOuverture.selection;
+    if (plateau_.occupe() || choix < 0 || choix >= LstOuverture.nombre()) return;
+    FonCom& com = plateau_.com();
+    const int r = LstOuverture.entrees[choix].donnee - 1;
+    if (r < 0 || r >= com.nb_biblio) return;
+
+    const LigneBiblio& ligne = com.biblio.lignes[r];
+    // A faulty line is refused before anything changes: the game on the board stays.
+    if (const std::optional<std::string> defaut = defaut_de_ligne(ligne[col_coups])) {
+        services_.message("L'ouverture « " + ligne[col_nom]
+                          + " » ne peut pas être chargée : " + *defaut + ".");
+        return;
+    }
+
+    std::string s = coups_sans_espaces(ligne[col_coups]);
+    plateau_.num_coup = 1;
+    while (!s.empty()) {
+        com.liste_coups[plateau_.num_coup] = Emplacement::coup_charge(s[0], s[1]);
+        s.erase(0, 2);
+        ++plateau_.num_coup;
+    }
+    plateau_.num_rejoue = plateau_.num_coup;
+    plateau_.rotation = 0;
+    plateau_.sym_positive = 0;
+    plateau_.sym_negative = 0;
+    plateau_.CmdFin_Click();
+}
+
+} // namespace tavik
