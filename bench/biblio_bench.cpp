@@ -1,8 +1,9 @@
 // Timings of the opening library: the lookup that runs after every move, on a full library,
 // and the start sequence that reads the shipped file.
 
-#include "windows/plateau.h"
 #include "engine/regles.h"
+#include "library/fichier.h"
+#include "windows/plateau.h"
 
 #include <benchmark/benchmark.h>
 #include <filesystem>
@@ -28,6 +29,7 @@ Services services_muets()
         .horloge = [temps] { return *temps += 1.0; },
         .traite_evenements = [] {},
         .hasard = [] { return 0.0f; },
+        .lit_fichier = &lit_fichier,
     };
 }
 

@@ -29,10 +29,10 @@ std::vector<int> lignes_commencant_par(const Biblio& biblio, int nb, std::string
     const auto cle = [&](int r) { return std::string_view(index.cles[r]); };
     const auto premier = std::lower_bound(index.ordre.begin(), index.ordre.end(), debut,
                                           [&](int r, std::string_view d) { return cle(r) < d; });
-    const auto dernier = std::upper_bound(premier, index.ordre.end(), debut,
-                                          [&](std::string_view d, int r) {
-                                              return d < cle(r).substr(0, d.size());
-                                          });
+    const auto dernier
+        = std::upper_bound(premier, index.ordre.end(), debut, [&](std::string_view d, int r) {
+              return d < cle(r).substr(0, d.size());
+          });
     std::vector<int> lignes(premier, dernier);
     std::sort(lignes.begin(), lignes.end());
     return lignes;

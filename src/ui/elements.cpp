@@ -1,7 +1,7 @@
 #include "elements.h"
 
-#include "windows/controles.h"
 #include "images.h"
+#include "windows/controles.h"
 
 #include <QLabel>
 #include <QListWidget>

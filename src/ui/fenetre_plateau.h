@@ -1,10 +1,10 @@
 #pragma once
 
 #include "elements.h"
-#include "windows/foncom.h"
-#include "windows/plateau.h"
 #include "fenetre_ouverture.h"
 #include "services_qt.h"
+#include "windows/foncom.h"
+#include "windows/plateau.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -1,6 +1,6 @@
-#include "windows/foncom.h"
 #include "fenetre_plateau.h"
 #include "polices.h"
+#include "windows/foncom.h"
 
 #include <QApplication>
 

@@ -1,6 +1,5 @@
-#include "windows/plateau.h"
-#include "library/fichier.h"
 #include "library/lecture_biblio.h"
+#include "windows/plateau.h"
 
 namespace tavik {
 
@@ -30,7 +29,7 @@ void Plateau::lit_biblio()
     const std::string nom = fichier_biblio_.filename().string();
     std::string octets;
     std::string raison;
-    if (!lit_fichier(fichier_biblio_, octets, raison)) {
+    if (!services_.lit_fichier(fichier_biblio_, octets, raison)) {
         services_.message("Impossible de lire le fichier « " + nom + " » : " + raison
                           + ".\nLa bibliothèque d'ouvertures est vide.");
         return;

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "windows/controles.h"
-#include "windows/foncom.h"
 #include "engine/grille.h"
-#include "windows/services.h"
 #include "library/codes.h"
 #include "orientation/transformations.h"
 #include "record/liste_coups.h"
+#include "windows/controles.h"
+#include "windows/foncom.h"
+#include "windows/services.h"
 
 #include <array>
 #include <cstdint>

@@ -1,4 +1,5 @@
 #include "library/recherche.h"
+
 #include "library/texte.h"
 #include "windows/plateau.h"
 
@@ -97,8 +98,8 @@ void Plateau::cherche_ouverture()
         controles.LblCommentaire.legende = ConvCommentJeu(ligne[col_commentaire]);
     }
     for (const Continuation& suite : trouvees.suivantes)
-        ajoute_suite(suite.coup, suite.finit_ici ? com_.biblio.lignes[suite.ligne][col_nom]
-                                                 : std::string());
+        ajoute_suite(suite.coup,
+                     suite.finit_ici ? com_.biblio.lignes[suite.ligne][col_nom] : std::string());
 
     for (int b = 1; b <= nb_suites_max; ++b) {
         const Suite& suite = suites_[b];

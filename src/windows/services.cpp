@@ -1,5 +1,7 @@
 #include "windows/services.h"
 
+#include "library/fichier.h"
+
 #include <chrono>
 #include <memory>
 #include <random>
@@ -19,6 +21,7 @@ Services Services::par_defaut()
         .traite_evenements = [] {},
         // The 24 high bits of a draw: exactly representable, so never rounded up to 1.
         .hasard = [generateur] { return static_cast<float>((*generateur)() >> 8) * 0x1p-24f; },
+        .lit_fichier = &tavik::lit_fichier,
     };
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <functional>
 #include <string>
 
@@ -17,8 +18,13 @@ struct Services
     // A uniform value in [0, 1). Never seeded from the clock: two runs given the same clicks
     // draw the same values.
     std::function<float()> hasard;
+    // Reads a whole file's bytes into `contenu`; on failure returns false with the reason in
+    // French. Tests and fuzzers hand the library's bytes over without a disk.
+    std::function<bool(const std::filesystem::path& chemin, std::string& contenu,
+                       std::string& raison)>
+        lit_fichier;
 
-    // Steady clock, an unseeded Mersenne twister, no messages and no events.
+    // Steady clock, an unseeded Mersenne twister, no messages, no events, the disk.
     static Services par_defaut();
 };
 

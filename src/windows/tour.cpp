@@ -1,5 +1,5 @@
-#include "windows/plateau.h"
 #include "engine/regles.h"
+#include "windows/plateau.h"
 
 #include <cassert>
 #include <charconv>

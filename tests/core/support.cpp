@@ -1,5 +1,7 @@
 #include "support.h"
 
+#include "library/fichier.h"
+
 #include <atomic>
 #include <fstream>
 #include <stdexcept>
@@ -28,6 +30,7 @@ Services Hote::services()
                 tirages.pop_front();
                 return r;
             },
+        .lit_fichier = &tavik::lit_fichier,
     };
 }
 

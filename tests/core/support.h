@@ -1,7 +1,7 @@
 #pragma once
 
-#include "windows/plateau.h"
 #include "windows/ouverture.h"
+#include "windows/plateau.h"
 
 #include <deque>
 #include <filesystem>
