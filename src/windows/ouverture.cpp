@@ -4,6 +4,7 @@
 #include "library/texte.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace tavik {
 
@@ -25,7 +26,7 @@ void Ouverture::Cmdcharger_Click()
 {
     const int choix = LstOuverture.selection;
     if (plateau_.occupe() || choix < 0 || choix >= LstOuverture.nombre()) return;
-    FonCom& com = plateau_.com();
+    const FonCom& com = plateau_.com();
     const int r = LstOuverture.entrees[choix].donnee - 1;
     if (r < 0 || r >= com.nb_biblio) return;
 
@@ -37,18 +38,12 @@ void Ouverture::Cmdcharger_Click()
         return;
     }
 
-    std::string s = coups_sans_espaces(ligne[col_coups]);
-    plateau_.num_coup = 1;
-    while (!s.empty()) {
-        com.liste_coups[plateau_.num_coup] = Emplacement::coup_charge(s[0], s[1]);
-        s.erase(0, 2);
-        ++plateau_.num_coup;
-    }
-    plateau_.num_rejoue = plateau_.num_coup;
-    plateau_.rotation = 0;
-    plateau_.sym_positive = 0;
-    plateau_.sym_negative = 0;
-    plateau_.CmdFin_Click();
+    // The moves as the library writes them, rows as digit texts.
+    const std::string s = coups_sans_espaces(ligne[col_coups]);
+    std::vector<Emplacement> partie;
+    for (std::size_t i = 0; i + 1 < s.size(); i += 2)
+        partie.push_back(Emplacement::coup_charge(s[i], s[i + 1]));
+    plateau_.charge_partie(partie);
 }
 
 } // namespace tavik

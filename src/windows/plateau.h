@@ -11,6 +11,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -76,6 +77,15 @@ public:
     void SymPos_jeu();
     void SymNeg_jeu();
 
+    // A whole game written into the record, from slot 1, the orientation reset, then shown at
+    // its end as ">>" does: the chooser's lines and the games pasted or dropped as text.
+    void charge_partie(std::span<const Emplacement> partie);
+    // A game written as text ("f5d6c3"): loaded when the rules accept it, otherwise refused
+    // with a message that says where it goes wrong, the game on the board unchanged.
+    void charge_transcription(std::string_view texte);
+    // The game up to the current point as text, from the usual start: "f5d6c3".
+    std::string transcription() const;
+
     // Orientation commands.
     void CmdRotation_Click();
     void CmdSymPositive_Click();
@@ -89,6 +99,11 @@ public:
     void wait(double n);
     void chk_voir_coup_Click() { rafraichit(); }
     void ChkVoirOuverture_Click() { rafraichit(); }
+
+    // What a tile and the side-to-move box say to a screen reader: the square and its content
+    // with the marks that the board shows ("F5 : vide, coup possible"), the side to move.
+    std::string description_case(int index) const;
+    std::string description_trait() const;
 
     // Automatic play.
     void joue_auto();
