@@ -129,6 +129,7 @@ FenetreInfo::FenetreInfo(QWidget* parent)
     ok->setObjectName(QStringLiteral("CmdOk"));
     ok->setGeometry(168, 208, 73, 25);
     ok->setDefault(true);
+    ok->setAccessibleDescription(QStringLiteral("Ferme cette fenêtre"));
     connect(ok, &QPushButton::clicked, this, &FenetreInfo::CmdOk_Click);
 }
 

@@ -50,6 +50,18 @@ FenetreOuverture::FenetreOuverture(FenetrePlateau& principale)
     charger->setAutoDefault(false);
     setTabOrder(LstOuverture_, charger);
     connect(charger, &QPushButton::clicked, this, &FenetreOuverture::Cmdcharger_Click);
+
+    // What a screen reader says of the window and its controls.
+    setAccessibleDescription(
+        QStringLiteral("Toutes les ouvertures de la bibliothèque, à charger sur le plateau"));
+    invite->setAccessibleName(invite->text());
+    invite->setAccessibleDescription(QStringLiteral("Invitation à choisir une ouverture"));
+    LstOuverture_->setAccessibleName(QStringLiteral("Liste des ouvertures"));
+    LstOuverture_->setAccessibleDescription(
+        QStringLiteral("Choisissez une ouverture, puis appuyez sur Charger"));
+    charger->setAccessibleName(QStringLiteral("Charger"));
+    charger->setAccessibleDescription(
+        QStringLiteral("Charge l'ouverture choisie sur le plateau, jusqu'à son dernier coup"));
     // The list keeps the user's selection in the core's list.
     connect(LstOuverture_, &QListWidget::currentRowChanged, this,
             [this](int ligne) { ouverture_.LstOuverture.selection = ligne; });

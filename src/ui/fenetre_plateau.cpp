@@ -69,7 +69,10 @@ FenetrePlateau::FenetrePlateau(FonCom& com, std::filesystem::path fichier_biblio
                    this, [this] { actualise(); }, hote_),
                std::move(fichier_biblio))
 {
+    installe_interfaces_accessibles();
     construit();
+    installe_clavier();
+    decrit_controles();
     // The window's load: the library is read and a new game is set up before it shows.
     plateau_.Form_Load();
     actualise();
@@ -242,6 +245,7 @@ void FenetrePlateau::actualise()
     montre_texte(*LblBilan_, c.LblBilan.legende);
     montre_texte(*LblCommentaire_, c.LblCommentaire.legende);
     montre_liste(*LstSuite_, c.LstSuite);
+    actualise_descriptions();
 }
 
 void FenetrePlateau::CmdChager_Click()

@@ -47,11 +47,29 @@ public:
 
     Tuile* tuile(int index) const { return tuiles_.at(static_cast<std::size_t>(index)); }
 
+    // The game as text. Ctrl+C puts the game up to the current point on the clipboard; Ctrl+V,
+    // or a text dropped on the board, loads a game as the chooser loads an opening, or says
+    // where the text goes wrong.
+    void copie_partie();
+    void colle_partie();
+    void charge_texte(const QString& texte);
+
 protected:
     void closeEvent(QCloseEvent* e) override; // Form_Unload: the chooser goes too
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void dragMoveEvent(QDragMoveEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
 
 private:
     void construit();
+    // The keys of the commands, whatever control has the focus (clavier.cpp).
+    void installe_clavier();
+    bool accepte_depot(const QDropEvent& e) const;
+    // French names and descriptions for screen readers; those that follow the game are
+    // renewed by `actualise` (accessibilite.cpp).
+    static void installe_interfaces_accessibles(); // before the first tile is made
+    void decrit_controles();
+    void actualise_descriptions();
     // A user's click on a check box: its new value goes to the core, which runs its click
     // operation once.
     void coche(CaseACocher& cas, bool cochee);
