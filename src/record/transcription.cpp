@@ -37,8 +37,17 @@ bool commence_par(std::string_view texte, std::string_view modele)
 // The ways of writing a pass, longest first so that "pass" is not read as "pa" then "ss".
 constexpr std::array<std::string_view, 4> passes {"passe", "pass", "pa", "--"};
 
-// The non-breaking space that web pages put between moves, in UTF-8.
-constexpr std::string_view espace_insecable = "\xC2\xA0";
+// Blanks that copied text may carry, in UTF-8: the non-breaking spaces of web pages and of
+// French typography, and the byte order mark that some files begin with.
+constexpr std::array<std::string_view, 3> blancs_unicode {"\xC2\xA0", "\xE2\x80\xAF",
+                                                          "\xEF\xBB\xBF"};
+
+std::size_t longueur_blanc_unicode(std::string_view reste)
+{
+    for (std::string_view b : blancs_unicode)
+        if (reste.starts_with(b)) return b.size();
+    return 0;
+}
 
 const char* nom_couleur(int16_t couleur)
 {
@@ -69,8 +78,8 @@ private:
         const std::string_view reste = texte_.substr(i_);
         if (est_espace(reste[0])) {
             ++i_;
-        } else if (reste.starts_with(espace_insecable)) {
-            i_ += espace_insecable.size();
+        } else if (const std::size_t blanc = longueur_blanc_unicode(reste)) {
+            i_ += blanc;
         } else if (est_chiffre(reste[0])) {
             lit_numero();
         } else if (const std::size_t n = longueur_passe(reste)) {

@@ -28,10 +28,10 @@ struct LectureTranscription
     std::optional<Refus> refus;
 };
 
-// Reads a game: moves in either case, with or without blanks between them, move numbers
-// ("1.", "12...") skipped, passes written "--", "pass", "passe" or "pa" accepted only where
-// the side to move has no legal move. Every move is checked with the rules from the usual
-// start. A pass that the position forces after the last move is recorded too, as the board
+// Reads a game: moves in either case, with or without blanks between them (non-breaking ones
+// too), move numbers ("1.", "12...") skipped, passes written "--", "pass", "passe" or "pa" accepted
+// only where the side to move has no legal move. Every move is checked with the rules from the
+// usual start. A pass that the position forces after the last move is recorded too, as the board
 // records it.
 LectureTranscription lit_transcription(std::string_view texte);
 

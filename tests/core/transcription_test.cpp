@@ -36,7 +36,7 @@ TEST(Transcription, LooseWritingsGiveTheGame)
         {"F5D6C3 d3 C4", "F5 D6 C3 D3 C4"},
         {"1. f5 d6 2. c3 d3 3. c4", "F5 D6 C3 D3 C4"},
         {"  1.F5 D6\r\n2.C3\t3...d3 c4\n", "F5 D6 C3 D3 C4"},
-        {"f5\u00a0d6\u00a0c3", "F5 D6 C3"}, // non-breaking spaces, as web pages copy them
+        {"\ufefff5\u00a0d6\u202fc3", "F5 D6 C3"}, // a byte order mark, non-breaking spaces
         // The pass after white's H4 is found, or accepted where it is written.
         {texte_connu, partie_connue},
         {"f5f6f7f4d3g5h5h6g3e3f3h4 pass f2", "F5 F6 F7 F4 D3 G5 H5 H6 G3 E3 F3 H4 -- F2"},
