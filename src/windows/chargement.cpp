@@ -1,4 +1,5 @@
 #include "library/lecture_biblio.h"
+#include "windows/messages_chargement.h"
 #include "windows/plateau.h"
 
 namespace tavik {
@@ -7,7 +8,7 @@ void Plateau::Form_Load()
 {
     commentaires_ = table_commentaires();
     for (int k = 1; k < nb_emplacements; ++k) liste_coups()[k] = Emplacement::passe();
-    lit_biblio();
+    charge_biblio();
     for (int r = 0; r < com_.nb_biblio; ++r) {
         std::string& bilan = com_.biblio.lignes[r][col_bilan];
         bilan = conv_abrev(bilan);
@@ -19,33 +20,28 @@ void Plateau::Form_Load()
 }
 
 // Every load starts from an empty table, so a shorter record never shows cells of an
-// earlier file. A file that cannot be read leaves the library empty; the game goes on.
-void Plateau::lit_biblio()
+// earlier file, and a file that cannot be read or used leaves the library empty; the game
+// goes on. One message at most says what happened to the file.
+void Plateau::charge_biblio()
 {
     com_.biblio = Biblio {};
     com_.nb_biblio = 0;
-    com_.biblio.indexe(0);
 
     const std::string nom = fichier_biblio_.filename().string();
     std::string octets;
     std::string raison;
-    if (!services_.lit_fichier(fichier_biblio_, octets, raison)) {
-        services_.message("Impossible de lire le fichier « " + nom + " » : " + raison
-                          + ".\nLa bibliothèque d'ouvertures est vide.");
-        return;
+    std::optional<std::string> message;
+    if (services_.lit_fichier(fichier_biblio_, octets, raison)) {
+        LectureBiblio lecture = lit_biblio(octets);
+        for (LigneBiblio& ligne : lecture.lignes)
+            com_.biblio.lignes[com_.nb_biblio++] = std::move(ligne);
+        message = message_lecture(nom, lecture.rapport);
+    } else {
+        message = message_fichier_illisible(nom, raison);
     }
-
-    const LectureBiblio lecture = lit_enregistrements(decode_texte(octets));
-    for (const std::string& enregistrement : lecture.enregistrements)
-        com_.biblio.lignes[com_.nb_biblio++] = decoupe(enregistrement);
     com_.biblio.indexe(com_.nb_biblio);
 
-    if (lecture.ignores > 0) {
-        services_.message("Le fichier « " + nom + " » contient plus de "
-                          + std::to_string(nb_lignes_biblio) + " ouvertures : seules les "
-                          + std::to_string(nb_lignes_biblio) + " premières sont chargées, les "
-                          + std::to_string(lecture.ignores) + " suivantes sont ignorées.");
-    }
+    if (message) services_.message(*message);
 }
 
 } // namespace tavik

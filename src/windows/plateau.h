@@ -147,7 +147,7 @@ private:
     void coche_auto(const CaseACocher& cette, CaseACocher& autre);
     void transforme_partie(Transformation t);
     void transforme_jeu_normalise(Transformation t);
-    void lit_biblio();
+    void charge_biblio();
     int8_t image_suite() const;
 
     FonCom& com_;

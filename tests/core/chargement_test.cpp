@@ -1,60 +1,77 @@
 #include "support.h"
+#include "windows/messages_chargement.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
 
 namespace tavik::test {
 
-using Entrees = std::vector<Liste::Entree>;
+using Lignes = std::vector<std::string>;
 
-static Entrees noms(Fenetre& f)
+static void ecrit(const std::filesystem::path& chemin, const std::string& contenu)
 {
-    f.ouverture->Form_Load();
-    return f.ouverture->LstOuverture.entrees;
+    std::ofstream(chemin, std::ios::binary) << contenu;
 }
 
-// One library in three encodings: the header goes, the blank line is an empty record, the
-// final line break starts none, and the comment, last in its record, shows no stray CR.
-TEST(Chargement, EncodingsAndLineEndsGiveTheSameLibrary)
+// A file read whole shows nothing; one that the reading cut shows one message for all of it.
+TEST(Chargement, OneMessageAtMostSaysWhatTheReadingChanged)
 {
-    for (const std::string contenu :
-         {"\xEF\xBB\xBFNom\r\nOuverture élevée;;C4E3;n+;solide, mais passif/sûr €\r\n\r\nDeux\r\n",
-          "Nom\rOuverture \xE9lev\xE9"
-          "e;;C4E3;n+;solide, mais passif/s\xFBr \x80\r\rDeux",
-          "\xEF\xBB\xBFNom\nOuverture \xE9lev\xE9"
-          "e;;C4E3;n+;solide, mais passif/s\xFBr \x80\n\nDeux\n"}) {
-        FichierTemporaire fichier(contenu);
-        Fenetre f(fichier.chemin());
-        EXPECT_EQ(noms(f), (Entrees {{"Ouverture élevée", 1}, {"", 2}, {"Deux", 3}}));
-        f.joue("C4 E3");
-        EXPECT_EQ(f.p().controles.LblCommentaire.legende, "solide, mais passif\nsûr €");
-    }
+    Fenetre propre(Lignes {"Tigre;;C4E3 F6E6 F5"});
+    EXPECT_TRUE(propre.hote.messages.empty());
+
+    std::string longue = "Longue;;C4E3;eq;";
+    for (int i = 0; i < 33000; ++i) longue += "é";
+    Lignes biblio = {"A;;C4", longue};
+    for (int i = 0; i < 1001; ++i) biblio.push_back("O" + std::to_string(i) + ";;C4E3");
+    Fenetre f(biblio);
+    EXPECT_EQ(f.com->nb_biblio, 1001);
+    ASSERT_EQ(f.hote.messages.size(), 1U);
+    EXPECT_EQ(f.hote.messages[0],
+              "Le fichier « biblio.csv » n'a pas été chargé en entier :\n"
+              "• ligne 3 : ouverture trop longue, coupée après 32767 caractères\n"
+              "• lignes 1003 à 1004 : au-delà des 1001 ouvertures que la bibliothèque peut "
+              "tenir, ignorées");
+}
+
+// The first five lines of a kind are named, then counted; a refusal empties the library.
+TEST(Chargement, MessageNamesTheFirstLinesOfEachKind)
+{
+    RapportLecture r;
+    for (const std::size_t ligne : {4, 9, 15, 22, 30, 31, 40})
+        r.defauts.push_back({ligne, 1, GenreDefaut::trop_long, ""});
+    r.defauts.push_back({12, 1, GenreDefaut::trop_de_champs, ""});
+    r.defauts.push_back({1003, 1, GenreDefaut::hors_table, ""});
+    EXPECT_EQ(message_lecture("b.csv", r),
+              "Le fichier « b.csv » n'a pas été chargé en entier :\n"
+              "• lignes 4, 9, 15, 22, 30 et 2 autres : ouvertures trop longues, coupées après "
+              "32767 caractères\n"
+              "• ligne 12 : plus de 6 champs, le texte au-delà du sixième est ignoré\n"
+              "• ligne 1003 : au-delà des 1001 ouvertures que la bibliothèque peut tenir, "
+              "ignorée");
+    r.defauts.erase(r.defauts.begin() + 2, r.defauts.end());
+    EXPECT_NE(message_lecture("b.csv", r)->find("• lignes 4 et 9 : ouvertures"), std::string::npos);
+    r.refus = "il est vide";
+    EXPECT_EQ(message_lecture("b.csv", r),
+              "Le fichier « b.csv » ne peut pas être chargé : il est vide.\n"
+              "La bibliothèque d'ouvertures est vide.");
 }
 
 // A missing file: one message, the game goes on. "Jouer" reads it again, into an empty table.
-TEST(Chargement, MissingFileTableLimitAndJouerRereading)
+TEST(Chargement, MissingFileThenJouerRereading)
 {
     const FichierTemporaire dossier("", "autre.csv");
     const std::filesystem::path chemin = dossier.chemin().parent_path() / "biblio.csv";
     Fenetre f(chemin);
-    ASSERT_EQ(f.hote.messages.size(), 1U);
-    EXPECT_NE(f.hote.messages[0].find("biblio.csv"), std::string::npos) << f.hote.messages[0];
-    EXPECT_TRUE(noms(f).empty());
+    EXPECT_EQ(f.hote.messages,
+              Lignes {"Impossible de lire le fichier « biblio.csv » : fichier "
+                      "introuvable.\nLa bibliothèque d'ouvertures est vide."});
     f.joue("F5 D6");
     EXPECT_EQ(partie(f.p()), "F5 D6");
 
-    std::string contenu = "Nom\n";
-    for (int i = 0; i < 1003; ++i)
-        contenu += "O" + std::to_string(i) + ";Old;C4E3;eq;commentaire\n";
-    std::ofstream(chemin, std::ios::binary) << contenu;
+    ecrit(chemin, "Nom\nNouvelle;;C4E3\n");
     f.p().cmd_jouer_Click();
-    EXPECT_EQ(noms(f).back(), (Liste::Entree {"O1000", 1001}));
-    EXPECT_EQ(f.hote.messages.size(), 2U);
-
-    std::ofstream(chemin, std::ios::binary) << "Nom\nNouvelle;;C4E3\n";
-    f.p().cmd_jouer_Click();
-    EXPECT_EQ(noms(f), (Entrees {{"Nouvelle", 1}}));
     EXPECT_EQ(f.com->biblio.lignes[0], (LigneBiblio {"Nouvelle", "", "C4E3", "", "", ""}));
+    EXPECT_EQ(f.hote.messages.size(), 1U);
 }
 
 } // namespace tavik::test

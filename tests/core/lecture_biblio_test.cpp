@@ -4,25 +4,112 @@
 
 namespace tavik {
 
-TEST(LitEnregistrements, OverlongRecordCutBetweenCharacters)
+using Lignes = std::vector<LigneBiblio>;
+
+// UTF-16 bytes of `s`, after the byte-order mark of the byte order chosen.
+static std::string utf16(std::u16string_view s, bool gros_boutiste)
 {
-    std::string longue;
-    for (int i = 0; i < 20000; ++i) longue += "é"; // 40000 bytes
-    const std::string limite(longueur_max_enregistrement, 'a');
-    const LectureBiblio l = lit_enregistrements("H\n" + limite + "\n" + longue + "\nsuite");
-    EXPECT_TRUE(l.enregistrements
-                == (std::vector<std::string> {limite, longue.substr(0, 32766), "suite"}));
+    std::string octets = gros_boutiste ? "\xFE\xFF" : "\xFF\xFE";
+    for (const char16_t u : s) {
+        const char fort = static_cast<char>(u >> 8), faible = static_cast<char>(u & 0xFF);
+        octets += gros_boutiste ? std::string {fort, faible} : std::string {faible, fort};
+    }
+    return octets;
 }
 
-TEST(Decoupe, BlanksKeptAndFieldsBeyondTheSixthIgnored)
+// One library as editors write it: the header goes, a blank line is an empty record, a final
+// line break starts none, and the comment, last in its record, keeps no stray CR.
+TEST(LitBiblio, EveryEncodingAndLineEndGivesTheSameRows)
 {
-    EXPECT_EQ(decoupe("Nom ; x,y;;C4E3 "), (LigneBiblio {"Nom ", " x,y", "", "C4E3 ", "", ""}));
-    EXPECT_EQ(decoupe("1;2;3;4;5;6;7;8"), (LigneBiblio {"1", "2", "3", "4", "5", "6"}));
+    const std::u16string texte = u"Nom\r\nOuverture élevée;;C4E3;n+;passif/sûr €\r\n\r\nDeux 𝄞\r\n";
+    const struct
+    {
+        std::string octets, codage, deux;
+    } cas[] = {
+        {"\xEF\xBB\xBFNom\r\nOuverture élevée;;C4E3;n+;passif/sûr €\r\n\r\nDeux 𝄞\r\n", "UTF-8",
+         "Deux 𝄞"},
+        {"Nom\nOuverture élevée;;C4E3;n+;passif/sûr €\n\nDeux 𝄞", "UTF-8", "Deux 𝄞"},
+        {"Nom\rOuverture \xE9lev\xE9"
+         "e;;C4E3;n+;passif/s\xFBr \x80\r\rDeux \xF0",
+         "Windows-1252", "Deux ð"},
+        {utf16(texte, false), "UTF-16 LE", "Deux 𝄞"},
+        {utf16(texte, true), "UTF-16 BE", "Deux 𝄞"},
+    };
+    for (const auto& c : cas) {
+        const LectureBiblio l = lit_biblio(c.octets);
+        EXPECT_EQ(l.rapport.codage, c.codage);
+        EXPECT_FALSE(l.rapport.refus || !l.rapport.defauts.empty()) << c.codage;
+        EXPECT_EQ(l.lignes,
+                  (Lignes {{"Ouverture élevée", "", "C4E3", "n+", "passif/sûr €", ""},
+                           {},
+                           {c.deux, "", "", "", "", ""}}))
+            << c.codage;
+    }
 }
 
-TEST(DecodeTexte, MarkDroppedAndAnythingButValidUtf8IsWindows1252)
+// NUL characters: UTF-16 without its mark, or no text at all. A damaged UTF-16 file shows
+// where: a lone surrogate and a lone last byte become U+FFFD.
+TEST(LitBiblio, NulRefusedEmptyRefusedDamagedUtf16Marked)
 {
-    EXPECT_EQ(decode_texte("\xEF\xBB\xBFé\xE9 \x80"), "Ã©é €");
+    const std::pair<std::string, std::string> refus[] = {
+        {std::string("Nom\nA;;C4\0E3\n", 13), "nuls"},
+        {std::string("N\0o\0m\0\n\0A\0", 10), "nuls"},
+        {utf16(std::u16string_view(u"Nom\n\0", 5), false), "nuls"},
+        {"", "vide"},
+        {"\xEF\xBB\xBF", "vide"},
+    };
+    for (const auto& [octets, raison] : refus) {
+        const LectureBiblio l = lit_biblio(octets);
+        ASSERT_TRUE(l.rapport.refus) << octets;
+        EXPECT_NE(l.rapport.refus->find(raison), std::string::npos) << *l.rapport.refus;
+        EXPECT_TRUE(l.lignes.empty());
+    }
+    const std::u16string abime = {u'N', u'\n', u'a', 0xD800, u'b', 0xDC00};
+    EXPECT_EQ(lit_biblio(utf16(abime, true) + "\x01").lignes[0][0], "a\uFFFDb\uFFFD\uFFFD");
+}
+
+TEST(LitBiblio, LeadingBlanksSkippedBlanksBeforeSeparatorsKept)
+{
+    EXPECT_EQ(lit_biblio("A;;C4\n \t Nom ; x,y;;C4E3 \n").lignes,
+              (Lignes {{"Nom ", " x,y", "", "C4E3 ", "", ""}}));
+}
+
+// The limit counts characters, not bytes: "é" takes two.
+TEST(LitBiblio, OverlongRecordCutAtItsCharacterLimitAndReported)
+{
+    const auto e = [](std::size_t n) {
+        std::string s;
+        for (std::size_t i = 0; i < n; ++i) s += "é";
+        return s;
+    };
+    const LectureBiblio l
+        = lit_biblio("Nom\n" + e(20000) + "\n  " + e(32767) + "\n" + e(32768) + "x\nfin");
+    ASSERT_EQ(l.lignes.size(), 4U);
+    EXPECT_EQ(l.lignes[0][0], e(20000));
+    EXPECT_EQ(l.lignes[1][0], e(32767));
+    EXPECT_EQ(l.lignes[2][0], e(32767));
+    EXPECT_EQ(l.lignes[3][0], "fin");
+    ASSERT_EQ(l.rapport.defauts.size(), 1U);
+    EXPECT_EQ(l.rapport.defauts[0].ligne, 4U);
+    EXPECT_EQ(l.rapport.defauts[0].genre, GenreDefaut::trop_long);
+    EXPECT_NE(l.rapport.defauts[0].raison.find("32769 caractères"), std::string::npos);
+}
+
+// Separators alone after the sixth field lose nothing; text there is reported. Records
+// beyond the table are one finding that gives their lines.
+TEST(LitBiblio, DroppedFieldsAndRecordsBeyondTheTableReported)
+{
+    const LectureBiblio l = lit_biblio("H\n1;2;3;4;5;6;;\n1;2;3;4;5;6;7;8\nc\nd\ne\n", 3);
+    EXPECT_EQ(l.lignes,
+              (Lignes {{"1", "2", "3", "4", "5", "6"},
+                       {"1", "2", "3", "4", "5", "6"},
+                       {"c", "", "", "", "", ""}}));
+    ASSERT_EQ(l.rapport.defauts.size(), 2U);
+    EXPECT_EQ(l.rapport.defauts[0].ligne, 3U);
+    EXPECT_EQ(l.rapport.defauts[0].genre, GenreDefaut::trop_de_champs);
+    EXPECT_EQ(l.rapport.defauts[1].ligne, 5U);
+    EXPECT_EQ(l.rapport.defauts[1].nombre, 2U);
+    EXPECT_EQ(l.rapport.defauts[1].genre, GenreDefaut::hors_table);
 }
 
 } // namespace tavik

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tavik {
+
+// Characters of UTF-8 text.
+
+// Length of the well-formed UTF-8 sequence at `i`, or 0 when it is not one (overlong forms,
+// surrogates and values beyond U+10FFFF included).
+std::size_t sequence_utf8(std::string_view s, std::size_t i);
+
+bool utf8_valide(std::string_view s);
+
+// The code point of the well-formed sequence of `n` bytes at `i`.
+char32_t code_utf8(std::string_view s, std::size_t i, std::size_t n);
+
+// The characters of `s` one by one; a byte that begins no well-formed sequence stands alone.
+std::vector<std::string_view> caracteres(std::string_view s);
+
+// Appends code point `u` (at most U+10FFFF) in UTF-8.
+void ajoute_utf8(std::string& s, char32_t u);
+
+// The number of characters of valid UTF-8 text.
+std::size_t nb_caracteres(std::string_view s);
+
+// The first `n` characters of valid UTF-8 text (all of it when it has fewer).
+std::string_view premiers_caracteres(std::string_view s, std::size_t n);
+
+} // namespace tavik
