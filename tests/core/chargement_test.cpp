@@ -1,6 +1,8 @@
+#include "library/fichier.h"
 #include "support.h"
 #include "windows/messages_chargement.h"
 
+#include <cstring>
 #include <fstream>
 #include <gtest/gtest.h>
 
@@ -72,6 +74,16 @@ TEST(Chargement, MissingFileThenJouerRereading)
     f.p().cmd_jouer_Click();
     EXPECT_EQ(f.com->biblio.lignes[0], (LigneBiblio {"Nouvelle", "", "C4E3", "", "", ""}));
     EXPECT_EQ(f.hote.messages.size(), 1U);
+}
+
+// Whatever the system's error, the reason given is French, never the system's own text.
+TEST(Chargement, ReasonsAreFrench)
+{
+    for (int erreur = 1; erreur < 134; ++erreur)
+        EXPECT_NE(raison_systeme(erreur), std::strerror(erreur)) << erreur;
+    std::string contenu, raison;
+    EXPECT_FALSE(lit_fichier(std::filesystem::temp_directory_path(), contenu, raison));
+    EXPECT_EQ(raison, "c'est un dossier, pas un fichier");
 }
 
 } // namespace tavik::test
