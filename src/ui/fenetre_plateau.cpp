@@ -246,6 +246,9 @@ void FenetrePlateau::actualise()
     montre_texte(*LblCommentaire_, c.LblCommentaire.legende);
     montre_liste(*LstSuite_, c.LstSuite);
     actualise_descriptions();
+
+    // "Jouer" reads the library again: the open chooser then lists it anew.
+    if (ouverture_) ouverture_->actualise();
 }
 
 void FenetrePlateau::CmdChager_Click()

@@ -21,7 +21,8 @@ void Plateau::Form_Load()
 
 // Every load starts from an empty table, so a shorter record never shows cells of an
 // earlier file, and a file that cannot be read or used leaves the library empty; the game
-// goes on. One message at most says what happened to the file.
+// goes on. The open chooser lists the new rows before the one message, if any, says what
+// happened to the file.
 void Plateau::charge_biblio()
 {
     com_.biblio = Biblio {};
@@ -41,7 +42,19 @@ void Plateau::charge_biblio()
     }
     com_.biblio.indexe(com_.nb_biblio);
 
+    for (const auto& lecteur : lecteurs_biblio_) lecteur.second();
     if (message) services_.message(*message);
+}
+
+int Plateau::abonne_lecture_biblio(std::function<void()> rappel)
+{
+    lecteurs_biblio_.emplace(++dernier_lecteur_, std::move(rappel));
+    return dernier_lecteur_;
+}
+
+void Plateau::desabonne_lecture_biblio(int numero)
+{
+    lecteurs_biblio_.erase(numero);
 }
 
 } // namespace tavik

@@ -11,7 +11,13 @@ namespace tavik {
 Ouverture::Ouverture(Plateau& plateau, Services services)
     : plateau_(plateau)
     , services_(std::move(services))
+    , abonnement_(plateau_.abonne_lecture_biblio([this] { Form_Load(); }))
 {
+}
+
+Ouverture::~Ouverture()
+{
+    plateau_.desabonne_lecture_biblio(abonnement_);
 }
 
 void Ouverture::Form_Load()

@@ -14,7 +14,12 @@ namespace tavik {
 class Ouverture
 {
 public:
+    // The chooser lists the library again, its selection cleared, whenever the main window
+    // reads the library file.
     Ouverture(Plateau& plateau, Services services);
+    ~Ouverture();
+    Ouverture(const Ouverture&) = delete;
+    Ouverture& operator=(const Ouverture&) = delete;
 
     Liste LstOuverture; // text: the name as written; data: the library row + 1
 
@@ -24,6 +29,7 @@ public:
 private:
     Plateau& plateau_;
     Services services_;
+    int abonnement_;
 };
 
 } // namespace tavik

@@ -11,6 +11,8 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
+#include <map>
 #include <span>
 #include <string>
 #include <string_view>
@@ -41,6 +43,10 @@ public:
 
     // Start sequence, run when the window opens and by "Jouer".
     void Form_Load();
+    // `rappel` runs after every reading of the library file, before any message about it, so
+    // that an open chooser lists the rows just read. The number returned stops it.
+    int abonne_lecture_biblio(std::function<void()> rappel);
+    void desabonne_lecture_biblio(int numero);
     void cmd_jouer_Click()
     {
         if (!occupe()) Form_Load();
@@ -161,6 +167,8 @@ private:
     std::array<Suite, nb_suites_max + 1> suites_ {}; // entries 1 to 30 are used
     TableCommentaires commentaires_ {};
     bool en_pose_ = false; // a placing animation is waiting: presses are ignored
+    std::map<int, std::function<void()>> lecteurs_biblio_;
+    int dernier_lecteur_ = 0;
 };
 
 } // namespace tavik

@@ -8,6 +8,7 @@
 
 namespace tavik::test {
 
+using Entrees = std::vector<Liste::Entree>;
 using Lignes = std::vector<std::string>;
 
 static void ecrit(const std::filesystem::path& chemin, const std::string& contenu)
@@ -58,22 +59,45 @@ TEST(Chargement, MessageNamesTheFirstLinesOfEachKind)
               "La bibliothèque d'ouvertures est vide.");
 }
 
-// A missing file: one message, the game goes on. "Jouer" reads it again, into an empty table.
-TEST(Chargement, MissingFileThenJouerRereading)
+// "Jouer" reads the file again, whatever became of it: gone, not text, then saved as UTF-16.
+// The open chooser follows each time, its selection cleared, so "Charger" never loads a row
+// of another file.
+TEST(Chargement, JouerRereadsTheFileAndTheOpenChooserFollows)
 {
-    const FichierTemporaire dossier("", "autre.csv");
-    const std::filesystem::path chemin = dossier.chemin().parent_path() / "biblio.csv";
-    Fenetre f(chemin);
+    Fenetre f(Lignes {"Ancienne;;C4E3", "Autre;;C4C3"});
+    const std::filesystem::path chemin = f.fichier->chemin();
+    Ouverture& choix = *f.ouverture;
+    choix.Form_Load();
+    choix.LstOuverture.selection = 1;
+
+    std::filesystem::remove(chemin);
+    f.p().cmd_jouer_Click();
     EXPECT_EQ(f.hote.messages,
               Lignes {"Impossible de lire le fichier « biblio.csv » : fichier "
                       "introuvable.\nLa bibliothèque d'ouvertures est vide."});
-    f.joue("F5 D6");
-    EXPECT_EQ(partie(f.p()), "F5 D6");
+    EXPECT_TRUE(choix.LstOuverture.entrees.empty());
+    choix.Cmdcharger_Click();
+    f.joue("C4");
+    EXPECT_EQ(f.p().controles.LstSuite.nombre(), 0);
+    EXPECT_EQ(partie(f.p()), "C4");
 
-    ecrit(chemin, "Nom\nNouvelle;;C4E3\n");
+    ecrit(chemin, std::string("Nom\nNulle;;C4E3\0\n", 17));
     f.p().cmd_jouer_Click();
-    EXPECT_EQ(f.com->biblio.lignes[0], (LigneBiblio {"Nouvelle", "", "C4E3", "", "", ""}));
-    EXPECT_EQ(f.hote.messages.size(), 1U);
+    ASSERT_EQ(f.hote.messages.size(), 2U);
+    EXPECT_NE(f.hote.messages[1].find("caractères nuls"), std::string::npos);
+    EXPECT_EQ(f.com->nb_biblio, 0);
+
+    ecrit(chemin,
+          std::string("\xFF\xFEN\0\n\0E\0\xE9\0;\0;\0C\0"
+                      "4\0",
+                      18));
+    choix.LstOuverture.selection = 0;
+    f.p().cmd_jouer_Click();
+    EXPECT_EQ(f.hote.messages.size(), 2U);
+    EXPECT_EQ(choix.LstOuverture.entrees, (Entrees {{"Eé", 1}}));
+    EXPECT_EQ(choix.LstOuverture.selection, -1);
+    choix.Cmdcharger_Click();
+    EXPECT_EQ(partie(f.p()), "");
 }
 
 // Whatever the system's error, the reason given is French, never the system's own text.

@@ -6,7 +6,9 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFile>
 #include <QListWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -165,6 +167,37 @@ private slots:
 
         QVERIFY(b.f->close());
         QTRY_VERIFY(choix.isNull());
+    }
+
+    // "Jouer" reads the library file again: the open chooser lists the new file, no entry
+    // selected, so "Charger" never loads a row of the new file under an old name.
+    void ouverture_suit_la_relecture()
+    {
+        QTemporaryDir dossier;
+        const QString chemin = dossier.filePath(QStringLiteral("biblio.csv"));
+        const auto ecrit = [&](const char* contenu) {
+            QFile fichier(chemin);
+            QVERIFY(fichier.open(QIODevice::WriteOnly));
+            fichier.write(contenu);
+        };
+        ecrit("Nom\nAncienne;;C4E3\nAutre;;C4C3\n");
+        FonCom com;
+        FenetrePlateau f(com, chemin.toStdString(),
+                         {[](const std::string& t) { QFAIL(t.c_str()); }, {}});
+        clique(f, "CmdChager");
+        FenetreOuverture* choix = f.fenetre_ouverture();
+        auto* liste = choix->findChild<QListWidget*>(QStringLiteral("LstOuverture"));
+        QTest::mouseClick(liste->viewport(), Qt::LeftButton, {},
+                          liste->visualItemRect(liste->item(1)).center());
+        QCOMPARE(liste->selectedItems().size(), 1);
+
+        ecrit("Nom\nNouvelle;;C4C3\n");
+        clique(f, "cmd_jouer");
+        QCOMPARE(liste->count(), 1);
+        QCOMPARE(liste->item(0)->text(), QStringLiteral("Nouvelle"));
+        QVERIFY(liste->selectedItems().isEmpty());
+        clique(*choix, "Cmdcharger");
+        QCOMPARE(f.plateau().num_rejoue, 0);
     }
 
     void a_propos_modal()
