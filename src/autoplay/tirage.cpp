@@ -1,5 +1,7 @@
 #include "autoplay/tirage.h"
 
+#include "engine/regles.h"
+
 #include <algorithm>
 #include <array>
 
@@ -20,6 +22,19 @@ int tire(float r, int n)
 int premier_coup_auto(int rotation, float r)
 {
     return premiers_coups[rotation % 2 == 0 ? 0 : 1][tire(r, 4)];
+}
+
+std::vector<int> suites_jouables(const Grille& jeu, int16_t couleur,
+                                 const std::vector<std::string_view>& entrees)
+{
+    std::vector<int> jouables;
+    for (const std::string_view entree : entrees) {
+        Case c;
+        if (lit_case(entree.substr(0, 2), c)
+            && test_coup_possible(jeu, couleur, c.ligne, c.colonne))
+            jouables.push_back(index_de(c));
+    }
+    return jouables;
 }
 
 } // namespace tavik

@@ -3,14 +3,23 @@
 
 namespace tavik {
 
+// The listed continuations that the side to move may play: a faulty library line never
+// offers a move that the board refuses.
+std::vector<int> Plateau::suites_jouables() const
+{
+    std::vector<std::string_view> entrees;
+    for (const Liste::Entree& entree : controles.LstSuite.entrees) entrees.push_back(entree.texte);
+    return tavik::suites_jouables(tab_, joueur_, entrees);
+}
+
 void Plateau::joue_auto()
 {
     const bool a_lui = (joueur_ == blanc && controles.ChkBlancAuto.cochee())
         || (joueur_ == noir && controles.ChkNoirAuto.cochee());
-    const Liste& suites = controles.LstSuite;
+    const std::vector<int> suites = suites_jouables();
 
     if (!a_lui) {
-        if (CoupJoueurBiblio && num_coup > 1 && suites.nombre() == 0)
+        if (CoupJoueurBiblio && num_coup > 1 && suites.empty())
             services_.message("Vous n'avez plus de coups d'ouverture.");
         return;
     }
@@ -19,15 +28,12 @@ void Plateau::joue_auto()
     if (num_coup == 1) {
         index = premier_coup_auto(rotation, services_.hasard());
     } else {
-        if (suites.nombre() == 0) {
+        if (suites.empty()) {
             services_.message(joueur_ == noir ? "Il n'y a plus de suite pour noir."
                                               : "Il n'y a plus de suite pour blanc.");
             return;
         }
-        Case c;
-        const std::string& entree = suites.texte(tire(services_.hasard(), suites.nombre()));
-        if (!lit_case(std::string_view(entree).substr(0, 2), c)) return;
-        index = index_de(c);
+        index = suites[tire(services_.hasard(), static_cast<int>(suites.size()))];
     }
     // Played like a left press of the user; the chain goes on from inside that call.
     plateau_MouseDown(index, bouton_gauche, 1, 1.0f, 1.0f);

@@ -16,6 +16,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tavik {
 
@@ -154,6 +155,7 @@ private:
     void transforme_partie(Transformation t);
     void transforme_jeu_normalise(Transformation t);
     void charge_biblio();
+    std::vector<int> suites_jouables() const;
     int8_t image_suite() const;
 
     FonCom& com_;

@@ -75,11 +75,34 @@ TEST(JoueAuto, AutomaticColourAskedAgainAfterTheUsersPass)
     }
 }
 
-// The program's own source is never seeded: every run draws the same numbers, hence the same game.
-TEST(JoueAuto, SameDrawsSameGame)
+// After C4 a faulty library lists D4 (occupied) and A1 (turns nothing): they are never drawn,
+// and with nothing else left either side is told so.
+TEST(JoueAuto, OnlyLegalContinuationsCount)
 {
-    const Services a = Services::par_defaut(), b = Services::par_defaut();
-    for (int i = 0; i < 100; ++i) EXPECT_EQ(a.hasard(), b.hasard());
+    for (const float tirage : {0.0f, 0.5f, 0.99f}) {
+        Fenetre f(Lignes {"Fautive;;C4D4", "Perpendiculaire;;C4E3", "Perdue;;C4A1"});
+        f.joue("C4");
+        f.hote.tirages = {tirage};
+        f.p().controles.ChkBlancAuto.fixe(1);
+        EXPECT_EQ(partie(f.p()), "C4 E3") << tirage;
+    }
+    Fenetre blanc(Lignes {"Fautive;;C4D4", "Perdue;;C4A1"});
+    blanc.joue("C4");
+    blanc.p().controles.ChkBlancAuto.fixe(1);
+    EXPECT_EQ(blanc.hote.messages, Lignes {"Il n'y a plus de suite pour blanc."});
+    Fenetre noir(Lignes {"Perpendiculaire;;C4E3", "Fautive;;C4E3 D4"});
+    noir.joue("C4");
+    noir.p().controles.ChkBlancAuto.fixe(1); // E3, then the user may not play D4
+    EXPECT_EQ(noir.hote.messages, Lignes {"Vous n'avez plus de coups d'ouverture."});
+}
+
+// The program's own source is never seeded: every run draws this sequence, so two runs given
+// the same clicks play the same game.
+TEST(JoueAuto, DrawsFollowTheSameSequenceInEveryRun)
+{
+    const Services s = Services::par_defaut();
+    for (const float attendu : {0.81472367f, 0.135476947f, 0.905791879f, 0.835008562f})
+        EXPECT_FLOAT_EQ(s.hasard(), attendu);
 }
 
 } // namespace tavik::test
