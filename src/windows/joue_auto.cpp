@@ -39,17 +39,20 @@ void Plateau::joue_auto()
     plateau_MouseDown(index, bouton_gauche, 1, 1.0f, 1.0f);
 }
 
-// Ticking one automatic box unticks the other (whose own click operation then runs) and holds
-// the user to the library; unticking releases the user. Either way the player gets its turn.
+// Ticking one automatic box unticks the other and holds the user to the library; unticking
+// releases the user. Either way the player gets its turn, once per user action: the other
+// box's own click operation, run by the unticking, leaves the turn to this one.
 void Plateau::coche_auto(const CaseACocher& cette, CaseACocher& autre)
 {
     if (cette.cochee()) {
+        bascule_auto_ = true;
         autre.fixe(0);
+        bascule_auto_ = false;
         CoupJoueurBiblio = true;
     } else {
         CoupJoueurBiblio = false;
     }
-    joue_auto();
+    if (!bascule_auto_) joue_auto();
 }
 
 void Plateau::ChkNoirAuto_Click()

@@ -169,6 +169,7 @@ private:
     std::array<Suite, nb_suites_max + 1> suites_ {}; // entries 1 to 30 are used
     TableCommentaires commentaires_ {};
     bool en_pose_ = false; // a placing animation is waiting: presses are ignored
+    bool bascule_auto_ = false; // ticking one automatic box is unticking the other
     std::map<int, std::function<void()>> lecteurs_biblio_;
     int dernier_lecteur_ = 0;
 };

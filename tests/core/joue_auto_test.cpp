@@ -75,6 +75,28 @@ TEST(JoueAuto, AutomaticColourAskedAgainAfterTheUsersPass)
     }
 }
 
+// One user action, one message at most: the box that the ticking unticks leaves the turn to
+// the box just ticked, whose colour has no library move left.
+TEST(JoueAuto, TickingTheOtherBoxShowsOneMessage)
+{
+    for (const bool noir : {true, false}) {
+        Fenetre f(Lignes {noir ? "a;;C4E3" : "a;;C4"});
+        ControlesPlateau& c = f.p().controles;
+        f.hote.tirages = {0.25f}; // black's first move C4
+        if (noir) f.joue("C4");
+        (noir ? c.ChkBlancAuto : c.ChkNoirAuto).fixe(1);
+        ASSERT_EQ(f.hote.messages, Lignes {"Vous n'avez plus de coups d'ouverture."});
+        (noir ? c.ChkNoirAuto : c.ChkBlancAuto).fixe(1);
+        EXPECT_EQ(
+            f.hote.messages,
+            (Lignes {"Vous n'avez plus de coups d'ouverture.",
+                     std::string("Il n'y a plus de suite pour ") + (noir ? "noir." : "blanc.")}));
+        EXPECT_EQ(partie(f.p()), noir ? "C4 E3" : "C4");
+        EXPECT_TRUE(f.p().CoupJoueurBiblio);
+        EXPECT_FALSE((noir ? c.ChkBlancAuto : c.ChkNoirAuto).cochee());
+    }
+}
+
 // After C4 a faulty library lists D4 (occupied) and A1 (turns nothing): they are never drawn,
 // and with nothing else left either side is told so.
 TEST(JoueAuto, OnlyLegalContinuationsCount)
