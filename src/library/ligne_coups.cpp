@@ -2,10 +2,12 @@
 
 #include "engine/regles.h"
 #include "library/texte.h"
+#include "library/utf8.h"
 #include "record/liste_coups.h"
 
 #include <algorithm>
 #include <iterator>
+#include <vector>
 
 namespace tavik {
 
@@ -19,8 +21,10 @@ std::string coups_sans_espaces(std::string_view s)
 std::optional<std::string> defaut_de_ligne(std::string_view coups)
 {
     const std::string s = coups_sans_espaces(coups);
-    if (s.size() % 2 != 0) return "un coup de la suite est incomplet";
-    const std::size_t nb_coups = s.size() / 2;
+    // Taken by characters, so that a message never shows half of an accented letter.
+    const std::vector<std::string_view> car = caracteres(s);
+    const std::size_t nb_coups = car.size() / 2;
+    if (car.size() % 2 != 0) return "le dernier coup « " + visible(car.back()) + " » est incomplet";
     if (nb_coups > static_cast<std::size_t>(nb_emplacements - 1))
         return "la suite compte " + std::to_string(nb_coups) + " coups, la partie n'en tient que "
             + std::to_string(nb_emplacements - 1);
@@ -29,12 +33,12 @@ std::optional<std::string> defaut_de_ligne(std::string_view coups)
     Grille jeu = position_initiale();
     int16_t couleur = noir;
     for (std::size_t i = 0; i < nb_coups; ++i) {
-        const std::string coup = s.substr(2 * i, 2);
-        const std::string numero = std::to_string(i + 1);
+        const std::string coup = std::string(car[2 * i]) + std::string(car[2 * i + 1]);
+        const std::string debut = "le coup " + std::to_string(i + 1) + " « " + visible(coup) + " »";
         Case c;
-        if (!lit_case(coup, c)) return "le coup " + numero + " « " + coup + " » n'est pas une case";
+        if (!lit_case(coup, c)) return debut + " n'est pas une case";
         if (!test_coup_possible(jeu, couleur, c.ligne, c.colonne))
-            return "le coup " + numero + " « " + coup + " » n'est pas jouable";
+            return debut + " n'est pas jouable";
         coup_joue(jeu, couleur, c.ligne, c.colonne);
         jeu[c.ligne][c.colonne] = static_cast<int8_t>(couleur);
         couleur = adversaire(couleur);

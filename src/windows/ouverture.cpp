@@ -8,6 +8,15 @@
 
 namespace tavik {
 
+namespace {
+
+std::string nom_lisible(const std::string& nom)
+{
+    return nom.find_first_not_of(" \t") == std::string::npos ? "(sans nom)" : visible(nom);
+}
+
+} // namespace
+
 Ouverture::Ouverture(Plateau& plateau, Services services)
     : plateau_(plateau)
     , services_(std::move(services))
@@ -39,7 +48,7 @@ void Ouverture::Cmdcharger_Click()
     const LigneBiblio& ligne = com.biblio.lignes[r];
     // A faulty line is refused before anything changes: the game on the board stays.
     if (const std::optional<std::string> defaut = defaut_de_ligne(ligne[col_coups])) {
-        services_.message("L'ouverture « " + ligne[col_nom]
+        services_.message("L'ouverture « " + nom_lisible(ligne[col_nom])
                           + " » ne peut pas être chargée : " + *defaut + ".");
         return;
     }

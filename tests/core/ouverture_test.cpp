@@ -66,4 +66,21 @@ TEST(Selecteur, ChargerLoadsTheCleanGameOrRefusesTheLine)
     EXPECT_FALSE(p.controles.CmdDebut.actif || p.controles.CmdPrecedent.actif);
 }
 
+// The refusal shows a faulty move readably and a nameless opening as "(sans nom)"; the list
+// shows the names as written, "var." included.
+TEST(Selecteur, RefusalReadableAndNamesAsWritten)
+{
+    Fenetre f(std::vector<std::string> {";;C4E\t", "Accent var. 1;;C4é3"});
+    f.ouverture->Form_Load();
+    EXPECT_EQ(f.ouverture->LstOuverture.entrees,
+              (std::vector<Liste::Entree> {{"", 1}, {"Accent var. 1", 2}}));
+    charge(f, 0);
+    charge(f, 1);
+    EXPECT_EQ(f.hote.messages,
+              (std::vector<std::string> {"L'ouverture « (sans nom) » ne peut pas être chargée : le "
+                                         "coup 2 « E[U+0009] » n'est pas une case.",
+                                         "L'ouverture « Accent var. 1 » ne peut pas être chargée : "
+                                         "le coup 2 « é3 » n'est pas une case."}));
+}
+
 } // namespace tavik::test
