@@ -21,13 +21,17 @@ TEST(Clic, F5FromTheStartPreviewedThenPlayedWithAPressDuringTheAnimation)
     p.controles.chk_voir_coup.fixe(1);
     const std::string avant = etat(f);
     const std::string tuiles = images(p);
-    p.plateau_MouseDown(index_de("F5"), bouton_droit); // F5 played, white's replies in yellow
-    EXPECT_EQ(images(p),
-              "11111111\n11111111\n11111111\n11132511\n"
-              "11122211\n11151511\n11111111\n11111111\n");
-    EXPECT_EQ(etat(f), avant);
-    p.plateau_MouseUp(index_de("F5"), bouton_droit);
-    EXPECT_EQ(images(p), tuiles);
+    for (const BoutonSouris bouton : {bouton_droit, bouton_milieu}) {
+        p.plateau_MouseDown(index_de("A1"), bouton); // not legal: nothing to preview
+        EXPECT_EQ(images(p), tuiles);
+        p.plateau_MouseDown(index_de("F5"), bouton); // F5 played, white's replies in yellow
+        EXPECT_EQ(images(p),
+                  "11111111\n11111111\n11111111\n11132511\n"
+                  "11122211\n11151511\n11111111\n11111111\n");
+        EXPECT_EQ(etat(f), avant);
+        p.plateau_MouseUp(index_de("F5"), bouton);
+        EXPECT_EQ(images(p), tuiles);
+    }
 
     std::vector<int> vues; // F5's picture, change by change, while the disc is placed
     f.hote.pendant_pompe = [&] {
@@ -60,6 +64,19 @@ TEST(Clic, RecordedNextMoveIsFollowedAnotherMoveCutsTheRecord)
     EXPECT_FALSE(f.p().controles.CmdSuivant.actif || f.p().controles.TxtSuivant.visible);
     f.clic("C3"); // still in slot 3 from the longer game, but past the record's end now
     EXPECT_EQ(partie(f.p()), "F5 F4 C3");
+}
+
+// F6 shares its row with D6 and its column with F4, but is neither: it is played anew.
+TEST(Clic, FollowingTheRecordNeedsTheSameRowAndColumn)
+{
+    for (const std::string jouee : {"F5 D6 C3", "F5 F4 E3"}) {
+        Fenetre f;
+        f.joue(jouee);
+        f.p().CmdDebut_Click();
+        f.p().CmdSuivant_Click();
+        f.clic("F6");
+        EXPECT_EQ(partie(f.p()), "F5 F6");
+    }
 }
 
 // After C4 E3 this library lists F6 (legal), D4 (occupied) and A1 (turns nothing).

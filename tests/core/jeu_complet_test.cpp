@@ -54,6 +54,7 @@ TEST(JeuComplet, PlayedByPressesToTheEndThenWalkedThroughBothWays)
             EXPECT_EQ(vue(f), vues.at(n)) << n;
         }
         EXPECT_EQ(f.joueur(), n % 2 == 1 ? noir : blanc) << n;
+        EXPECT_EQ(c.LstCoup.selection, n / 2 - 1) << "the line of the last move played, " << n;
         const std::string boutons {"01"[c.CmdDebut.actif], "01"[c.CmdPrecedent.actif],
                                    "01"[c.CmdSuivant.actif], "01"[c.CmdFin.actif]};
         EXPECT_EQ(boutons, n == 1 ? "0011" : n == 62 ? "1100" : "1111") << n;

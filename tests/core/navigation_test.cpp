@@ -20,11 +20,12 @@ TEST(Navigation, BackwardCommandsClearTheLibraryPanelAndAutomaticPlay)
     p.CmdPrecedent_Click();
     const std::string inhumaine = labels();
     ASSERT_EQ(c.LblOuverture.legende, "Inhumaine");
+    c.ChkNoirAuto.fixe(1); // white to move: nothing plays
     p.CmdSuivant_Click();
     p.CmdFin_Click();
     EXPECT_EQ(labels(), inhumaine) << "forward commands keep them without an exact line";
+    EXPECT_TRUE(c.ChkNoirAuto.cochee() && p.CoupJoueurBiblio) << "and leave automatic play on";
 
-    c.ChkNoirAuto.fixe(1); // white to move: nothing plays
     p.CmdPrecedent_Click();
     EXPECT_EQ(labels(), "||");
     EXPECT_FALSE(c.ChkNoirAuto.cochee() || p.CoupJoueurBiblio);

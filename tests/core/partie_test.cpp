@@ -14,6 +14,7 @@ TEST(Partie, NewGameClearsTheProgressThenAQuarterTurnExchangesTheStartColours)
     f.joue("F5 D6 C3 D3");
     p.CmdPrecedent_Click();
     p.CmdRotation_Click();
+    p.CmdSymPositive_Click();
     ASSERT_EQ(c.LblOuverture.legende + " " + c.LblCommentaire.legende, "Inhumaine Un commentaire");
     ASSERT_TRUE(c.LstSuite.nombre() == 1 && c.TxtSuivant.visible && c.quijoue == image_blanc);
 
@@ -27,6 +28,7 @@ TEST(Partie, NewGameClearsTheProgressThenAQuarterTurnExchangesTheStartColours)
     EXPECT_EQ(p.num_coup, 1);
     EXPECT_EQ(p.num_rejoue, 0);
     EXPECT_EQ(p.rotation, 0);
+    EXPECT_EQ(p.sym_positive * 10 + p.sym_negative, 10) << "the mirror flags stay";
     EXPECT_EQ(c.LstCoup.nombre() + c.LstSuite.nombre(), 0);
     EXPECT_EQ(c.TxtSuivant.texte + c.LblOuverture.legende + c.LblBilan.legende
                   + c.LblCommentaire.legende,

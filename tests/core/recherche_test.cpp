@@ -34,6 +34,17 @@ TEST(Recherche, ExactLineAndContinuationsInTwoOrientations)
     EXPECT_EQ(suites(f5.p()), Lignes {"D3 : Y"});
 }
 
+// A line that goes on past a move never takes back the name that an earlier line ending there
+// gave it; blanks before a line's next move are skipped.
+TEST(Recherche, NameKeptAndBlanksBeforeTheNextMoveSkipped)
+{
+    Fenetre f(Lignes {"Z;;C4E3 F6", "Y;;C4E3 F6E6", "Espacee;;C4 C3", "Double;;C4E3  F5"});
+    f.joue("C4");
+    EXPECT_EQ(suites(f.p()), (Lignes {"E3 : ...", "C3 : ..."}));
+    f.joue("E3");
+    EXPECT_EQ(suites(f.p()), (Lignes {"F6 : Z", "F5 : ..."}));
+}
+
 // A continuation that is no square is not listed and takes no place among the thirty.
 TEST(Recherche, AtMostThirtyContinuationsAndTrailingBlankNeverExact)
 {
