@@ -160,6 +160,19 @@ def plain_quotes(text):
     return "".join(out)
 
 
+# The catalogues mark a name they are unsure of with "???" or "(?)" at its end; the library
+# says so in words, the same words for both marks.
+UNCERTAIN_MARK = re.compile(r"\s*(?:\?\?\?|\(\?\))\s*$")
+UNCERTAIN_WORDS = " (nom incertain)"
+
+
+def uncertainty_in_words(name, label):
+    plain, marks = UNCERTAIN_MARK.subn("", name)
+    if "?" in plain:
+        raise GenError(f"{label} : point d'interrogation inattendu dans le nom {name!r}")
+    return plain + UNCERTAIN_WORDS if marks else name
+
+
 def capitalise_first(text):
     return text[:1].upper() + text[1:]
 
@@ -288,6 +301,7 @@ def candidates(fr_rows, en_rows, evaluations):
     for label, name, name_en, text, source_list, english_only in entries:
         if not name:
             raise GenError(f"{label} : nom vide")
+        name = uncertainty_in_words(name, label)
         if text not in evaluations:
             raise GenError(f"{label} : pas d'évaluation pour {text}")
         score, depth = evaluations[text]

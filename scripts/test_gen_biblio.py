@@ -162,6 +162,14 @@ class NamingAndSelectionTest(FixtureCase):
         self.assertEqual([r["Sources"] for r in rows], ["s1", "s2", "s3"])
         self.assertTrue(rows[0]["Commentaire"].startswith("Anglais : Tiger/"))
 
+    def test_uncertain_names_said_in_words(self):
+        rows, _ = self.generate(fr_rows=[("c ???", "campagnarde ???", TIGER, "", "s"),
+                                         ("p (?)", "plate (?)", PERPENDICULAR, "", "s")])
+        self.assertEqual([r["Nom"] for r in rows],
+                         ["Campagnarde (nom incertain)", "Plate (nom incertain)"])
+        self.assertGenError("point d'interrogation",
+                            fr_rows=[("q", "quoi ? non", TIGER, "", "s")])
+
     def test_english_only_rows_follow_french_rows_in_catalogue_order(self):
         # A French row may carry an English name given to a transposition of its line:
         # the English row is then left out although its moves differ.
