@@ -72,6 +72,8 @@ LectureBiblio lit_biblio(std::string_view octets, std::size_t max)
     lecture.rapport.refus = decode.refus;
 
     std::string_view texte = decode.texte;
+    lecture.lignes.reserve(
+        std::min<std::size_t>(std::count(texte.begin(), texte.end(), '\n'), max));
     std::size_t premier_ignore = 0;
     std::size_t nb_ignores = 0;
     for (std::size_t numero = 1; !texte.empty(); ++numero) {

@@ -103,6 +103,7 @@ std::size_t nb_caracteres(std::string_view s)
 
 std::string_view premiers_caracteres(std::string_view s, std::size_t n)
 {
+    if (s.size() <= n) return s; // never more characters than bytes
     std::size_t i = 0;
     for (; i < s.size(); ++i) {
         if (est_suite(static_cast<unsigned char>(s[i]))) continue;
