@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <memory>
+#include <system_error>
 
 namespace tavik {
 
@@ -77,6 +78,12 @@ bool lit_fichier(const std::filesystem::path& chemin, std::string& contenu, std:
         return false;
     }
     return true;
+}
+
+bool existe(const std::filesystem::path& chemin)
+{
+    std::error_code erreur;
+    return std::filesystem::exists(chemin, erreur);
 }
 
 } // namespace tavik

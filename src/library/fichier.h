@@ -12,4 +12,7 @@ bool lit_fichier(const std::filesystem::path& chemin, std::string& contenu, std:
 // system's own text, which may be English.
 std::string raison_systeme(int erreur);
 
+// Whether anything is at `chemin`; false also when the system cannot tell.
+bool existe(const std::filesystem::path& chemin);
+
 } // namespace tavik

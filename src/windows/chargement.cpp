@@ -28,17 +28,19 @@ void Plateau::charge_biblio()
     com_.biblio = Biblio {};
     com_.nb_biblio = 0;
 
-    const std::string nom = fichier_biblio_.filename().string();
+    const std::optional<std::filesystem::path>& fichier = trouve_biblio();
     std::string octets;
     std::string raison;
     std::optional<std::string> message;
-    if (services_.lit_fichier(fichier_biblio_, octets, raison)) {
+    if (!fichier) {
+        message = message_biblio_introuvable(candidats_);
+    } else if (services_.lit_fichier(*fichier, octets, raison)) {
         LectureBiblio lecture = lit_biblio(octets);
         for (LigneBiblio& ligne : lecture.lignes)
             com_.biblio.lignes[com_.nb_biblio++] = std::move(ligne);
-        message = message_lecture(nom, lecture.rapport);
+        message = message_lecture(fichier->string(), lecture.rapport);
     } else {
-        message = message_fichier_illisible(nom, raison);
+        message = message_fichier_illisible(fichier->string(), raison);
     }
     com_.biblio.indexe(com_.nb_biblio);
 

@@ -3,9 +3,14 @@
 namespace tavik {
 
 Plateau::Plateau(FonCom& com, Services services, std::filesystem::path fichier_biblio)
+    : Plateau(com, std::move(services), {{Endroit::nomme, std::move(fichier_biblio)}})
+{
+}
+
+Plateau::Plateau(FonCom& com, Services services, std::vector<Candidat> candidats)
     : com_(com)
     , services_(std::move(services))
-    , fichier_biblio_(std::move(fichier_biblio))
+    , candidats_(std::move(candidats))
 {
     controles.chk_voir_coup.sur_clic([this] { chk_voir_coup_Click(); });
     controles.ChkVoirOuverture.sur_clic([this] { ChkVoirOuverture_Click(); });

@@ -2,6 +2,7 @@
 
 #include "engine/grille.h"
 #include "library/codes.h"
+#include "library/source_biblio.h"
 #include "orientation/transformations.h"
 #include "record/liste_coups.h"
 #include "windows/controles.h"
@@ -13,6 +14,7 @@
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -28,7 +30,11 @@ enum BoutonSouris : int16_t { bouton_gauche = 1, bouton_droit = 2, bouton_milieu
 class Plateau
 {
 public:
+    // The library is the file `fichier_biblio`, read whether it is there or not.
     Plateau(FonCom& com, Services services, std::filesystem::path fichier_biblio = "biblio.csv");
+    // The library is the first of `candidats` that the services find (see choisit_biblio); once
+    // one is found, every load reads that same file, and until then each load searches again.
+    Plateau(FonCom& com, Services services, std::vector<Candidat> candidats);
     Plateau(const Plateau&) = delete;
     Plateau& operator=(const Plateau&) = delete;
 
@@ -126,6 +132,8 @@ public:
     int16_t joueur() const { return joueur_; }
     FonCom& com() { return com_; }
     const FonCom& com() const { return com_; }
+    // The library file that the loads read; none while no candidate has been found.
+    const std::optional<std::filesystem::path>& fichier_biblio() const { return fichier_biblio_; }
 
 private:
     friend struct AccesPlateau; // tests set up positions directly
@@ -155,12 +163,14 @@ private:
     void transforme_partie(Transformation t);
     void transforme_jeu_normalise(Transformation t);
     void charge_biblio();
+    const std::optional<std::filesystem::path>& trouve_biblio();
     std::vector<int> suites_jouables() const;
     int8_t image_suite() const;
 
     FonCom& com_;
     Services services_;
-    std::filesystem::path fichier_biblio_;
+    std::vector<Candidat> candidats_;
+    std::optional<std::filesystem::path> fichier_biblio_;
 
     Grille tab_ {};
     Grille tab_copie_ {};

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "library/fichier.h"
+
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -23,6 +25,9 @@ struct Services
     std::function<bool(const std::filesystem::path& chemin, std::string& contenu,
                        std::string& raison)>
         lit_fichier;
+    // Whether anything is at `chemin`: a file found there is read, and any fault of it is
+    // reported, rather than passed over for another place.
+    std::function<bool(const std::filesystem::path& chemin)> existe = &tavik::existe;
 
     // Steady clock, an unseeded Mersenne twister, no messages, no events, the disk.
     static Services par_defaut();

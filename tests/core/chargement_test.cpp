@@ -30,10 +30,11 @@ TEST(Chargement, OneMessageAtMostSaysWhatTheReadingChanged)
     EXPECT_EQ(f.com->nb_biblio, 1001);
     ASSERT_EQ(f.hote.messages.size(), 1U);
     EXPECT_EQ(f.hote.messages[0],
-              "Le fichier « biblio.csv » n'a pas été chargé en entier :\n"
-              "• ligne 3 : ouverture trop longue, coupée après 32767 caractères\n"
-              "• lignes 1003 à 1004 : au-delà des 1001 ouvertures que la bibliothèque peut "
-              "tenir, ignorées");
+              "Le fichier « " + f.fichier->chemin().string()
+                  + " » n'a pas été chargé en entier :\n"
+                    "• ligne 3 : ouverture trop longue, coupée après 32767 caractères\n"
+                    "• lignes 1003 à 1004 : au-delà des 1001 ouvertures que la bibliothèque peut "
+                    "tenir, ignorées");
 }
 
 // The first five lines of a kind are named, then counted; a refusal empties the library.
@@ -73,8 +74,8 @@ TEST(Chargement, JouerRereadsTheFileAndTheOpenChooserFollows)
     std::filesystem::remove(chemin);
     f.p().cmd_jouer_Click();
     EXPECT_EQ(f.hote.messages,
-              Lignes {"Impossible de lire le fichier « biblio.csv » : fichier "
-                      "introuvable.\nLa bibliothèque d'ouvertures est vide."});
+              Lignes {"Impossible de lire le fichier « " + chemin.string()
+                      + " » : fichier introuvable.\nLa bibliothèque d'ouvertures est vide."});
     EXPECT_TRUE(choix.LstOuverture.entrees.empty());
     choix.Cmdcharger_Click();
     f.joue("C4");
