@@ -4,10 +4,14 @@
 #include "images.h"
 #include "polices.h"
 
+#include <QDesktopServices>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QUrl>
 #include <algorithm>
 #include <array>
 #include <utility>
@@ -72,6 +76,49 @@ QLabel* etiquette(QWidget* parent, const QString& texte, int x, int y, int large
     return l;
 }
 
+// A caption drawn as a link that opens `adresse` with the desktop's own program (the file
+// manager for a folder). Plain text, so it is measured and narrowed like the other captions.
+class Lien : public Libelle
+{
+public:
+    Lien(const QString& texte, QUrl adresse, QWidget* parent)
+        : Libelle(texte, parent)
+        , adresse_(std::move(adresse))
+    {
+        setCursor(Qt::PointingHandCursor);
+        setToolTip(adresse_.toLocalFile());
+        QFont f = font();
+        f.setUnderline(true);
+        setFont(f);
+        setForegroundRole(QPalette::Link);
+    }
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* e) override
+    {
+        if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
+            QDesktopServices::openUrl(adresse_);
+    }
+
+private:
+    QUrl adresse_;
+};
+
+// Where the user finds a newer version and more information: the version that is installed,
+// and the installed documentation, whose README says how to install, update and uninstall.
+std::pair<QLabel*, QLabel*> adresses(QWidget* parent, const std::filesystem::path& documentation)
+{
+    QLabel* version = etiquette(
+        parent, QStringLiteral("vous avez la version %1").arg(QStringLiteral(TAVIK_VERSION)), 176,
+        160, 185, 17);
+    const QString dossier = texte_chemin(documentation);
+    QLabel* aide = QFileInfo::exists(dossier + QStringLiteral("/README.md"))
+        ? new Lien(QStringLiteral("documentation installée"), QUrl::fromLocalFile(dossier), parent)
+        : new Libelle(QStringLiteral("tavik --help"), parent);
+    aide->setGeometry(176, 184, 153, 17);
+    return {version, aide};
+}
+
 } // namespace
 
 QString FenetreInfo::titre()
@@ -81,7 +128,7 @@ QString FenetreInfo::titre()
     return t.join(QLatin1Char(' '));
 }
 
-FenetreInfo::FenetreInfo(QWidget* parent)
+FenetreInfo::FenetreInfo(QWidget* parent, const std::filesystem::path& documentation)
     : QDialog(parent,
               Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
                   | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
@@ -114,13 +161,16 @@ FenetreInfo::FenetreInfo(QWidget* parent)
               8, 104, 385, 41)
         ->setWordWrap(true);
     // The captions end on the left of their values: they keep to their widths.
-    const std::array<std::pair<QLabel*, QLabel*>, 2> adresses {{
+    const auto [version, documentation_] = adresses(this, documentation);
+    version->setObjectName(QStringLiteral("version"));
+    documentation_->setObjectName(QStringLiteral("documentation"));
+    const std::array<std::pair<QLabel*, QLabel*>, 2> lignes {{
         {etiquette(this, QStringLiteral("Nouvelle version, mise à jour :"), 24, 160, 169, 17),
-         etiquette(this, QStringLiteral("voir le fichier README.md"), 176, 160, 185, 17)},
+         version},
         {etiquette(this, QStringLiteral("Commentaires, informations :"), 24, 184, 137, 17),
-         etiquette(this, QStringLiteral("suivi des anomalies du projet"), 176, 184, 153, 17)},
+         documentation_},
     }};
-    for (const auto& [legende, valeur] : adresses) {
+    for (const auto& [legende, valeur] : lignes) {
         ajuste_a_la_largeur(*legende, std::min(legende->width(), valeur->x() - legende->x() - 3));
         ajuste_a_la_largeur(*valeur);
     }

@@ -60,6 +60,12 @@ QListWidget* liste(QWidget* parent, const char* nom, int x, int y, int largeur, 
 } // namespace
 
 FenetrePlateau::FenetrePlateau(FonCom& com, std::filesystem::path fichier_biblio, Hote hote)
+    : FenetrePlateau(com, std::vector<Candidat> {{Endroit::nomme, std::move(fichier_biblio)}},
+                     std::move(hote))
+{
+}
+
+FenetrePlateau::FenetrePlateau(FonCom& com, std::vector<Candidat> candidats, Hote hote)
     : QWidget(nullptr,
               Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
@@ -67,7 +73,7 @@ FenetrePlateau::FenetrePlateau(FonCom& com, std::filesystem::path fichier_biblio
     , plateau_(com,
                services_qt(
                    this, [this] { actualise(); }, hote_),
-               std::move(fichier_biblio))
+               std::move(candidats))
 {
     installe_interfaces_accessibles();
     construit();

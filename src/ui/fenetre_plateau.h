@@ -10,6 +10,7 @@
 #include <QWidget>
 #include <array>
 #include <filesystem>
+#include <vector>
 
 class QCheckBox;
 class QLabel;
@@ -30,6 +31,9 @@ class FenetrePlateau : public QWidget
 public:
     // Builds the window and runs the start sequence (the core's Form_Load), which reads the
     // library file; the caller then shows the window.
+    // The library is the first of `candidats` found (see the core's Plateau); or the file
+    // `fichier_biblio` itself.
+    explicit FenetrePlateau(FonCom& com, std::vector<Candidat> candidats, Hote hote = {});
     explicit FenetrePlateau(FonCom& com, std::filesystem::path fichier_biblio = "biblio.csv",
                             Hote hote = {});
     ~FenetrePlateau() override;

@@ -1,11 +1,13 @@
 // The windows driven through their real controls offscreen, the tile pictures and the captions.
 
+#include "dossiers.h"
 #include "fenetre_info.h"
 #include "fenetre_plateau.h"
 #include "images.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QListWidget>
 #include <QTemporaryDir>
@@ -214,6 +216,28 @@ private slots:
         });
         clique(*b.f, "CmdInfo"); // returns once the box is closed
         QVERIFY(fermee_par_ok); // the box was the active modal window and "OK" closed it
+    }
+
+    // The address lines point to the version and to the installed documentation, or, where
+    // the program is not installed, to its own help.
+    void a_propos_adresses()
+    {
+        const QTemporaryDir installee;
+        QFile(installee.filePath(QStringLiteral("README.md"))).open(QIODevice::WriteOnly);
+        const QTemporaryDir vide;
+        for (const QTemporaryDir* dossier : {&installee, &vide}) {
+            FenetreInfo boite(nullptr, chemin_local(dossier->path()));
+            textes_loges(boite);
+            QVERIFY(boite.findChild<QLabel*>(QStringLiteral("version"))->text().endsWith("1.4"));
+            const QLabel* doc = boite.findChild<QLabel*>(QStringLiteral("documentation"));
+            if (dossier == &vide) {
+                QCOMPARE(doc->text(), QStringLiteral("tavik --help"));
+                continue;
+            }
+            QCOMPARE(doc->text(), QStringLiteral("documentation installée"));
+            QCOMPARE(doc->toolTip(), QDir::toNativeSeparators(installee.path()));
+            QCOMPARE(doc->cursor().shape(), Qt::PointingHandCursor);
+        }
     }
 
     // At ratio 2 each logical pixel checked must be two by two device pixels of one colour.
