@@ -249,6 +249,14 @@ QIcon icone_plateau()
 {
     return icone(dessine_icone_plateau);
 }
+void dessine_icone_programme(QPainter& p, qreal taille)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(taille / 32.0, taille / 32.0);
+    dessine_icone_plateau(p);
+    p.restore();
+}
 QIcon icone_fenetres()
 {
     return icone(dessine_icone_fenetres);

@@ -3,6 +3,8 @@
 #include <QIcon>
 #include <QPixmap>
 
+class QPainter;
+
 namespace tavik::ui {
 
 // The program's pictures, all drawn here. Each is drawn for a device pixel ratio: the pixmap
@@ -27,6 +29,10 @@ QPixmap image_cadre(qreal ratio);
 // 32 x 32, and 64 x 64 for high-density screens.
 QIcon icone_plateau();
 QIcon icone_fenetres();
+
+// The program's icon on the desktop, the main window's picture, drawn on `p` into the square
+// (0, 0, taille, taille): the installed PNG and SVG icons are made from it at build time.
+void dessine_icone_programme(QPainter& p, qreal taille);
 
 // Colours of the tile pictures, for whoever checks the drawing.
 namespace couleurs {
