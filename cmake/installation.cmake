@@ -7,7 +7,7 @@ install(FILES "${CMAKE_CURRENT_BINARY_DIR}/${TAVIK_ID}.metainfo.xml"
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES README.md COPYING DESTINATION ${CMAKE_INSTALL_DOCDIR})
 # The pictures that the README shows.
-install(FILES docs/fenetre.png DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs)
+install(FILES docs/fenetre.png docs/installe.png DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs)
 
 set(CPACK_PACKAGE_NAME tavik)
 set(CPACK_PACKAGE_VENDOR "Tavik")
