@@ -10,6 +10,8 @@
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
+#include <QPainter>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -238,6 +240,39 @@ private slots:
             QCOMPARE(doc->toolTip(), QDir::toNativeSeparators(installee.path()));
             QCOMPARE(doc->cursor().shape(), Qt::PointingHandCursor);
         }
+    }
+
+    // The desktop icons drawn at build time: each PNG fills its square with the small board
+    // (a square of the right-hand column is the board's green), and the SVG draws the same.
+    void icones_du_bureau()
+    {
+        const QString modele = QStringLiteral(TAVIK_ICONES "/hicolor/%1/apps/" TAVIK_ID ".%2");
+        const auto proche = [](QRgb a, QRgb b) {
+            return qAbs(qRed(a) - qRed(b)) <= 12 && qAbs(qGreen(a) - qGreen(b)) <= 12
+                && qAbs(qBlue(a) - qBlue(b)) <= 12 && qAlpha(a) == 255;
+        };
+        for (int taille : {16, 22, 24, 32, 48, 64, 128, 256}) {
+            const QImage png(
+                modele.arg(QStringLiteral("%1x%1").arg(taille), QStringLiteral("png")));
+            QCOMPARE(png.size(), QSize(taille, taille));
+            QVERIFY2(proche(png.pixel(taille * 28 / 32, taille * 12 / 32), couleurs::vert),
+                     qPrintable(QString::number(taille)));
+        }
+
+        QSvgRenderer svg(modele.arg(QStringLiteral("scalable"), QStringLiteral("svg")));
+        QVERIFY(svg.isValid());
+        QImage rendu(64, 64, QImage::Format_ARGB32);
+        rendu.fill(Qt::transparent);
+        QPainter p(&rendu);
+        svg.render(&p);
+        p.end();
+        const QImage png(modele.arg(QStringLiteral("64x64"), QStringLiteral("png")));
+        int differents = 0;
+        for (int y = 0; y < 64; ++y)
+            for (int x = 0; x < 64; ++x)
+                differents += !proche(rendu.pixel(x, y), png.pixel(x, y))
+                    && qAlpha(rendu.pixel(x, y)) + qAlpha(png.pixel(x, y)) > 0;
+        QVERIFY2(differents < 64 * 64 / 50, qPrintable(QString::number(differents)));
     }
 
     // At ratio 2 each logical pixel checked must be two by two device pixels of one colour.
