@@ -87,6 +87,7 @@ public:
     {
         setCursor(Qt::PointingHandCursor);
         setToolTip(adresse_.toLocalFile());
+        setAccessibleDescription(QStringLiteral("Ouvre %1").arg(adresse_.toLocalFile()));
         QFont f = font();
         f.setUnderline(true);
         setFont(f);
