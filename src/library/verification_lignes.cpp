@@ -1,0 +1,188 @@
+#include "library/verification_lignes.h"
+
+#include "library/cle_ligne.h"
+#include "library/codes.h"
+#include "library/ligne_coups.h"
+#include "library/symetries.h"
+#include "library/texte.h"
+
+#include <algorithm>
+#include <map>
+
+namespace tavik {
+
+bool ressemble_a_des_coups(std::string_view texte)
+{
+    return !coups_sans_espaces(texte).empty() && !defaut_de_ligne(texte);
+}
+
+namespace {
+
+// A row with what the checks of each row found out about its moves.
+struct Vue
+{
+    std::size_t numero; // line of the file
+    const LigneBiblio& ligne;
+    std::vector<Case> cases; // its moves when they are a legal line, otherwise none
+    std::vector<Case> forme; // their common form (forme_commune)
+};
+
+bool blanc(std::string_view s)
+{
+    return s.find_first_not_of(" \t") == std::string_view::npos;
+}
+
+// Spaces only, or nothing: the chooser loads the start position.
+bool sans_coups(const LigneBiblio& l)
+{
+    return coups_sans_espaces(l[col_coups]).empty();
+}
+
+std::string nom_lisible(const std::string& nom)
+{
+    return blanc(nom) ? "(sans nom)" : "« " + visible(nom) + " »";
+}
+
+// Whether one of the pieces of `texte` cut at `separateur` is a move text.
+bool morceau_de_coups(std::string_view texte, char separateur)
+{
+    for (;;) {
+        const std::size_t fin = texte.find(separateur);
+        if (ressemble_a_des_coups(texte.substr(0, fin))) return true;
+        if (fin == std::string_view::npos) return false;
+        texte.remove_prefix(fin + 1);
+    }
+}
+
+// A hint when the moves are found in another field than the third: a field missing or one
+// too many before them, or fields separated by commas or tabs instead of ';'.
+std::string indice_de_champs(const LigneBiblio& l)
+{
+    for (const int col : {col_nom, col_nom_anglais, col_bilan, col_commentaire, col_sources})
+        if (ressemble_a_des_coups(l[col]))
+            return " ; le champ " + std::to_string(col + 1) + " « " + visible(l[col])
+                + " » ressemble à des coups : un champ manque ou est de trop";
+    if (std::any_of(l.begin() + 1, l.end(), [](const std::string& s) { return !s.empty(); }))
+        return {};
+    for (const char separateur : {',', '\t'})
+        if (morceau_de_coups(l[col_nom], separateur))
+            return " ; les champs semblent séparés par « " + visible({&separateur, 1})
+                + " » au lieu de « ; »";
+    return {};
+}
+
+std::string code_inconnu(const TableCommentaires& codes, const std::string& bilan)
+{
+    std::string texte
+        = "code d'évaluation « " + visible(bilan) + " » inconnu : le bilan reste vide";
+    const std::string_view net = sans_blancs_finaux(bilan);
+    const std::string proche
+        = majuscules(net.substr(std::min(net.find_first_not_of(' '), net.size())));
+    for (const CodeCommentaire& c : codes)
+        if (majuscules(c.code) == proche) return texte + " (« " + c.code + " » ?)";
+    return texte;
+}
+
+// The findings of the moves of a row; its squares and their common form when they are a
+// legal line.
+void verifie_coups(Vue& vue, std::vector<Constat>& constats)
+{
+    const LigneBiblio& l = vue.ligne;
+    const auto ajoute = [&](Gravite g, std::string texte) {
+        constats.push_back({vue.numero, 1, g, std::move(texte)});
+    };
+    if (sans_coups(l)) {
+        ajoute(Gravite::avertissement,
+               "aucun coup : l'entrée charge la position de départ et la recherche ne l'atteint "
+               "jamais"
+                   + indice_de_champs(l));
+        return;
+    }
+    if (const std::optional<std::string> defaut = defaut_de_ligne(l[col_coups])) {
+        ajoute(Gravite::erreur, *defaut + indice_de_champs(l));
+        return;
+    }
+    vue.cases = cases_de_ligne(l[col_coups]);
+    vue.forme = forme_commune(vue.cases);
+    if (const std::optional<std::string> raison = raison_inatteignable(l[col_coups])) {
+        std::string texte = "jamais atteinte par la recherche : " + *raison;
+        if (vue.cases[0] != vue.forme[0])
+            texte += " ; la même ligne depuis C4 : « " + cle_de_ligne(vue.forme) + " »";
+        ajoute(Gravite::erreur, std::move(texte));
+    }
+}
+
+void verifie_ligne(Vue& vue, const TableCommentaires& codes, std::vector<Constat>& constats)
+{
+    const LigneBiblio& l = vue.ligne;
+    if (std::all_of(l.begin(), l.end(), [](const std::string& s) { return blanc(s); })) {
+        constats.push_back({vue.numero, 1, Gravite::avertissement,
+                            "ligne sans nom ni coups : une entrée vide dans la liste des "
+                            "ouvertures"});
+        return;
+    }
+    verifie_coups(vue, constats);
+    if (blanc(l[col_nom]) && !sans_coups(l))
+        constats.push_back({vue.numero, 1, Gravite::avertissement,
+                            "ouverture sans nom : son entrée est vide dans la liste des ouvertures "
+                            "et la recherche ne peut pas la nommer"});
+    if (!l[col_bilan].empty() && conv_abrev(codes, l[col_bilan]).empty())
+        constats.push_back(
+            {vue.numero, 1, Gravite::avertissement, code_inconnu(codes, l[col_bilan])});
+}
+
+// Each legal line against the earlier lines of the same common form: the same moves as one of
+// them, or else the same line in another form under another name.
+void compare_lignes(const std::vector<Vue>& vues, std::vector<Constat>& constats)
+{
+    std::map<std::string, std::vector<const Vue*>> formes;
+    for (const Vue& vue : vues) {
+        if (vue.cases.empty()) continue;
+        std::vector<const Vue*>& avant = formes[cle_de_ligne(vue.forme)];
+        const std::string& nom = vue.ligne[col_nom];
+        const auto meme_coups = std::find_if(avant.begin(), avant.end(),
+                                             [&](const Vue* v) { return v->cases == vue.cases; });
+        const auto autre_nom = std::find_if(avant.begin(), avant.end(),
+                                            [&](const Vue* v) { return v->ligne[col_nom] != nom; });
+        if (meme_coups != avant.end()) {
+            const Vue& v = **meme_coups;
+            constats.push_back({vue.numero, 1, Gravite::erreur,
+                                v.ligne[col_nom] == nom
+                                    ? "mêmes coups et même nom que la ligne "
+                                        + std::to_string(v.numero) + " : " + nom_lisible(nom)
+                                    : "mêmes coups que la ligne " + std::to_string(v.numero)
+                                        + ", sous deux noms : " + nom_lisible(v.ligne[col_nom])
+                                        + " et " + nom_lisible(nom)});
+        } else if (autre_nom != avant.end()) {
+            const Vue& v = **autre_nom;
+            const auto ecart = std::mismatch(vue.cases.begin(), vue.cases.end(), v.cases.begin());
+            constats.push_back({vue.numero, 1, Gravite::avertissement,
+                                "même ligne que la ligne " + std::to_string(v.numero)
+                                    + " sur des cases symétriques à partir du coup "
+                                    + std::to_string(ecart.first - vue.cases.begin() + 1)
+                                    + ", sous deux noms : " + nom_lisible(v.ligne[col_nom]) + " et "
+                                    + nom_lisible(nom)});
+        }
+        avant.push_back(&vue);
+    }
+}
+
+} // namespace
+
+std::vector<Constat> verifie_lignes(std::span<const LigneBiblio> lignes, std::size_t premiere_ligne)
+{
+    const TableCommentaires codes = table_commentaires();
+    std::vector<Constat> constats;
+    std::vector<Vue> vues;
+    vues.reserve(lignes.size());
+    for (std::size_t r = 0; r < lignes.size(); ++r) {
+        vues.push_back({premiere_ligne + r, lignes[r], {}, {}});
+        verifie_ligne(vues.back(), codes, constats);
+    }
+    compare_lignes(vues, constats);
+    std::stable_sort(constats.begin(), constats.end(),
+                     [](const Constat& a, const Constat& b) { return a.ligne < b.ligne; });
+    return constats;
+}
+
+} // namespace tavik
