@@ -59,7 +59,7 @@ std::optional<Constat> entete_perdue(std::string_view octets)
     const std::string texte = decode_texte(octets).texte;
     std::string_view entete = std::string_view(texte).substr(0, texte.find_first_of("\r\n"));
     entete.remove_prefix(std::min(entete.find_first_not_of(" \t"), entete.size()));
-    const std::string& coups = decoupe(entete)[col_coups];
+    const std::string coups = decoupe(entete)[col_coups];
     if (!ressemble_a_des_coups(coups)) return std::nullopt;
     return Constat {1, 1, Gravite::avertissement,
                     "la première ligne est l'en-tête, jamais lue comme une ouverture, mais elle "
