@@ -1,8 +1,9 @@
 // Timings of the opening library: the lookup that runs after every move, on a full library,
-// and the start sequence that reads the shipped file.
+// the start sequence that reads the shipped file, and the checker of library files.
 
 #include "engine/regles.h"
 #include "library/fichier.h"
+#include "library/verification.h"
 #include "windows/plateau.h"
 
 #include <benchmark/benchmark.h>
@@ -179,6 +180,23 @@ void BM_Form_Load(benchmark::State& state, bool pleine)
 }
 BENCHMARK_CAPTURE(BM_Form_Load, biblio_livree, false)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Form_Load, biblio_pleine, true)->Unit(benchmark::kMillisecond);
+
+// The checker on a whole file: every line replayed, its common form found, the report written.
+void BM_verifie_biblio(benchmark::State& state, bool pleine)
+{
+    std::string octets, raison;
+    if (!lit_fichier(pleine ? biblio_pleine().chemin : biblio_livree, octets, raison))
+        throw std::runtime_error(raison);
+    std::size_t constats = 0;
+    for (auto _ : state) {
+        const std::vector<Constat> c = verifie_biblio(octets);
+        benchmark::DoNotOptimize(texte_verification(c));
+        constats = c.size();
+    }
+    state.counters["constats"] = static_cast<double>(constats);
+}
+BENCHMARK_CAPTURE(BM_verifie_biblio, biblio_livree, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_verifie_biblio, biblio_pleine, true)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace tavik
