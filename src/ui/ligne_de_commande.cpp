@@ -1,6 +1,7 @@
 #include "ligne_de_commande.h"
 
 #include "dossiers.h"
+#include "verification_biblio.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -23,8 +24,15 @@ struct Options
     QCommandLineOption biblio {QStringLiteral("biblio"),
                                QStringLiteral("Lit la bibliothèque d'ouvertures FICHIER."),
                                QStringLiteral("FICHIER")};
+    QCommandLineOption verifier {
+        QStringLiteral("verifier"),
+        QStringLiteral("Vérifie la bibliothèque d'ouvertures FICHIER sans ouvrir de fenêtre."),
+        QStringLiteral("FICHIER")};
 
-    std::vector<const QCommandLineOption*> toutes() const { return {&aide, &version, &biblio}; }
+    std::vector<const QCommandLineOption*> toutes() const
+    {
+        return {&aide, &version, &biblio, &verifier};
+    }
 };
 
 QString tiret(const QString& nom)
@@ -52,6 +60,10 @@ QString texte_aide(const Options& options)
                         "sinon dans vos données (%1),\n"
                         "sinon celle installée avec le programme.\n")
              .arg(donnees);
+    s += QStringLiteral(
+        "\n--verifier écrit une ligne par défaut trouvé (« ligne 12 : erreur : … »),\n"
+        "puis leur nombre. Code de sortie : 0 sans erreur (les avertissements\n"
+        "n'en sont pas), 1 avec des erreurs, 2 si le fichier ne peut pas être lu.\n");
     return s;
 }
 
@@ -100,6 +112,9 @@ LigneDeCommande lit_ligne_de_commande(const QStringList& arguments)
     } else if (!lue || !parseur.positionalArguments().isEmpty()) {
         ligne.action = LigneDeCommande::Action::erreur;
         ligne.texte = texte_erreur(parseur, arguments, options) + QLatin1Char('\n');
+    } else if (parseur.isSet(options.verifier)) {
+        ligne.action = LigneDeCommande::Action::verifier;
+        ligne.a_verifier = chemin_local(parseur.value(options.verifier));
     } else if (parseur.isSet(options.biblio)) {
         ligne.biblio = chemin_local(parseur.value(options.biblio));
     }
@@ -128,6 +143,8 @@ std::optional<LigneDeCommande> reponse_avant_affichage(const QStringList& bruts)
 
 int repond(const LigneDeCommande& ligne)
 {
+    if (ligne.action == LigneDeCommande::Action::verifier)
+        return verifie_biblio_nommee(*ligne.a_verifier);
     const bool erreur = ligne.action == LigneDeCommande::Action::erreur;
     std::fputs(ligne.texte.toLocal8Bit().constData(), erreur ? stderr : stdout);
     return erreur ? 2 : 0;

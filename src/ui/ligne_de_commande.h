@@ -10,9 +10,10 @@ namespace tavik::ui {
 // What the command line asks of the program.
 struct LigneDeCommande
 {
-    enum class Action { lancer, aide, version, erreur };
+    enum class Action { lancer, aide, version, verifier, erreur };
     Action action = Action::lancer;
     std::optional<std::filesystem::path> biblio; // --biblio FICHIER
+    std::optional<std::filesystem::path> a_verifier; // --verifier FICHIER
     QString texte; // the help, the version or the error, as printed
 };
 
@@ -31,7 +32,8 @@ QStringList arguments_bruts(int argc, const char* const* argv);
 std::optional<LigneDeCommande> reponse_avant_affichage(const QStringList& bruts);
 
 // Prints the help or the version on the standard output, or the error on the error output,
-// and returns the program's exit status: 0, or 2 for a mistake on the command line.
+// and returns the program's exit status: 0, or 2 for a mistake on the command line. For
+// --verifier, checks the library file and returns the checker's status (verifie_biblio_nommee).
 int repond(const LigneDeCommande& ligne);
 
 } // namespace tavik::ui

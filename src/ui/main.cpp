@@ -14,7 +14,7 @@ Q_LOGGING_CATEGORY(journal_biblio, "tavik.biblio", QtWarningMsg)
 int main(int argc, char* argv[])
 {
     using namespace tavik::ui;
-    // --help, --version and most mistakes are answered without a display.
+    // --help, --version, --verifier and most mistakes are answered without a display.
     if (const auto reponse = reponse_avant_affichage(arguments_bruts(argc, argv)))
         return repond(*reponse);
 

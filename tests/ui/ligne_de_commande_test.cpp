@@ -43,6 +43,9 @@ private slots:
                                          << "Option inconnue : --biblo.";
         QTest::newRow("fichier manquant") << QStringList {"--biblio"} << Action::erreur << ""
                                           << "Il manque FICHIER après --biblio.";
+        QTest::newRow("--verifier sans fichier")
+            << QStringList {"--verifier"} << Action::erreur << ""
+            << "Il manque FICHIER après --verifier.";
         QTest::newRow("argument en trop") << QStringList {"x.csv"} << Action::erreur << ""
                                           << "Argument inattendu : x.csv.";
     }
@@ -62,6 +65,21 @@ private slots:
         if (action == Action::erreur) QVERIFY(ligne.texte.contains(QStringLiteral("tavik --help")));
     }
 
+    // --verifier takes its own file, whatever --biblio names; the help tells the exit codes.
+    void verifier()
+    {
+        const LigneDeCommande ligne
+            = lit_ligne_de_commande({"tavik", "--biblio", "a.csv", "--verifier", "b c/é.csv"});
+        QCOMPARE(ligne.action, Action::verifier);
+        QVERIFY(ligne.a_verifier.has_value());
+        QCOMPARE(texte_chemin(*ligne.a_verifier), QStringLiteral("b c/é.csv"));
+        QVERIFY(!lit_ligne_de_commande({"tavik", "--biblio", "a.csv"}).a_verifier);
+        const QString aide = lit_ligne_de_commande({"tavik", "--help"}).texte;
+        QVERIFY2(aide.contains(QStringLiteral("--verifier FICHIER"))
+                     && aide.contains(QStringLiteral("2 si le fichier ne peut pas être lu")),
+                 qPrintable(aide));
+    }
+
     // Only a line free of single-dash words can be judged before QApplication takes out its
     // own options.
     void avant_affichage()
@@ -78,6 +96,8 @@ private slots:
         QCOMPARE(action({"-style", "fusion", "--biblo"}), Action::lancer); // judged later
         QCOMPARE(action({"-platform", "offscreen", "--help"}), Action::aide);
         QCOMPARE(action({"-reverse", "-v"}), Action::version);
+        QCOMPARE(action({"--verifier", "x.csv"}), Action::verifier);
+        QCOMPARE(action({"-platform", "offscreen", "--verifier", "x.csv"}), Action::lancer);
     }
 
     void donnees_utilisateur()
