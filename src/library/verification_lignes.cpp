@@ -115,7 +115,8 @@ void verifie_coups(Vue& vue, std::vector<Constat>& constats)
 void verifie_ligne(Vue& vue, const TableCommentaires& codes, std::vector<Constat>& constats)
 {
     const LigneBiblio& l = vue.ligne;
-    if (std::all_of(l.begin(), l.end(), [](const std::string& s) { return blanc(s); })) {
+    if (sans_coups(l)
+        && std::all_of(l.begin(), l.end(), [](const std::string& s) { return blanc(s); })) {
         constats.push_back({vue.numero, 1, Gravite::avertissement,
                             "ligne sans nom ni coups : une entrée vide dans la liste des "
                             "ouvertures"});
@@ -131,38 +132,45 @@ void verifie_ligne(Vue& vue, const TableCommentaires& codes, std::vector<Constat
             {vue.numero, 1, Gravite::avertissement, code_inconnu(codes, l[col_bilan])});
 }
 
+std::string doublon(const Vue& premiere, const Vue& seconde)
+{
+    const std::string& nom = seconde.ligne[col_nom];
+    const std::string ligne = std::to_string(premiere.numero);
+    if (premiere.ligne[col_nom] == nom)
+        return "mêmes coups et même nom que la ligne " + ligne + " : " + nom_lisible(nom);
+    return "mêmes coups que la ligne " + ligne
+        + ", sous deux noms : " + nom_lisible(premiere.ligne[col_nom]) + " et " + nom_lisible(nom);
+}
+
+std::string autre_forme(const Vue& premiere, const Vue& seconde)
+{
+    const auto ecart
+        = std::mismatch(seconde.cases.begin(), seconde.cases.end(), premiere.cases.begin());
+    return "même ligne que la ligne " + std::to_string(premiere.numero)
+        + " sur des cases symétriques à partir du coup "
+        + std::to_string(ecart.first - seconde.cases.begin() + 1) + ", sous deux noms : "
+        + nom_lisible(premiere.ligne[col_nom]) + " et " + nom_lisible(seconde.ligne[col_nom]);
+}
+
 // Each legal line against the earlier lines of the same common form: the same moves as one of
-// them, or else the same line in another form under another name.
+// them, or else the same line in another form under another name. The shipped library writes
+// the two forms of a line after a symmetric position under one name, so that the lookup finds
+// it on either side: that is no finding.
 void compare_lignes(const std::vector<Vue>& vues, std::vector<Constat>& constats)
 {
     std::map<std::string, std::vector<const Vue*>> formes;
     for (const Vue& vue : vues) {
         if (vue.cases.empty()) continue;
         std::vector<const Vue*>& avant = formes[cle_de_ligne(vue.forme)];
-        const std::string& nom = vue.ligne[col_nom];
-        const auto meme_coups = std::find_if(avant.begin(), avant.end(),
-                                             [&](const Vue* v) { return v->cases == vue.cases; });
-        const auto autre_nom = std::find_if(avant.begin(), avant.end(),
-                                            [&](const Vue* v) { return v->ligne[col_nom] != nom; });
-        if (meme_coups != avant.end()) {
-            const Vue& v = **meme_coups;
-            constats.push_back({vue.numero, 1, Gravite::erreur,
-                                v.ligne[col_nom] == nom
-                                    ? "mêmes coups et même nom que la ligne "
-                                        + std::to_string(v.numero) + " : " + nom_lisible(nom)
-                                    : "mêmes coups que la ligne " + std::to_string(v.numero)
-                                        + ", sous deux noms : " + nom_lisible(v.ligne[col_nom])
-                                        + " et " + nom_lisible(nom)});
-        } else if (autre_nom != avant.end()) {
-            const Vue& v = **autre_nom;
-            const auto ecart = std::mismatch(vue.cases.begin(), vue.cases.end(), v.cases.begin());
-            constats.push_back({vue.numero, 1, Gravite::avertissement,
-                                "même ligne que la ligne " + std::to_string(v.numero)
-                                    + " sur des cases symétriques à partir du coup "
-                                    + std::to_string(ecart.first - vue.cases.begin() + 1)
-                                    + ", sous deux noms : " + nom_lisible(v.ligne[col_nom]) + " et "
-                                    + nom_lisible(nom)});
-        }
+        const auto premiere = [&](auto condition) {
+            const auto i = std::find_if(avant.begin(), avant.end(), condition);
+            return i == avant.end() ? nullptr : *i;
+        };
+        if (const Vue* v = premiere([&](const Vue* a) { return a->cases == vue.cases; }))
+            constats.push_back({vue.numero, 1, Gravite::erreur, doublon(*v, vue)});
+        else if (const Vue* w
+                 = premiere([&](const Vue* a) { return a->ligne[col_nom] != vue.ligne[col_nom]; }))
+            constats.push_back({vue.numero, 1, Gravite::avertissement, autre_forme(*w, vue)});
         avant.push_back(&vue);
     }
 }
