@@ -14,6 +14,18 @@ namespace tavik::ui {
 
 namespace {
 
+// Colours of the tile pictures.
+namespace couleurs {
+constexpr QRgb vert = qRgb(32, 128, 64); // the board
+constexpr QRgb ligne = qRgb(171, 215, 166); // grid lines, right and bottom edges
+constexpr QRgb noir = qRgb(54, 54, 54);
+constexpr QRgb blanc = qRgb(246, 245, 245);
+constexpr QRgb point_rouge = qRgb(237, 110, 110);
+constexpr QRgb point_jaune = qRgb(224, 229, 91);
+constexpr QRgb ombre_sombre = qRgb(22, 104, 50); // library mark, black to move
+constexpr QRgb ombre_claire = qRgb(70, 156, 94); // library mark, white to move
+} // namespace couleurs
+
 // A transparent pixmap of `taille` logical pixels at `ratio`, painted by `dessin` in
 // logical coordinates.
 QPixmap dessine(QSize taille, qreal ratio, const std::function<void(QPainter&)>& dessin)

@@ -34,16 +34,4 @@ QIcon icone_fenetres();
 // (0, 0, taille, taille): the installed PNG and SVG icons are made from it at build time.
 void dessine_icone_programme(QPainter& p, qreal taille);
 
-// Colours of the tile pictures, for whoever checks the drawing.
-namespace couleurs {
-inline constexpr QRgb vert = qRgb(32, 128, 64); // the board
-inline constexpr QRgb ligne = qRgb(171, 215, 166); // grid lines, right and bottom edges
-inline constexpr QRgb noir = qRgb(54, 54, 54);
-inline constexpr QRgb blanc = qRgb(246, 245, 245);
-inline constexpr QRgb point_rouge = qRgb(237, 110, 110);
-inline constexpr QRgb point_jaune = qRgb(224, 229, 91);
-inline constexpr QRgb ombre_sombre = qRgb(22, 104, 50); // library mark, black to move
-inline constexpr QRgb ombre_claire = qRgb(70, 156, 94); // library mark, white to move
-} // namespace couleurs
-
 } // namespace tavik::ui
