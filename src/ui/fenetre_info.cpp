@@ -38,18 +38,19 @@ constexpr std::array<Mot, 5> mots {{
 constexpr int haut_initiales = 37;
 constexpr QRect cadre_titre {8, 40, 393, 25};
 
-// The base layer: each word's remainder starts right after its initial, on the initials'
-// baseline, whatever the widths of the fonts found on this system.
-class TitreDeBase : public QWidget
+// The base layer: a label that holds the whole title, but paints each word's remainder only,
+// right after its initial and on the initials' baseline, whatever the widths of the fonts
+// found on this system.
+class TitreDeBase : public QLabel
 {
 public:
     explicit TitreDeBase(QWidget* parent)
-        : QWidget(parent)
+        : QLabel(FenetreInfo::titre(), parent)
     {
         setObjectName(QStringLiteral("titre"));
         setFont(police_arial(12));
         setGeometry(cadre_titre);
-        setAccessibleName(FenetreInfo::titre());
+        setAccessibleName(text());
     }
 
 protected:

@@ -1,0 +1,394 @@
+// The three windows held to their layouts: every control's place, size, caption, font and
+// initial state, the chooser's tab order and the message box.
+
+#include "elements.h"
+#include "fenetre_info.h"
+#include "fenetre_plateau.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <map>
+#include <vector>
+
+using namespace tavik;
+using namespace tavik::ui;
+
+namespace {
+
+enum class Genre {
+    fenetre,
+    bouton,
+    case_a_cocher,
+    etiquette,
+    liste,
+    zone_de_texte,
+    cadre,
+    image,
+    tuile,
+    ligne
+};
+enum class Police { aucune, normale, grasse, lourde, fixe, arial_12, lourde_12 };
+enum class Etat { actif, inactif, cache };
+
+// One control as the window must show it right after it opens.
+struct Controle
+{
+    const char* parent; // "plateau", "Score" (the frame's contents), "ouverture" or "Info"
+    Genre genre;
+    const char* nom; // the control's name, or nullptr: found by its caption, else by its place
+    const char* texte; // its caption now; nullptr when its content is free
+    QRect place; // in its parent's client area; a line from left to right at top
+    Police police = Police::aucune;
+    Etat etat = Etat::actif;
+    bool centre = false;
+};
+
+using G = Genre;
+using P = Police;
+
+// clang-format off
+const Controle controles_fixes[] {
+    {"plateau", G::fenetre, "plateau", "Tavik V1.4", {0, 0, 481, 539}, P::normale},
+    {"plateau", G::image, nullptr, nullptr, {8, 8, 100, 30}},
+    {"plateau", G::bouton, "cmd_jouer", "Jouer", {176, 8, 65, 17}, P::normale},
+    {"plateau", G::bouton, "CmdChager", "Ouvertures", {248, 8, 65, 17}, P::normale},
+    {"plateau", G::bouton, "CmdInfo", "A propos...", {408, 8, 65, 17}, P::normale},
+    {"plateau", G::ligne, nullptr, nullptr, {QPoint(112, 32), QPoint(472, 32)}},
+    {"plateau", G::image, nullptr, nullptr, {8, 40, 304, 304}},
+    {"plateau", G::tuile, "quijoue", nullptr, {320, 64, 33, 33}},
+    {"plateau", G::cadre, "Score", "Score", {360, 40, 113, 73}, P::grasse},
+    {"Score", G::etiquette, nullptr, "Joueur noir :", {8, 24, 65, 17}, P::normale},
+    {"Score", G::etiquette, "nb_noir", "2", {88, 24, 17, 17}, P::lourde},
+    {"Score", G::etiquette, nullptr, "Joueur blanc :", {8, 48, 81, 17}, P::normale},
+    {"Score", G::etiquette, "nb_blanc", "2", {88, 48, 17, 17}, P::lourde},
+    {"plateau", G::liste, "LstCoup", nullptr, {320, 128, 153, 186}, P::fixe},
+    {"plateau", G::zone_de_texte, "TxtSuivant", "", {320, 328, 153, 19}, P::fixe, Etat::cache},
+    {"plateau", G::case_a_cocher, "chk_voir_coup", "", {8, 352, 14, 17}, P::normale},
+    {"plateau", G::etiquette, nullptr, "Coups", {24, 354, 49, 17}, P::normale},
+    {"plateau", G::case_a_cocher, "ChkVoirOuverture", "", {8, 368, 14, 17}, P::normale},
+    {"plateau", G::etiquette, nullptr, "Coups d'ouv.", {24, 370, 73, 17}, P::normale},
+    {"plateau", G::bouton, "CmdDebut", "<<", {104, 360, 25, 17}, P::normale, Etat::inactif},
+    {"plateau", G::bouton, "CmdPrecedent", "<", {136, 360, 17, 17}, P::normale, Etat::inactif},
+    {"plateau", G::bouton, "CmdSuivant", ">", {168, 360, 17, 17}, P::normale, Etat::inactif},
+    {"plateau", G::bouton, "CmdFin", ">>", {192, 360, 25, 17}, P::normale, Etat::inactif},
+    {"plateau", G::case_a_cocher, "ChkNoirAuto", "", {232, 352, 14, 17}, P::normale},
+    {"plateau", G::etiquette, nullptr, "Noir auto", {248, 354, 49, 17}, P::normale},
+    {"plateau", G::case_a_cocher, "ChkBlancAuto", "", {232, 368, 14, 17}, P::normale},
+    {"plateau", G::etiquette, nullptr, "Blanc auto", {248, 370, 73, 17}, P::normale},
+    {"plateau", G::bouton, "CmdSymPositive", "Sym /", {320, 360, 41, 17}, P::normale},
+    {"plateau", G::bouton, "CmdSymNegative", "Sym \\", {376, 360, 41, 17}, P::normale},
+    {"plateau", G::bouton, "CmdRotation", "Rot", {432, 360, 41, 17}, P::normale},
+    {"plateau", G::ligne, nullptr, nullptr, {QPoint(8, 392), QPoint(472, 392)}},
+    {"plateau", G::etiquette, nullptr, "Ouverture :", {8, 400, 73, 17}, P::grasse},
+    {"plateau", G::etiquette, "LblOuverture", "", {24, 416, 201, 33}, P::normale},
+    {"plateau", G::etiquette, nullptr, "Bilan :", {8, 448, 81, 17}, P::grasse},
+    {"plateau", G::etiquette, "LblBilan", "", {24, 464, 193, 17}, P::normale},
+    {"plateau", G::etiquette, nullptr, "Commentaire :", {8, 480, 145, 17}, P::grasse},
+    {"plateau", G::etiquette, "LblCommentaire", "", {24, 496, 209, 41}, P::normale},
+    {"plateau", G::liste, "LstSuite", nullptr, {232, 400, 241, 134}, P::normale},
+
+    {"ouverture",
+     G::fenetre,
+     "ouverture",
+     "Tavik - Liste des ouvertures",
+     {0, 0, 256, 539},
+     P::normale},
+    {"ouverture",
+     G::etiquette,
+     nullptr,
+     "Choisissez l'ouverture à charger",
+     {8, 8, 241, 25},
+     P::normale,
+     Etat::actif,
+     true},
+    {"ouverture", G::liste, "LstOuverture", nullptr, {8, 32, 241, 459}, P::normale},
+    {"ouverture", G::bouton, "Cmdcharger", "Charger", {72, 504, 105, 25}, P::normale},
+
+    {"Info", G::fenetre, "Info", "A propos...", {0, 0, 399, 239}, P::normale},
+    {"Info", G::image, nullptr, nullptr, {8, 8, 100, 30}},
+    {"Info", G::ligne, nullptr, nullptr, {QPoint(112, 32), QPoint(392, 32)}},
+    // The title: a base label, and the initials of its five words over it in a heavy face.
+    {"Info", G::etiquette, nullptr, nullptr, {8, 40, 393, 25}, P::arial_12},
+    {"Info", G::etiquette, nullptr, nullptr, {9, 37, 17, 25}, P::lourde_12},
+    {"Info", G::etiquette, nullptr, nullptr, {108, 37, 17, 25}, P::lourde_12},
+    {"Info", G::etiquette, nullptr, nullptr, {216, 37, 17, 25}, P::lourde_12},
+    {"Info", G::etiquette, nullptr, nullptr, {248, 37, 17, 25}, P::lourde_12},
+    {"Info", G::etiquette, nullptr, nullptr, {339, 37, 17, 25}, P::lourde_12},
+    {"Info", G::ligne, nullptr, nullptr, {QPoint(8, 64), QPoint(392, 64)}},
+    {"Info", G::etiquette, nullptr, nullptr, {0, 72, 385, 17}, P::normale, Etat::actif, true},
+    {"Info", G::etiquette, nullptr, nullptr, {8, 104, 385, 41}, P::normale},
+    {"Info", G::etiquette, nullptr, "Nouvelle version, mise à jour :", {24, 160, 169, 17},
+     P::normale},
+    {"Info", G::etiquette, nullptr, nullptr, {176, 160, 185, 17}, P::normale},
+    {"Info", G::etiquette, nullptr, "Commentaires, informations :", {24, 184, 137, 17},
+     P::normale},
+    {"Info", G::etiquette, nullptr, nullptr, {176, 184, 153, 17}, P::normale},
+    {"Info", G::bouton, "CmdOk", "OK", {168, 208, 73, 25}, P::normale},
+};
+// clang-format on
+
+// The fixed controls, then the 64 tiles of the board, row by row from A1.
+std::vector<Controle> table()
+{
+    static const std::vector<QByteArray> noms = [] {
+        std::vector<QByteArray> n;
+        for (int i = 0; i < 64; ++i) n.push_back("plateau_" + QByteArray::number(i));
+        return n;
+    }();
+    std::vector<Controle> t(std::begin(controles_fixes), std::end(controles_fixes));
+    for (int i = 0; i < 64; ++i)
+        t.push_back({"plateau",
+                     G::tuile,
+                     noms[static_cast<std::size_t>(i)].constData(),
+                     nullptr,
+                     {32 + 32 * (i % 8), 64 + 32 * (i / 8), 32, 32}});
+    return t;
+}
+
+bool est_du_genre(QWidget* w, Genre g)
+{
+    switch (g) {
+    case G::fenetre:
+        return w->isWindow();
+    case G::bouton:
+        return qobject_cast<QPushButton*>(w);
+    case G::case_a_cocher:
+        return qobject_cast<QCheckBox*>(w);
+    case G::etiquette:
+        return qobject_cast<QLabel*>(w);
+    case G::liste:
+        return qobject_cast<QListWidget*>(w);
+    case G::zone_de_texte:
+        return qobject_cast<QLineEdit*>(w);
+    case G::cadre:
+        return qobject_cast<QGroupBox*>(w);
+    case G::image:
+        return dynamic_cast<Vignette*>(w);
+    case G::tuile:
+        return qobject_cast<Tuile*>(w);
+    case G::ligne:
+        return dynamic_cast<Ligne*>(w);
+    }
+    return false;
+}
+
+QString legende(QWidget* w)
+{
+    if (w->isWindow()) return w->windowTitle();
+    if (auto* b = qobject_cast<QAbstractButton*>(w)) return b->text();
+    if (auto* l = qobject_cast<QLabel*>(w)) return l->text();
+    if (auto* z = qobject_cast<QLineEdit*>(w)) return z->text();
+    if (auto* c = qobject_cast<QGroupBox*>(w)) return c->title();
+    return {};
+}
+
+// The requested family (substitutes are the system's business), size in pixels, weight.
+QString police(Police p)
+{
+    switch (p) {
+    case P::aucune:
+        return {};
+    case P::normale:
+        return QStringLiteral("MS Sans Serif/11/400");
+    case P::grasse:
+        return QStringLiteral("MS Sans Serif/11/700");
+    case P::lourde:
+        return QStringLiteral("Arial Black/11/900");
+    case P::fixe:
+        return QStringLiteral("Courier/13/400");
+    case P::arial_12:
+        return QStringLiteral("Arial/16/400");
+    case P::lourde_12:
+        return QStringLiteral("Arial Black/16/900");
+    }
+    return {};
+}
+
+QString police(const QFont& f)
+{
+    return QStringLiteral("%1/%2/%3")
+        .arg(f.families().value(0))
+        .arg(f.pixelSize())
+        .arg(static_cast<int>(f.weight()));
+}
+
+QRect place(QWidget* w, Genre g)
+{
+    if (g == G::fenetre) return {QPoint(0, 0), w->size()};
+    if (g == G::ligne) return {w->geometry().topLeft(), QPoint(w->geometry().right(), w->y())};
+    return w->geometry();
+}
+
+// "plateau: button CmdFin at 192,360", "Info: label at 0,72".
+QString nom_de(const Controle& c)
+{
+    static const char* const genres[] {"window",   "button", "check box", "label", "list",
+                                       "text box", "frame",  "picture",   "tile",  "line"};
+    QString nom = QStringLiteral("%1: %2").arg(QLatin1String(c.parent),
+                                               QLatin1String(genres[static_cast<int>(c.genre)]));
+    if (c.nom)
+        nom += QLatin1Char(' ') + QLatin1String(c.nom);
+    else if (c.texte)
+        nom += QStringLiteral(" \"%1\"").arg(QString::fromUtf8(c.texte));
+    return nom + QStringLiteral(" at %1,%2").arg(c.place.x()).arg(c.place.y());
+}
+
+// The control that row `c` describes among the children of `parent`: by name when the row
+// names it, else by kind and caption, else by kind and top-left corner.
+QWidget* trouve(QWidget* parent, const QList<QWidget*>& enfants, const Controle& c)
+{
+    if (c.genre == G::fenetre) return parent;
+    QList<QWidget*> candidats;
+    for (QWidget* w : enfants) {
+        if (!est_du_genre(w, c.genre)) continue;
+        if (c.nom         ? w->objectName() == QLatin1String(c.nom)
+                : c.texte ? legende(w) == QString::fromUtf8(c.texte)
+                          : w->pos() == c.place.topLeft())
+            candidats << w;
+    }
+    return candidats.size() == 1 ? candidats.first() : nullptr;
+}
+
+// What differs between the control and its row, or nothing.
+QStringList ecarts(QWidget* fenetre, QWidget* w, const Controle& c)
+{
+    QStringList e;
+    const auto compare = [&e](const char* quoi, const auto& vu, const auto& voulu) {
+        if (vu != voulu)
+            e << QStringLiteral("%1 %2 instead of %3")
+                     .arg(QLatin1String(quoi))
+                     .arg(QDebug::toString(vu))
+                     .arg(QDebug::toString(voulu));
+    };
+    compare("place", place(w, c.genre), c.place);
+    if (c.genre == G::fenetre) compare("fixed size", w->minimumSize(), w->maximumSize());
+    if (c.texte) compare("caption", legende(w), QString::fromUtf8(c.texte));
+    if (c.police != P::aucune) compare("font", police(w->font()), police(c.police));
+    compare("enabled", w->isEnabled(), c.etat != Etat::inactif);
+    compare("shown", w->isVisibleTo(fenetre), c.etat != Etat::cache);
+    if (auto* boite = qobject_cast<QCheckBox*>(w)) compare("ticked", boite->isChecked(), false);
+    if (auto* l = qobject_cast<QLabel*>(w))
+        compare("centred", l->alignment().testFlag(Qt::AlignHCenter), c.centre);
+    return e;
+}
+
+// The main window on the shipped library, its chooser and an about box, all shown.
+struct Fenetres
+{
+    FonCom com;
+    std::unique_ptr<FenetrePlateau> plateau;
+    std::unique_ptr<FenetreInfo> info;
+
+    Fenetres()
+    {
+        plateau = std::make_unique<FenetrePlateau>(com, TAVIK_BIBLIO);
+        plateau->show();
+        QTest::mouseClick(plateau->findChild<QPushButton*>("CmdChager"), Qt::LeftButton);
+        info = std::make_unique<FenetreInfo>(plateau.get());
+        info->show();
+    }
+    QWidget* parent(const char* nom) const
+    {
+        const QString n = QString::fromLatin1(nom);
+        if (n == QLatin1String("plateau")) return plateau.get();
+        if (n == QLatin1String("Score")) return plateau->findChild<QGroupBox*>(n);
+        if (n == QLatin1String("ouverture")) return plateau->fenetre_ouverture();
+        return info.get();
+    }
+};
+
+} // namespace
+
+class TestFenetres : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Every control of the three windows where it must be, as it must look at the start, and
+    // no control that the layouts do not hold.
+    void disposition()
+    {
+        Fenetres f;
+        QVERIFY(f.plateau->fenetre_ouverture());
+        std::map<QWidget*, std::pair<QList<QWidget*>, int>> enfants; // and how many are found
+        for (const char* p : {"plateau", "Score", "ouverture", "Info"}) {
+            QWidget* parent = f.parent(p);
+            QList<QWidget*> directs;
+            for (QWidget* w : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                if (!w->isWindow()) directs << w;
+            enfants[parent] = {directs, 0};
+        }
+
+        QStringList fautes;
+        for (const Controle& c : table()) {
+            QWidget* parent = f.parent(c.parent);
+            QWidget* w = trouve(parent, enfants[parent].first, c);
+            if (!w) {
+                fautes << nom_de(c) + QStringLiteral(": none there, or more than one");
+                continue;
+            }
+            if (c.genre != G::fenetre) ++enfants[parent].second;
+            const QStringList e = ecarts(parent->window(), w, c);
+            if (!e.isEmpty()) fautes << nom_de(c) + QStringLiteral(": ") + e.join(", ");
+        }
+        for (const auto& [parent, vus] : enfants)
+            if (vus.first.size() != vus.second)
+                fautes << QStringLiteral("%1: %2 controls, %3 of them in the layout")
+                              .arg(parent->objectName())
+                              .arg(vus.first.size())
+                              .arg(vus.second);
+        QVERIFY2(fautes.isEmpty(), qPrintable(fautes.join('\n')));
+    }
+
+    // The chooser's first tab stop is the list, the next one the button, then the list again.
+    void ordre_de_tabulation()
+    {
+        Fenetres f;
+        f.info->close();
+        QWidget* choix = f.plateau->fenetre_ouverture();
+        choix->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(choix));
+        QStringList ordre {QApplication::focusWidget()->objectName()};
+        for (int i = 0; i < 2; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            ordre << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(ordre, QStringList({"LstOuverture", "Cmdcharger", "LstOuverture"}));
+    }
+
+    // A library file that cannot be read: the message shows in a modal box captioned "Tavik"
+    // with its text and one button, "OK", which closes it.
+    void boite_de_message()
+    {
+        QString vu;
+        QObject contexte;
+        QTimer::singleShot(0, &contexte, [&vu] {
+            auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!boite) return;
+            const QList<QAbstractButton*> boutons = boite->buttons();
+            QStringList textes;
+            for (QAbstractButton* b : boutons) textes << b->text().remove('&');
+            vu = QStringLiteral("%1|%2|%3|%4")
+                     .arg(boite->windowTitle(), textes.join('+'),
+                          boite->text().section(QStringLiteral(" : "), 0, 0))
+                     .arg(QLatin1String(boite->icon() == QMessageBox::NoIcon ? "no icon" : "icon"));
+            if (!boutons.isEmpty()) QTest::mouseClick(boutons.first(), Qt::LeftButton);
+            if (boite->isVisible()) boite->reject(); // never left open
+        });
+        FonCom com;
+        FenetrePlateau plateau(com, "absent/biblio.csv"); // returns once the box is closed
+        QCOMPARE(vu,
+                 QStringLiteral("Tavik|OK|Impossible de lire le fichier « biblio.csv »|no icon"));
+    }
+};
+
+QTEST_MAIN(TestFenetres)
+#include "fenetres_test.moc"
