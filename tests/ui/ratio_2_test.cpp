@@ -1,0 +1,180 @@
+// The main window on a screen of device pixel ratio 2 (CTest runs it with QT_SCALE_FACTOR=2):
+// the board, the discs, the marks, the side-to-move box, the logo and the frame reach the
+// window drawn at full resolution, not as pictures of half the size with doubled pixels.
+
+#include "attendu.h"
+#include "fenetre_plateau.h"
+#include "images.h"
+
+#include <QAbstractButton>
+#include <QSet>
+#include <QTest>
+
+using namespace tavik;
+using namespace tavik::ui;
+
+namespace {
+
+// The rectangle `zone` (in pixels of the window) of the window's grab, at 2 device pixels
+// per pixel.
+QImage zone(const QImage& fenetre, QRect zone)
+{
+    return fenetre.copy(zone.x() * 2, zone.y() * 2, zone.width() * 2, zone.height() * 2);
+}
+
+// The 2 x 2 blocks of device pixels that make one pixel and do not share one colour: detail
+// finer than a pixel, which a picture drawn at ratio 1 and doubled never has.
+int blocs_nuances(const QImage& image)
+{
+    int n = 0;
+    for (int y = 0; y + 1 < image.height(); y += 2)
+        for (int x = 0; x + 1 < image.width(); x += 2) {
+            const QRgb c = image.pixel(x, y);
+            n += image.pixel(x + 1, y) != c || image.pixel(x, y + 1) != c
+                || image.pixel(x + 1, y + 1) != c;
+        }
+    return n;
+}
+
+// How many colours an image holds: many along a smoothed edge, a handful on a jagged one.
+int nuances(const QImage& image)
+{
+    QSet<QRgb> couleurs;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) couleurs.insert(image.pixel(x, y));
+    return static_cast<int>(couleurs.size());
+}
+
+QRect case_(int index)
+{
+    return {32 + 32 * (index % 8), 64 + 32 * (index / 8), 32, 32};
+}
+int index(const char* c)
+{
+    return (c[1] - '1') * 8 + (c[0] - 'A');
+}
+
+// A disc or a disc-shaped mark on a tile (64 x 64 device pixels): a smooth edge, sharp grid
+// lines: the two last columns and rows are the line's colour and the one before is the
+// green of the square, not a blend of the two.
+void tuile_nette(const QImage& tuile, const char* quoi)
+{
+    QVERIFY2(blocs_nuances(tuile) >= 60,
+             qPrintable(QStringLiteral("%1: %2 fine blocks").arg(quoi).arg(blocs_nuances(tuile))));
+    QVERIFY2(nuances(tuile) >= 16,
+             qPrintable(QStringLiteral("%1: %2 shades").arg(quoi).arg(nuances(tuile))));
+    const QRgb vert = tuile.pixel(4, 4);
+    QVERIFY2(attendu::est_vert(vert), quoi);
+    for (int i = 0; i < 64; ++i)
+        for (int j : {62, 63})
+            QVERIFY2(tuile.pixel(j, i) == attendu::ligne && tuile.pixel(i, j) == attendu::ligne,
+                     quoi);
+    for (int i = 0; i < 6; ++i)
+        QVERIFY2(tuile.pixel(61, i) == vert && tuile.pixel(i, 61) == vert, quoi);
+}
+
+// A dot of a mark: 10 x 10 device pixels of its colour, no more.
+void point_net(const QImage& tuile, QRgb couleur)
+{
+    const attendu::Tache t = attendu::tache(tuile, couleur);
+    QCOMPARE(t.cadre.size(), QSize(10, 10));
+    QCOMPARE(t.pixels, 100);
+}
+
+} // namespace
+
+class TestRatio2 : public QObject
+{
+    Q_OBJECT
+
+    FonCom com_;
+    std::unique_ptr<FenetrePlateau> f_;
+
+    QImage ecran() const { return f_->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+    void clique(const char* nom)
+    {
+        QTest::mouseClick(f_->findChild<QAbstractButton*>(nom), Qt::LeftButton);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        // The pictures drawn at ratio 1 first: a cache that forgot the ratio would serve them.
+        for (int n = 1; n <= nb_images_pion; ++n) image_pion(n, 1);
+        image_logo(1);
+        image_cadre(1);
+
+        f_ = std::make_unique<FenetrePlateau>(com_, TAVIK_BIBLIO);
+        f_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f_.get()));
+        QVERIFY2(f_->devicePixelRatioF() == 2.0, "run with QT_SCALE_FACTOR=2");
+    }
+
+    void discs_side_to_move_logo_and_frame()
+    {
+        const QImage e = ecran();
+        QCOMPARE(e.size(), QSize(962, 1078));
+
+        tuile_nette(zone(e, case_(index("D4"))), "white disc on D4");
+        tuile_nette(zone(e, case_(index("E4"))), "black disc on E4");
+        QCOMPARE(zone(e, case_(index("D4"))).pixel(31, 31), attendu::blanc);
+        QCOMPARE(zone(e, case_(index("E4"))).pixel(31, 31), attendu::noir);
+        // An empty square is flat: no fine blocks.
+        QCOMPARE(blocs_nuances(zone(e, case_(index("A1")))), 0);
+
+        const QImage quijoue = zone(e, {320, 64, 32, 32});
+        tuile_nette(quijoue, "side to move");
+        QCOMPARE(quijoue.pixel(31, 31), attendu::noir);
+
+        // The logo's discs and name, the frame's coordinates: text and curves finer than a
+        // pixel.
+        QVERIFY(blocs_nuances(zone(e, {8, 8, 100, 30})) >= 1000);
+        QVERIFY(blocs_nuances(zone(e, {8, 64, 24, 256})) >= 150); // row digits
+        QVERIFY(blocs_nuances(zone(e, {32, 40, 256, 24})) >= 150); // column letters
+        // The frame's edges fall on whole pixels: its outer light edge is two pixels of one
+        // colour, the border inside it another one.
+        const QImage cadre = zone(e, {8, 40, 304, 304});
+        for (int x = 0; x < 4; ++x) QCOMPARE(cadre.pixel(x, 300), cadre.pixel(0, 300));
+        QVERIFY(cadre.pixel(4, 300) != cadre.pixel(3, 300));
+        QCOMPARE(cadre.pixel(4, 300), cadre.pixel(20, 300));
+    }
+
+    // The marks, after F5: the red dots and the library's shaded discs, then the preview's
+    // yellow dots.
+    void marks()
+    {
+        QTest::mouseClick(f_->tuile(index("F5")), Qt::LeftButton);
+        clique("chk_voir_coup");
+        clique("ChkVoirOuverture");
+        int points = 0, marques = 0;
+        QImage e = ecran();
+        for (int i = 0; i < 64; ++i) {
+            const int image = f_->tuile(i)->image();
+            if (image == image_coup_possible) {
+                point_net(zone(e, case_(i)), attendu::point_rouge);
+                ++points;
+            }
+            if (image == 9) { // library continuation with the legal-move dot, white to move
+                tuile_nette(zone(e, case_(i)), "library mark");
+                point_net(zone(e, case_(i)), attendu::point_rouge);
+                ++marques;
+            }
+        }
+        QVERIFY(points + marques == 3 && marques > 0);
+
+        QTest::mousePress(f_->tuile(index("F6")), Qt::RightButton);
+        e = ecran();
+        int reponses = 0;
+        for (int i = 0; i < 64; ++i)
+            if (f_->tuile(i)->image() == image_reponse) {
+                point_net(zone(e, case_(i)), attendu::point_jaune);
+                ++reponses;
+            }
+        QTest::mouseRelease(f_->tuile(index("F6")), Qt::RightButton);
+        QVERIFY(reponses > 0);
+        tuile_nette(zone(e, case_(index("F6"))), "disc previewed on F6");
+    }
+};
+
+QTEST_MAIN(TestRatio2)
+#include "ratio_2_test.moc"
