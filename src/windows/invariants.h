@@ -1,0 +1,33 @@
+#pragma once
+
+#include "windows/plateau.h"
+
+#include <string>
+#include <vector>
+
+namespace tavik {
+
+// What the tiles are meant to show when the consistency of the main window is checked.
+enum class Vue {
+    // The live position with its marks: no mouse button other than the left one is held on a
+    // tile. A left press plays, follows the record or does nothing, and its release redraws
+    // what is already shown, so after any complete action the window is in this state.
+    jeu,
+    // Between the press of another button on a tile and its release: when the square is a
+    // legal move, the tiles show the position after it, built in `tab_copie`, and the live
+    // board `tab` only stays behind them. Everything but the tiles is checked as in `jeu`.
+    apercu,
+};
+
+// The consistency of the main window between two user actions: the grid and its ring, the
+// counts shown, the record and its two counters, the replay of the record against the live
+// board, the side to move, the navigation buttons and next-move box, the move list, the
+// automatic-play boxes and their flag, the continuation list and, outside a preview, the
+// tiles. Returns one readable line per broken invariant; empty when all hold.
+//
+// A replay starts from the start position of the current `rotation` and plays slots 1 to
+// `num_rejoue` - 1: every move must be legal for the side whose slot it is and every pass
+// must be forced. The board after slots 1 to `num_coup` - 1 must be `tab`.
+std::vector<std::string> invariants_rompus(const Plateau& p, Vue vue = Vue::jeu);
+
+} // namespace tavik
