@@ -1,0 +1,276 @@
+#include "actions.h"
+
+#include "engine/regles.h"
+
+#include <array>
+#include <vector>
+
+namespace tavik::fuzz {
+
+std::uint8_t SourceOctets::octet()
+{
+    if (reste_.empty()) return 0;
+    const std::uint8_t o = reste_.front();
+    reste_ = reste_.subspan(1);
+    return o;
+}
+
+std::uint8_t SourceGraine::octet()
+{
+    if (restants_ == 0) {
+        std::uint64_t z = (etat_ += 0x9E3779B97F4A7C15ULL);
+        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
+        z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+        mot_ = z ^ (z >> 31);
+        restants_ = 8;
+    }
+    --restants_;
+    const auto o = static_cast<std::uint8_t>(mot_);
+    mot_ >>= 8;
+    return o;
+}
+
+namespace {
+
+// How the first byte of an action chooses it: each kind takes a share of the 256 values.
+enum class Tirage {
+    clic_quelconque,
+    clic_jouable,
+    clic_suite,
+    appui,
+    precedent,
+    suivant,
+    fin,
+    rotation,
+    sym_positive,
+    sym_negative,
+    coups,
+    coups_ouverture,
+    noir_auto,
+    blanc_auto,
+    rare, // a second byte chooses among the actions that replace the game
+};
+
+// Mostly presses, and among them mostly presses that play; what replaces the game ("<<",
+// "Charger", "Jouer") comes about once in a hundred actions, so that most games reach their
+// end first.
+constexpr std::array<std::pair<Tirage, int>, 15> parts = {{
+    {Tirage::clic_quelconque, 24},
+    {Tirage::clic_jouable, 116},
+    {Tirage::clic_suite, 30},
+    {Tirage::appui, 16},
+    {Tirage::precedent, 6},
+    {Tirage::suivant, 8},
+    {Tirage::fin, 5},
+    {Tirage::rotation, 7},
+    {Tirage::sym_positive, 5},
+    {Tirage::sym_negative, 5},
+    {Tirage::coups, 7},
+    {Tirage::coups_ouverture, 7},
+    {Tirage::noir_auto, 8},
+    {Tirage::blanc_auto, 8},
+    {Tirage::rare, 4},
+}};
+
+constexpr int total_des_parts()
+{
+    int total = 0;
+    for (const auto& part : parts) total += part.second;
+    return total;
+}
+static_assert(total_des_parts() == 256, "the shares of the action kinds cover the 256 byte values");
+
+Tirage tirage_de(std::uint8_t octet)
+{
+    int reste = octet;
+    for (const auto& [tirage, part] : parts) {
+        if (reste < part) return tirage;
+        reste -= part;
+    }
+    return Tirage::clic_quelconque;
+}
+
+// The k-th legal square of the side to move, modulo their number; any tile when none.
+int case_jouable(const Plateau& p, int k)
+{
+    std::vector<int> cases;
+    for (int index = 0; index < 64; ++index) {
+        const Case c = case_de(index);
+        if (test_coup_possible(p.tab(), p.joueur(), c.ligne, c.colonne)) cases.push_back(index);
+    }
+    return cases.empty() ? k % 64 : cases[static_cast<std::size_t>(k) % cases.size()];
+}
+
+// The square of the k-th listed continuation, modulo their number; a legal square when none.
+int case_suite(const Plateau& p, int k)
+{
+    const Liste& suites = p.controles.LstSuite;
+    if (suites.nombre() == 0) return case_jouable(p, k);
+    Case c;
+    const std::string& entree = suites.texte(k % suites.nombre());
+    return lit_case(std::string_view(entree).substr(0, 2), c) ? index_de(c) : k % 64;
+}
+
+Action simple(Genre genre)
+{
+    return {.genre = genre};
+}
+
+// "Charger" half the time, then "<<", "Jouer" and the chooser reopened.
+Action action_rare(Source& source, int param, const Ouverture& o)
+{
+    if (param < 128) {
+        // One choice in sixteen selects nothing; otherwise 4096 values spread over the list.
+        const int v = param << 8 | source.octet();
+        const int n = o.LstOuverture.nombre();
+        const int entree = v % 16 == 0 || n == 0 ? -1 : (v / 16) % n;
+        return {.genre = Genre::charger, .entree = entree};
+    }
+    if (param < 192) return simple(Genre::debut);
+    if (param < 224) return simple(Genre::jouer);
+    return simple(Genre::rouvre_choix);
+}
+
+} // namespace
+
+Action tire_action(Source& source, const Plateau& p, const Ouverture& o)
+{
+    const Tirage tirage = tirage_de(source.octet());
+    const int param = source.octet();
+    switch (tirage) {
+    case Tirage::clic_quelconque:
+        return {.genre = Genre::clic, .index = param % 64};
+    case Tirage::clic_jouable:
+        return {.genre = Genre::clic, .index = case_jouable(p, param)};
+    case Tirage::clic_suite:
+        return {.genre = Genre::clic, .index = case_suite(p, param)};
+    case Tirage::appui: {
+        // Bit 0: the middle button rather than the right one; bit 1: any tile rather than a
+        // legal square.
+        const int index = param & 2 ? (param >> 2) % 64 : case_jouable(p, param >> 2);
+        const std::int16_t bouton = param & 1 ? bouton_milieu : bouton_droit;
+        return {.genre = Genre::appui, .index = index, .bouton = bouton};
+    }
+    case Tirage::rare:
+        return action_rare(source, param, o);
+    case Tirage::precedent:
+        return simple(Genre::precedent);
+    case Tirage::suivant:
+        return simple(Genre::suivant);
+    case Tirage::fin:
+        return simple(Genre::fin);
+    case Tirage::rotation:
+        return simple(Genre::rotation);
+    case Tirage::sym_positive:
+        return simple(Genre::sym_positive);
+    case Tirage::sym_negative:
+        return simple(Genre::sym_negative);
+    case Tirage::coups:
+        return simple(Genre::coups);
+    case Tirage::coups_ouverture:
+        return simple(Genre::coups_ouverture);
+    case Tirage::noir_auto:
+        return simple(Genre::noir_auto);
+    case Tirage::blanc_auto:
+        return simple(Genre::blanc_auto);
+    }
+    return simple(Genre::clic);
+}
+
+namespace {
+
+void bascule(CaseACocher& cas)
+{
+    cas.fixe(cas.cochee() ? 0 : 1);
+}
+
+void si_actif(const Bouton& bouton, Plateau& p, void (Plateau::*gestionnaire)())
+{
+    if (bouton.actif) (p.*gestionnaire)();
+}
+
+} // namespace
+
+void applique(const Action& a, Plateau& p, Ouverture& o)
+{
+    ControlesPlateau& c = p.controles;
+    switch (a.genre) {
+    case Genre::clic:
+    case Genre::appui:
+        p.plateau_MouseDown(a.index, a.bouton);
+        p.plateau_MouseUp(a.index, a.bouton);
+        return;
+    case Genre::debut:
+        return si_actif(c.CmdDebut, p, &Plateau::CmdDebut_Click);
+    case Genre::precedent:
+        return si_actif(c.CmdPrecedent, p, &Plateau::CmdPrecedent_Click);
+    case Genre::suivant:
+        return si_actif(c.CmdSuivant, p, &Plateau::CmdSuivant_Click);
+    case Genre::fin:
+        return si_actif(c.CmdFin, p, &Plateau::CmdFin_Click);
+    case Genre::rotation:
+        return p.CmdRotation_Click();
+    case Genre::sym_positive:
+        return p.CmdSymPositive_Click();
+    case Genre::sym_negative:
+        return p.CmdSymNegative_Click();
+    case Genre::coups:
+        return bascule(c.chk_voir_coup);
+    case Genre::coups_ouverture:
+        return bascule(c.ChkVoirOuverture);
+    case Genre::noir_auto:
+        return bascule(c.ChkNoirAuto);
+    case Genre::blanc_auto:
+        return bascule(c.ChkBlancAuto);
+    case Genre::jouer:
+        return p.cmd_jouer_Click();
+    case Genre::charger:
+        o.LstOuverture.selection = a.entree;
+        return o.Cmdcharger_Click();
+    case Genre::rouvre_choix:
+        return o.Form_Load();
+    }
+}
+
+std::string decrit(const Action& a)
+{
+    switch (a.genre) {
+    case Genre::clic:
+        return "left press on " + notation(case_de(a.index));
+    case Genre::appui:
+        return (a.bouton == bouton_milieu ? "middle" : "right") + std::string(" press on ")
+            + notation(case_de(a.index));
+    case Genre::debut:
+        return "\"<<\"";
+    case Genre::precedent:
+        return "\"<\"";
+    case Genre::suivant:
+        return "\">\"";
+    case Genre::fin:
+        return "\">>\"";
+    case Genre::rotation:
+        return "\"Rot\"";
+    case Genre::sym_positive:
+        return "\"Sym /\"";
+    case Genre::sym_negative:
+        return "\"Sym \\\"";
+    case Genre::coups:
+        return "\"Coups\" box";
+    case Genre::coups_ouverture:
+        return "\"Coups d'ouv.\" box";
+    case Genre::noir_auto:
+        return "\"Noir auto\" box";
+    case Genre::blanc_auto:
+        return "\"Blanc auto\" box";
+    case Genre::jouer:
+        return "\"Jouer\"";
+    case Genre::charger:
+        return a.entree < 0 ? "\"Charger\" with no entry selected"
+                            : "\"Charger\" on entry " + std::to_string(a.entree);
+    case Genre::rouvre_choix:
+        return "chooser closed and opened again";
+    }
+    return "?";
+}
+
+} // namespace tavik::fuzz

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "windows/ouverture.h"
+#include "windows/plateau.h"
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+namespace tavik::fuzz {
+
+// Where the choices of a run come from: the bytes of a fuzzer input, or a seeded generator
+// for the soak. A byte source that is used up gives zeros.
+class Source
+{
+public:
+    virtual ~Source() = default;
+    virtual std::uint8_t octet() = 0;
+    virtual bool epuisee() const = 0;
+};
+
+class SourceOctets final : public Source
+{
+public:
+    explicit SourceOctets(std::span<const std::uint8_t> octets)
+        : reste_(octets)
+    {
+    }
+    std::uint8_t octet() override;
+    bool epuisee() const override { return reste_.empty(); }
+
+private:
+    std::span<const std::uint8_t> reste_;
+};
+
+// SplitMix64: the same bytes for a given seed on every platform and compiler, never used up.
+class SourceGraine final : public Source
+{
+public:
+    explicit SourceGraine(std::uint64_t graine)
+        : etat_(graine)
+    {
+    }
+    std::uint8_t octet() override;
+    bool epuisee() const override { return false; }
+
+private:
+    std::uint64_t etat_;
+    std::uint64_t mot_ = 0;
+    int restants_ = 0; // bytes of `mot_` not handed out yet
+};
+
+// What a user can do to the two windows.
+enum class Genre : std::uint8_t {
+    clic, // press and release of the left button on a tile
+    appui, // press and release of another button on a tile: the preview while it is held
+    debut, // "<<"
+    precedent, // "<"
+    suivant, // ">"
+    fin, // ">>"
+    rotation, // "Rot"
+    sym_positive, // "Sym /"
+    sym_negative, // "Sym \"
+    coups, // the "Coups" box clicked
+    coups_ouverture, // the "Coups d'ouv." box clicked
+    noir_auto, // the "Noir auto" box clicked
+    blanc_auto, // the "Blanc auto" box clicked
+    jouer, // "Jouer"
+    charger, // an entry of the chooser selected, or none, then "Charger"
+    rouvre_choix, // the chooser closed and opened again: its list is filled afresh
+};
+
+struct Action
+{
+    Genre genre = Genre::clic;
+    int index = 0; // the tile pressed, 0 (A1) to 63 (H8)
+    std::int16_t bouton = bouton_gauche; // the button pressed: 1 left, 2 right, 4 middle
+    int entree = -1; // the chooser's entry selected before "Charger"; -1 for none
+};
+
+// The next action, drawn from two or three bytes of the source. A press lands on any tile, on
+// a legal square of the side to move or on a listed library continuation, so that games go
+// deep; the chooser's entry is any of its list or none.
+Action tire_action(Source& source, const Plateau& plateau, const Ouverture& ouverture);
+
+// The action as the user would do it in the windows: a press is followed by its release, a
+// check box click changes its value (which runs its click operation), "Charger" selects its
+// entry first, and a disabled button does nothing.
+void applique(const Action& action, Plateau& plateau, Ouverture& ouverture);
+
+// For the reports: "left press F5", "\"<<\"", "\"Charger\" on entry 12".
+std::string decrit(const Action& action);
+
+} // namespace tavik::fuzz

@@ -1,0 +1,108 @@
+// Fuzz target: one text through every parser of the program's texts: a library record split
+// into its columns, a move text turned by the three maps, the lookup's cut of the next move
+// from a library line, an evaluation code, a comment turned into the label's text, and a
+// chooser line loaded onto the board or refused.
+
+#include "harnais.h"
+#include "library/lecture_biblio.h"
+#include "library/ligne_coups.h"
+#include "library/recherche.h"
+#include "library/texte.h"
+#include "orientation/transformations.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+using namespace tavik;
+using namespace tavik::fuzz;
+
+namespace {
+
+// A record with at most five separators is its columns joined again; none but the sixth
+// column holds a separator.
+void verifie_decoupe(const std::string& s)
+{
+    const LigneBiblio ligne = decoupe(s);
+    for (int col = 0; col + 1 < nb_colonnes_biblio; ++col)
+        exige(ligne[col].find(';') == std::string::npos, "a column holds no separator");
+    const auto separateurs = std::count(s.begin(), s.end(), ';');
+    if (separateurs >= nb_colonnes_biblio) return;
+    std::string rejoint = ligne[0];
+    for (int col = 1; col <= separateurs; ++col) rejoint += ";" + ligne[col];
+    exige(rejoint == s, "the columns joined again give the record");
+}
+
+// Four quarter turns, or two equal mirrors, give a square back in upper case; anything that is
+// not a square comes back unchanged.
+void verifie_transformations(std::string_view coup)
+{
+    Case c;
+    const std::string attendu = lit_case(coup, c) ? notation(c) : std::string(coup);
+    std::string tourne(coup);
+    for (int k = 0; k < 4; ++k) tourne = rot_coup(tourne);
+    exige(tourne == attendu, "four quarter turns give the move back");
+    exige(SymPos_coup(SymPos_coup(coup)) == attendu, "two \"Sym /\" give the move back");
+    exige(SymNeg_coup(SymNeg_coup(coup)) == attendu, "two \"Sym \\\" give the move back");
+}
+
+// A library whose one line is the text, looked up with a game made of the text's first
+// `longueur` characters: every continuation is a square, and the line is exact when it is the
+// game without its trailing blanks.
+void verifie_recherche(const std::string& s, std::size_t longueur)
+{
+    Biblio biblio;
+    biblio.lignes.resize(1);
+    biblio.lignes[0][col_coups] = s;
+    biblio.indexe(1);
+    const std::string jeu = majuscules(std::string_view(s).substr(0, longueur));
+    const Correspondances trouvees = cherche_dans(biblio, 1, jeu);
+    for (const Continuation& suite : trouvees.suivantes) {
+        Case c;
+        exige(lit_case(suite.coup, c), "a continuation is a square");
+    }
+    exige(trouvees.exactes.empty() == (majuscules(s) != sans_blancs_finaux(jeu)),
+          "a line is exact when it is the game");
+}
+
+// The chooser's one line holds the text as its moves, its evaluation and its comment: a sound
+// line is loaded whole, a faulty one refused with one message and the board left alone.
+void verifie_chargement(const std::string& s)
+{
+    SourceOctets aucun_tirage({});
+    Harnais harnais("Nom;Name;Coups;Bilan;Commentaire;Sources\n", aucun_tirage);
+    Plateau& p = harnais.plateau();
+    FonCom& com = p.com();
+    com.biblio.lignes[0] = {"Ligne", "", s, p.conv_abrev(s), s, ""};
+    com.nb_biblio = 1;
+    com.biblio.indexe(1);
+    joue_sans_faute(harnais, {.genre = Genre::rouvre_choix});
+    joue_sans_faute(harnais, {.genre = Genre::charger, .entree = 0});
+
+    if (defaut_de_ligne(s)) {
+        exige(harnais.messages().size() == 1, "a faulty line is refused with a message");
+        exige(p.num_rejoue == 0, "a faulty line leaves the game alone");
+        return;
+    }
+    exige(harnais.messages().empty(), "a sound line loads without a message");
+    std::string partie;
+    for (int k = 1; k < p.num_rejoue; ++k) partie += com.liste_coups[k].texte();
+    exige(partie == coups_sans_espaces(s), "the record holds the line's moves");
+    // The comment again, in another orientation of the same game.
+    joue_sans_faute(harnais, {.genre = Genre::rotation});
+    exige(p.ConvCommentJeu(s).find('/') == std::string::npos, "a comment's \"/\" are line breaks");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string s(reinterpret_cast<const char*>(data), size);
+    verifie_decoupe(s);
+    verifie_transformations(std::string_view(s).substr(0, 2));
+    verifie_recherche(s, size == 0 ? 0 : data[0] % (size + 1));
+    verifie_chargement(s);
+    return 0;
+}

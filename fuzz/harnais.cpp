@@ -1,0 +1,199 @@
+#include "harnais.h"
+
+#include "engine/regles.h"
+#include "windows/invariants.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+
+namespace tavik::fuzz {
+
+namespace {
+
+// What a preview must leave alone.
+struct Partie
+{
+    Grille tab;
+    int16_t joueur;
+    int16_t num_coup;
+    int16_t num_rejoue;
+    bool held;
+    std::string comptes;
+    ListeCoups liste;
+    friend bool operator==(const Partie&, const Partie&) = default;
+};
+
+Partie partie_de(const Plateau& p)
+{
+    const ControlesPlateau& c = p.controles;
+    return {p.tab(),
+            p.joueur(),
+            p.num_coup,
+            p.num_rejoue,
+            p.CoupJoueurBiblio,
+            c.nb_noir.legende + "-" + c.nb_blanc.legende,
+            p.com().liste_coups};
+}
+
+void ajoute(std::vector<std::string>& rompus, const std::string& moment,
+            const std::vector<std::string>& trouves)
+{
+    for (const std::string& t : trouves) rompus.push_back(moment + ": " + t);
+}
+
+bool est_resultat(const std::string& message)
+{
+    return message == "Egalité !" || message == "le joueur noir à gagné !"
+        || message == "le joueur blanc à gagné !";
+}
+
+bool partie_finie(const Grille& jeu)
+{
+    return !joueur_passe(jeu, noir) && !joueur_passe(jeu, blanc);
+}
+
+} // namespace
+
+Harnais::Harnais(std::string octets_biblio, Source& hasard)
+    : octets_(std::move(octets_biblio))
+    , hasard_(hasard)
+    , services_(fabrique_services())
+    , plateau_(com_, services_)
+    , ouverture_(plateau_, services_)
+{
+    plateau_.Form_Load();
+    ouverture_.Form_Load();
+    ajoute(au_chargement_, "after the start", invariants_rompus(plateau_));
+    verifie_messages(au_chargement_);
+}
+
+// A clock that jumps a second at each reading, so that every wait of the placing animation
+// ends at its first look; the library file is the bytes given.
+Services Harnais::fabrique_services()
+{
+    return {
+        .message = [this](const std::string& texte) { messages_.push_back(texte); },
+        .horloge = [this] { return temps_ += 1.0; },
+        .traite_evenements = [] {},
+        .hasard = [this] { return static_cast<float>(hasard_.octet()) / 256.0f; },
+        .lit_fichier =
+            [this](const std::filesystem::path&, std::string& contenu, std::string&) {
+                contenu = octets_;
+                return true;
+            },
+    };
+}
+
+std::vector<std::string> Harnais::joue(const Action& action)
+{
+    messages_.clear();
+    std::vector<std::string> rompus;
+    const int16_t avant_coup = plateau_.num_coup;
+    const double avant_temps = temps_;
+
+    if (action.genre == Genre::appui) {
+        const Partie avant = partie_de(plateau_);
+        plateau_.plateau_MouseDown(action.index, action.bouton);
+        ajoute(rompus, "while the button is held", invariants_rompus(plateau_, Vue::apercu));
+        if (partie_de(plateau_) != avant)
+            rompus.push_back("while the button is held: the preview changed the game");
+        plateau_.plateau_MouseUp(action.index, action.bouton);
+    } else {
+        applique(action, plateau_, ouverture_);
+    }
+    if (apres_gestionnaires) apres_gestionnaires(*this);
+
+    ajoute(rompus, "after the action", invariants_rompus(plateau_));
+    verifie_messages(rompus);
+
+    // Only the placing animation reads the clock: it moved on when a disc was placed.
+    const bool a_pose = temps_ != avant_temps;
+    // The actions that end by giving the automatic player its turn: it then plays, or says
+    // that it has no continuation, unless the game is over.
+    const bool donne_la_main = (action.genre == Genre::clic && a_pose)
+        || action.genre == Genre::jouer || action.genre == Genre::noir_auto
+        || action.genre == Genre::blanc_auto;
+    const ControlesPlateau& c = plateau_.controles;
+    const bool auto_a_le_trait = (plateau_.joueur() == noir && c.ChkNoirAuto.cochee())
+        || (plateau_.joueur() == blanc && c.ChkBlancAuto.cochee());
+    if (donne_la_main && auto_a_le_trait && messages_.empty() && rompus.empty()
+        && !partie_finie(plateau_.tab()))
+        rompus.push_back("after the action: the automatic player has the move but neither "
+                         "played nor said why");
+
+    compte(action, action.genre == Genre::jouer ? 1 : avant_coup, a_pose);
+    return rompus;
+}
+
+void Harnais::verifie_messages(std::vector<std::string>& rompus) const
+{
+    if (messages_.size() <= 1) return;
+    std::string liste;
+    for (const std::string& m : messages_) liste += (liste.empty() ? "\"" : ", \"") + m + "\"";
+    rompus.push_back(std::to_string(messages_.size()) + " messages for one action: " + liste);
+}
+
+// The slots from `debut_nouveau` on were written by the action when a disc was placed.
+void Harnais::compte(const Action& action, int debut_nouveau, bool a_pose)
+{
+    ++stats_.actions;
+    for (const std::string& m : messages_) {
+        ++stats_.messages[m];
+        stats_.fins_de_partie += est_resultat(m);
+    }
+    const int fin = std::clamp<int>(plateau_.num_rejoue, 0, nb_emplacements);
+    stats_.plus_long = std::max(stats_.plus_long, fin - 1);
+    if (a_pose) {
+        for (int k = std::max(debut_nouveau, 1); k < fin; ++k) {
+            const bool passe = com_.liste_coups[k].est_passe();
+            stats_.passes += passe;
+            stats_.coups_joues += !passe;
+        }
+    }
+    if (action.genre == Genre::charger && action.entree >= 0 && messages_.empty())
+        ++stats_.chargements;
+}
+
+std::string texte_partie(const Plateau& p)
+{
+    std::string s;
+    const int fin = std::clamp<int>(p.num_rejoue, 1, nb_emplacements);
+    for (int k = 1; k < fin; ++k) {
+        if (k == p.num_coup) s += "| ";
+        const Emplacement& e = p.com().liste_coups[k];
+        s += (e.est_passe() ? "--" : e.texte()) + " ";
+    }
+    if (p.num_coup >= fin) s += "|";
+    if (!s.empty() && s.back() == ' ') s.pop_back();
+    return s;
+}
+
+std::string rapport(const std::vector<std::string>& rompus, const std::string& action,
+                    const Plateau& p)
+{
+    std::string s = "broken by " + action + ":\n";
+    for (const std::string& r : rompus) s += "  " + r + "\n";
+    s += "  game: " + texte_partie(p) + "\n";
+    return s;
+}
+
+void joue_sans_faute(Harnais& harnais, const Action& action)
+{
+    const std::vector<std::string> rompus = harnais.joue(action);
+    if (!rompus.empty()) echoue(rapport(rompus, decrit(action), harnais.plateau()));
+}
+
+void echoue(const std::string& rapport)
+{
+    std::fputs(rapport.c_str(), stderr);
+    std::fflush(stderr);
+    std::abort();
+}
+
+void exige(bool condition, const char* raison)
+{
+    if (!condition) echoue(std::string("property broken: ") + raison + "\n");
+}
+
+} // namespace tavik::fuzz

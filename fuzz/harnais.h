@@ -1,0 +1,96 @@
+#pragma once
+
+#include "actions.h"
+#include "windows/foncom.h"
+#include "windows/ouverture.h"
+#include "windows/plateau.h"
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace tavik::fuzz {
+
+// What a run went through, for the soak's summary.
+struct Statistiques
+{
+    long actions = 0;
+    long coups_joues = 0; // moves played or drawn by the automatic player
+    long fins_de_partie = 0; // result messages
+    long passes = 0; // passes recorded
+    long chargements = 0; // lines loaded by "Charger"
+    int plus_long = 0; // the longest record, in slots
+    std::map<std::string, long> messages; // every message shown, by text
+};
+
+// The two windows on a library given as its file's bytes, driven as the user would drive
+// them, with a host that never waits and counts messages instead of showing them. After
+// every action it checks the main window's invariants and what the harness itself sees:
+// at most one message per user action, a preview that leaves the game alone, and an
+// automatic player that, given its turn, plays or says why not.
+class Harnais
+{
+public:
+    // Loads the windows as the program starts: the main window reads the library, then the
+    // chooser fills its list. `hasard` gives the automatic player's draws, one byte each.
+    Harnais(std::string octets_biblio, Source& hasard);
+    Harnais(const Harnais&) = delete;
+    Harnais& operator=(const Harnais&) = delete;
+
+    Plateau& plateau() { return plateau_; }
+    Ouverture& ouverture() { return ouverture_; }
+    const Statistiques& statistiques() const { return stats_; }
+
+    // What the start of the program broke.
+    const std::vector<std::string>& rompus_au_chargement() const { return au_chargement_; }
+
+    // Applies the action as `applique` does and returns every broken invariant, each line
+    // prefixed by the moment it was seen.
+    std::vector<std::string> joue(const Action& action);
+
+    // The messages shown by the last action (or by the start), in order.
+    const std::vector<std::string>& messages() const { return messages_; }
+
+    // Runs inside every action, after the handlers and before the checks: tests use it to
+    // break the window on purpose and see the harness report it.
+    std::function<void(Harnais&)> apres_gestionnaires;
+
+    // The message box of the host, for tests that need one shown at a chosen moment.
+    const Services& services() const { return services_; }
+
+private:
+    Services fabrique_services();
+    void compte(const Action& action, int debut_nouveau, bool a_pose);
+    void verifie_messages(std::vector<std::string>& rompus) const;
+
+    std::string octets_;
+    Source& hasard_;
+    double temps_ = 0.0;
+    std::vector<std::string> messages_;
+    Statistiques stats_;
+    std::vector<std::string> au_chargement_;
+
+    Services services_;
+    FonCom com_;
+    Plateau plateau_;
+    Ouverture ouverture_;
+};
+
+// The record as the move list writes it, for the reports: "F5 D6 | -- C3", the current point
+// marked with "|".
+std::string texte_partie(const Plateau& p);
+
+// What broke, after which action, on which game: the report of a fuzz target or the soak.
+std::string rapport(const std::vector<std::string>& rompus, const std::string& action,
+                    const Plateau& p);
+
+// Plays the action and aborts with the report if it broke anything.
+void joue_sans_faute(Harnais& harnais, const Action& action);
+
+// A property of the code under test: when it fails, the report goes to the error output and
+// the process aborts, which the fuzzer records as a crash with the input that caused it.
+void exige(bool condition, const char* raison);
+[[noreturn]] void echoue(const std::string& rapport);
+
+} // namespace tavik::fuzz

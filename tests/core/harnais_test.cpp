@@ -1,0 +1,136 @@
+#include "engine/regles.h"
+#include "harnais.h"
+#include "support.h"
+
+#include <gtest/gtest.h>
+#include <set>
+
+namespace tavik::test {
+
+using namespace tavik::fuzz;
+using Lignes = std::vector<std::string>;
+
+static std::string fichier(const Lignes& enregistrements)
+{
+    std::string contenu = "Nom;Name;Coups;Bilan;Commentaire;Sources\n";
+    for (const std::string& e : enregistrements) contenu += e + "\n";
+    return contenu;
+}
+
+static const std::string biblio = fichier({"Perpendiculaire;;C4E3", "Tigre;;C4E3 F6E6 F5"});
+
+// The soak reproduces from its seed: the same seed draws the same actions and leaves the same
+// game; another seed does not.
+TEST(Harnais, SameSeedSameRun)
+{
+    const auto parcours = [](std::uint64_t graine) {
+        SourceGraine source(graine);
+        Harnais h(biblio, source);
+        std::string actions;
+        for (int i = 0; i < 3000; ++i) {
+            const Action a = tire_action(source, h.plateau(), h.ouverture());
+            actions += decrit(a) + "\n";
+            h.joue(a);
+        }
+        return actions + texte_partie(h.plateau());
+    };
+    EXPECT_EQ(parcours(7), parcours(7));
+    EXPECT_NE(parcours(7), parcours(8));
+}
+
+// Every kind of action is drawn, presses land on legal squares most of the time, and the
+// chooser's entries and "no selection" both come up.
+TEST(Harnais, DecoderReachesEveryAction)
+{
+    SourceGraine source(1);
+    Harnais h(biblio, source);
+    std::set<Genre> genres;
+    std::set<int> entrees;
+    int clics = 0, jouables = 0;
+    for (int i = 0; i < 20000; ++i) {
+        const Action a = tire_action(source, h.plateau(), h.ouverture());
+        genres.insert(a.genre);
+        if (a.genre == Genre::charger) entrees.insert(a.entree);
+        if (a.genre == Genre::clic) {
+            const Case c = case_de(a.index);
+            ++clics;
+            jouables
+                += test_coup_possible(h.plateau().tab(), h.plateau().joueur(), c.ligne, c.colonne);
+        }
+        h.joue(a);
+    }
+    EXPECT_EQ(genres.size(), static_cast<std::size_t>(Genre::rouvre_choix) + 1);
+    EXPECT_EQ(entrees, (std::set<int> {-1, 0, 1}));
+    EXPECT_GT(jouables * 2, clics);
+}
+
+// Actions are applied as the windows apply them: a right press is released, a box click runs
+// its operation, "Charger" selects first, and a disabled button does nothing.
+TEST(Harnais, ActionsAsTheWindowsApplyThem)
+{
+    SourceOctets aucun({});
+    Harnais h(biblio, aucun);
+    Plateau& p = h.plateau();
+    ControlesPlateau& c = p.controles;
+
+    EXPECT_EQ(h.joue({.genre = Genre::appui, .index = index_de("F5"), .bouton = bouton_droit}),
+              Lignes {});
+    EXPECT_EQ(images(p),
+              "11111111\n11111111\n11111111\n11132111\n"
+              "11123111\n11111111\n11111111\n11111111\n");
+    EXPECT_EQ(p.num_rejoue, 0);
+
+    EXPECT_EQ(h.joue({.genre = Genre::blanc_auto}), Lignes {});
+    EXPECT_TRUE(c.ChkBlancAuto.cochee() && p.CoupJoueurBiblio);
+    h.joue({.genre = Genre::precedent}); // "<" is disabled at the start: the box stays ticked
+    EXPECT_TRUE(c.ChkBlancAuto.cochee());
+    h.joue({.genre = Genre::clic, .index = index_de("C4")}); // white answers E3 at once
+    EXPECT_EQ(texte_partie(p), "C4 E3 |");
+
+    h.joue({.genre = Genre::charger, .entree = -1});
+    EXPECT_EQ(texte_partie(p), "C4 E3 |");
+    EXPECT_EQ(h.joue({.genre = Genre::charger, .entree = 1}), Lignes {});
+    EXPECT_EQ(texte_partie(p), "C4 E3 F6 E6 F5 |");
+    EXPECT_EQ(h.joue({.genre = Genre::precedent}), Lignes {});
+    EXPECT_FALSE(c.ChkBlancAuto.cochee());
+    EXPECT_EQ(texte_partie(p), "C4 E3 F6 E6 | F5");
+}
+
+// A fault planted during an action, a second message, and an automatic player that has the
+// move but stays silent are each reported, once, for the action where they happen.
+TEST(Harnais, ReportsWhatAnActionBroke)
+{
+    SourceOctets aucun({});
+    Harnais h(biblio, aucun);
+    Plateau& p = h.plateau();
+    h.joue({.genre = Genre::clic, .index = index_de("C4")});
+
+    h.apres_gestionnaires = [](Harnais& x) { x.plateau().controles.nb_noir.legende = "7"; };
+    EXPECT_EQ(
+        h.joue({.genre = Genre::rotation}),
+        Lignes {"after the action: the black count shows \"7\" but the board holds 4 black discs"});
+    p.controles.nb_noir.legende = "4";
+
+    h.apres_gestionnaires = [](Harnais& x) {
+        x.services().message("un");
+        x.services().message("deux");
+    };
+    EXPECT_EQ(h.joue({.genre = Genre::rotation}),
+              Lignes {"2 messages for one action: \"un\", \"deux\""});
+
+    // "Blanc auto" ticked with black to move, then exchanged for "Noir auto" behind the window's
+    // back: the box's operation never ran, so nobody played.
+    h.apres_gestionnaires = nullptr;
+    h.joue({.genre = Genre::clic, .index = index_de("E3")});
+    h.apres_gestionnaires = [](Harnais& x) {
+        ControlesPlateau& c = x.plateau().controles;
+        for (CaseACocher* cas : {&c.ChkNoirAuto, &c.ChkBlancAuto}) cas->sur_clic({});
+        c.ChkBlancAuto.fixe(0);
+        c.ChkNoirAuto.fixe(1);
+    };
+    EXPECT_EQ(h.joue({.genre = Genre::blanc_auto}),
+              Lignes {"after the action: the automatic player has the move but neither played nor "
+                      "said why"});
+}
+
+} // namespace tavik::test
