@@ -28,3 +28,5 @@ PAQUETS_PROGRAMME=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev fonts-liberati
 # desktop entry and the AppStream file, and what CPack needs to build the Debian package
 # (dpkg-shlibdeps computes its dependencies, and `file` finds the binaries to look at).
 PAQUETS_TESTS=(libgtest-dev libbenchmark-dev python3 desktop-file-utils appstream dpkg-dev file)
+# What the fuzz targets need: clang with its sanitizers and libFuzzer.
+PAQUETS_FUZZ=(clang libclang-rt-14-dev)
