@@ -48,15 +48,17 @@ enum class Tirage {
     coups_ouverture,
     noir_auto,
     blanc_auto,
+    copie,
+    colle,
     rare, // a second byte chooses among the actions that replace the game
 };
 
 // Mostly presses, and among them mostly presses that play; what replaces the game ("<<",
 // "Charger", "Jouer") comes about once in a hundred actions, so that most games reach their
 // end first.
-constexpr std::array<std::pair<Tirage, int>, 15> parts = {{
+constexpr std::array<std::pair<Tirage, int>, 17> parts = {{
     {Tirage::clic_quelconque, 24},
-    {Tirage::clic_jouable, 116},
+    {Tirage::clic_jouable, 110},
     {Tirage::clic_suite, 30},
     {Tirage::appui, 16},
     {Tirage::precedent, 6},
@@ -69,6 +71,8 @@ constexpr std::array<std::pair<Tirage, int>, 15> parts = {{
     {Tirage::coups_ouverture, 7},
     {Tirage::noir_auto, 8},
     {Tirage::blanc_auto, 8},
+    {Tirage::copie, 3},
+    {Tirage::colle, 3},
     {Tirage::rare, 4},
 }};
 
@@ -173,6 +177,10 @@ Action tire_action(Source& source, const Plateau& p, const Ouverture& o)
         return simple(Genre::noir_auto);
     case Tirage::blanc_auto:
         return simple(Genre::blanc_auto);
+    case Tirage::copie:
+        return simple(Genre::copie);
+    case Tirage::colle:
+        return simple(Genre::colle);
     }
     return simple(Genre::clic);
 }
@@ -191,7 +199,7 @@ void si_actif(const Bouton& bouton, Plateau& p, void (Plateau::*gestionnaire)())
 
 } // namespace
 
-void applique(const Action& a, Plateau& p, Ouverture& o)
+void applique(const Action& a, Plateau& p, Ouverture& o, std::string& presse_papiers)
 {
     ControlesPlateau& c = p.controles;
     switch (a.genre) {
@@ -229,6 +237,12 @@ void applique(const Action& a, Plateau& p, Ouverture& o)
         return o.Cmdcharger_Click();
     case Genre::rouvre_choix:
         return o.Form_Load();
+    case Genre::copie:
+        if (std::string texte = p.transcription(); !texte.empty())
+            presse_papiers = std::move(texte);
+        return;
+    case Genre::colle:
+        return p.charge_transcription(presse_papiers);
     }
 }
 
@@ -269,6 +283,10 @@ std::string decrit(const Action& a)
                             : "\"Charger\" on entry " + std::to_string(a.entree);
     case Genre::rouvre_choix:
         return "chooser closed and opened again";
+    case Genre::copie:
+        return "Ctrl+C";
+    case Genre::colle:
+        return "Ctrl+V";
     }
     return "?";
 }

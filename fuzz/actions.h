@@ -68,6 +68,8 @@ enum class Genre : std::uint8_t {
     jouer, // "Jouer"
     charger, // an entry of the chooser selected, or none, then "Charger"
     rouvre_choix, // the chooser closed and opened again: its list is filled afresh
+    copie, // Ctrl+C: the game up to the current point copied as text
+    colle, // Ctrl+V: the copied text loaded as a game
 };
 
 struct Action
@@ -85,8 +87,10 @@ Action tire_action(Source& source, const Plateau& plateau, const Ouverture& ouve
 
 // The action as the user would do it in the windows: a press is followed by its release, a
 // check box click changes its value (which runs its click operation), "Charger" selects its
-// entry first, and a disabled button does nothing.
-void applique(const Action& action, Plateau& plateau, Ouverture& ouverture);
+// entry first, a disabled button does nothing, and the copy and paste keys go through
+// `presse_papiers`, which an empty copy leaves alone.
+void applique(const Action& action, Plateau& plateau, Ouverture& ouverture,
+              std::string& presse_papiers);
 
 // For the reports: "left press F5", "\"<<\"", "\"Charger\" on entry 12".
 std::string decrit(const Action& action);

@@ -1,7 +1,7 @@
 // Fuzz target: one text through every parser of the program's texts: a library record split
 // into its columns, a move text turned by the three maps, the lookup's cut of the next move
-// from a library line, an evaluation code, a comment turned into the label's text, and a
-// chooser line loaded onto the board or refused.
+// from a library line, an evaluation code, a comment turned into the label's text, a chooser
+// line loaded onto the board or refused, and a game pasted as text.
 
 #include "harnais.h"
 #include "library/lecture_biblio.h"
@@ -9,6 +9,7 @@
 #include "library/recherche.h"
 #include "library/texte.h"
 #include "orientation/transformations.h"
+#include "record/transcription.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -95,6 +96,43 @@ void verifie_chargement(const std::string& s)
     exige(p.ConvCommentJeu(s).find('/') == std::string::npos, "a comment's \"/\" are line breaks");
 }
 
+// A game pasted as text: read, it writes out and reads back the same; pasted, it is loaded
+// whole, or refused with one message and the board left alone.
+void verifie_transcription(const std::string& s)
+{
+    const LectureTranscription lecture = lit_transcription(s);
+    if (lecture.refus) {
+        exige(lecture.refus->position >= 1
+                  && lecture.refus->position <= static_cast<int>(s.size()) + 1,
+              "a refusal points inside the text");
+    } else {
+        exige(lecture.partie.size() < static_cast<std::size_t>(nb_emplacements),
+              "a game fits the record");
+        ListeCoups liste {};
+        std::copy(lecture.partie.begin(), lecture.partie.end(), liste.begin() + 1);
+        const std::string ecrit
+            = ecrit_transcription(liste, static_cast<int>(lecture.partie.size()) + 1);
+        const LectureTranscription relue = lit_transcription(ecrit);
+        exige(!relue.refus && relue.partie == lecture.partie,
+              "a game written out reads back the same");
+    }
+
+    SourceOctets aucun_tirage({});
+    Harnais harnais("Nom;Name;Coups;Bilan;Commentaire;Sources\n", aucun_tirage);
+    harnais.presse_papiers() = s;
+    joue_sans_faute(harnais, {.genre = Genre::colle});
+    const Plateau& p = harnais.plateau();
+    if (lecture.refus) {
+        exige(harnais.messages().size() == 1 && p.num_rejoue == 0,
+              "a refused game leaves the board alone and says why");
+    } else {
+        exige(harnais.messages().empty(), "a game read is loaded without a message");
+        exige(p.num_rejoue == static_cast<int>(lecture.partie.size()) + 1,
+              "the whole game is loaded");
+    }
+    joue_sans_faute(harnais, {.genre = Genre::copie});
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -104,5 +142,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     verifie_transformations(std::string_view(s).substr(0, 2));
     verifie_recherche(s, size == 0 ? 0 : data[0] % (size + 1));
     verifie_chargement(s);
+    verifie_transcription(s);
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "harnais.h"
 
 #include "engine/regles.h"
+#include "record/transcription.h"
 #include "windows/invariants.h"
 
 #include <algorithm>
@@ -100,12 +101,13 @@ std::vector<std::string> Harnais::joue(const Action& action)
             rompus.push_back("while the button is held: the preview changed the game");
         plateau_.plateau_MouseUp(action.index, action.bouton);
     } else {
-        applique(action, plateau_, ouverture_);
+        applique(action, plateau_, ouverture_, presse_papiers_);
     }
     if (apres_gestionnaires) apres_gestionnaires(*this);
 
     ajoute(rompus, "after the action", invariants_rompus(plateau_));
     verifie_messages(rompus);
+    if (action.genre == Genre::copie) verifie_copie(rompus);
 
     // Only the placing animation reads the clock: it moved on when a disc was placed.
     const bool a_pose = temps_ != avant_temps;
@@ -135,6 +137,30 @@ void Harnais::verifie_messages(std::vector<std::string>& rompus) const
 }
 
 // The slots from `debut_nouveau` on were written by the action when a disc was placed.
+// The game copied is read back by the paste: every move up to the current point, from the
+// usual start whatever the orientation on the board. At the start nothing is copied.
+void Harnais::verifie_copie(std::vector<std::string>& rompus) const
+{
+    const std::string texte = plateau_.transcription();
+    if (texte.empty()) return;
+    const LectureTranscription lecture = lit_transcription(texte);
+    if (lecture.refus) {
+        rompus.push_back("the copied game \"" + texte + "\" does not read back: at character "
+                         + std::to_string(lecture.refus->position) + ", " + lecture.refus->raison);
+        return;
+    }
+    const auto coups = [](auto debut, auto fin) {
+        return std::count_if(debut, fin,
+                             [](const Emplacement& e) { return e.case_jouee().has_value(); });
+    };
+    const ListeCoups& liste = com_.liste_coups;
+    const int point = std::clamp<int>(plateau_.num_coup, 1, nb_emplacements);
+    if (coups(lecture.partie.begin(), lecture.partie.end())
+        != coups(liste.begin() + 1, liste.begin() + point))
+        rompus.push_back("the copied game \"" + texte
+                         + "\" does not hold the moves before the current point");
+}
+
 void Harnais::compte(const Action& action, int debut_nouveau, bool a_pose)
 {
     ++stats_.actions;

@@ -27,8 +27,8 @@ struct Statistiques
 // The two windows on a library given as its file's bytes, driven as the user would drive
 // them, with a host that never waits and counts messages instead of showing them. After
 // every action it checks the main window's invariants and what the harness itself sees:
-// at most one message per user action, a preview that leaves the game alone, and an
-// automatic player that, given its turn, plays or says why not.
+// at most one message per user action, a preview that leaves the game alone, an automatic
+// player that, given its turn, plays or says why not, and a copied game that reads back.
 class Harnais
 {
 public:
@@ -49,6 +49,9 @@ public:
     // prefixed by the moment it was seen.
     std::vector<std::string> joue(const Action& action);
 
+    // The clipboard of the copy and paste keys.
+    std::string& presse_papiers() { return presse_papiers_; }
+
     // The messages shown by the last action (or by the start), in order.
     const std::vector<std::string>& messages() const { return messages_; }
 
@@ -63,6 +66,7 @@ private:
     Services fabrique_services();
     void compte(const Action& action, int debut_nouveau, bool a_pose);
     void verifie_messages(std::vector<std::string>& rompus) const;
+    void verifie_copie(std::vector<std::string>& rompus) const;
 
     std::string octets_;
     Source& hasard_;
@@ -70,6 +74,7 @@ private:
     std::vector<std::string> messages_;
     Statistiques stats_;
     std::vector<std::string> au_chargement_;
+    std::string presse_papiers_;
 
     Services services_;
     FonCom com_;

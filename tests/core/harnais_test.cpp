@@ -59,7 +59,7 @@ TEST(Harnais, DecoderReachesEveryAction)
         }
         h.joue(a);
     }
-    EXPECT_EQ(genres.size(), static_cast<std::size_t>(Genre::rouvre_choix) + 1);
+    EXPECT_EQ(genres.size(), static_cast<std::size_t>(Genre::colle) + 1);
     EXPECT_EQ(entrees, (std::set<int> {-1, 0, 1}));
     EXPECT_GT(jouables * 2, clics);
 }
