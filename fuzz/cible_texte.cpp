@@ -54,8 +54,7 @@ void verifie_transformations(std::string_view coup)
 // game without its trailing blanks.
 void verifie_recherche(const std::string& s, std::size_t longueur)
 {
-    Biblio biblio;
-    biblio.lignes.resize(1);
+    Biblio biblio {.lignes = std::vector<LigneBiblio>(1), .index = {}};
     biblio.lignes[0][col_coups] = s;
     biblio.indexe(1);
     const std::string jeu = majuscules(std::string_view(s).substr(0, longueur));
@@ -68,37 +67,9 @@ void verifie_recherche(const std::string& s, std::size_t longueur)
           "a line is exact when it is the game");
 }
 
-// The chooser's one line holds the text as its moves, its evaluation and its comment: a sound
-// line is loaded whole, a faulty one refused with one message and the board left alone.
-void verifie_chargement(const std::string& s)
-{
-    SourceOctets aucun_tirage({});
-    Harnais harnais("Nom;Name;Coups;Bilan;Commentaire;Sources\n", aucun_tirage);
-    Plateau& p = harnais.plateau();
-    FonCom& com = p.com();
-    com.biblio.lignes[0] = {"Ligne", "", s, p.conv_abrev(s), s, ""};
-    com.nb_biblio = 1;
-    com.biblio.indexe(1);
-    joue_sans_faute(harnais, {.genre = Genre::rouvre_choix});
-    joue_sans_faute(harnais, {.genre = Genre::charger, .entree = 0});
-
-    if (defaut_de_ligne(s)) {
-        exige(harnais.messages().size() == 1, "a faulty line is refused with a message");
-        exige(p.num_rejoue == 0, "a faulty line leaves the game alone");
-        return;
-    }
-    exige(harnais.messages().empty(), "a sound line loads without a message");
-    std::string partie;
-    for (int k = 1; k < p.num_rejoue; ++k) partie += com.liste_coups[k].texte();
-    exige(partie == coups_sans_espaces(s), "the record holds the line's moves");
-    // The comment again, in another orientation of the same game.
-    joue_sans_faute(harnais, {.genre = Genre::rotation});
-    exige(p.ConvCommentJeu(s).find('/') == std::string::npos, "a comment's \"/\" are line breaks");
-}
-
-// A game pasted as text: read, it writes out and reads back the same; pasted, it is loaded
-// whole, or refused with one message and the board left alone.
-void verifie_transcription(const std::string& s)
+// A game pasted as text on a new game: read, it writes out and reads back the same; pasted,
+// it is loaded whole, or refused with one message and the board left alone.
+void verifie_transcription(Harnais& harnais, const std::string& s)
 {
     const LectureTranscription lecture = lit_transcription(s);
     if (lecture.refus) {
@@ -117,8 +88,6 @@ void verifie_transcription(const std::string& s)
               "a game written out reads back the same");
     }
 
-    SourceOctets aucun_tirage({});
-    Harnais harnais("Nom;Name;Coups;Bilan;Commentaire;Sources\n", aucun_tirage);
     harnais.presse_papiers() = s;
     joue_sans_faute(harnais, {.genre = Genre::colle});
     const Plateau& p = harnais.plateau();
@@ -133,6 +102,33 @@ void verifie_transcription(const std::string& s)
     joue_sans_faute(harnais, {.genre = Genre::copie});
 }
 
+// The chooser's one line holds the text as its moves, its evaluation and its comment: a sound
+// line is loaded whole, a faulty one refused with one message and the board left alone.
+void verifie_chargement(Harnais& harnais, const std::string& s)
+{
+    Plateau& p = harnais.plateau();
+    FonCom& com = p.com();
+    com.biblio.lignes[0] = {"Ligne", "", s, p.conv_abrev(s), s, ""};
+    com.nb_biblio = 1;
+    com.biblio.indexe(1);
+    joue_sans_faute(harnais, {.genre = Genre::rouvre_choix});
+    const std::string avant = texte_partie(p);
+    joue_sans_faute(harnais, {.genre = Genre::charger, .entree = 0});
+
+    if (defaut_de_ligne(s)) {
+        exige(harnais.messages().size() == 1, "a faulty line is refused with a message");
+        exige(texte_partie(p) == avant, "a faulty line leaves the game alone");
+        return;
+    }
+    exige(harnais.messages().empty(), "a sound line loads without a message");
+    std::string partie;
+    for (int k = 1; k < p.num_rejoue; ++k) partie += com.liste_coups[k].texte();
+    exige(partie == coups_sans_espaces(s), "the record holds the line's moves");
+    // The comment again, in another orientation of the same game.
+    joue_sans_faute(harnais, {.genre = Genre::rotation});
+    exige(p.ConvCommentJeu(s).find('/') == std::string::npos, "a comment's \"/\" are line breaks");
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -141,7 +137,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     verifie_decoupe(s);
     verifie_transformations(std::string_view(s).substr(0, 2));
     verifie_recherche(s, size == 0 ? 0 : data[0] % (size + 1));
-    verifie_chargement(s);
-    verifie_transcription(s);
+    SourceOctets aucun_tirage({});
+    Harnais harnais("Nom;Name;Coups;Bilan;Commentaire;Sources\n", aucun_tirage);
+    verifie_transcription(harnais, s);
+    verifie_chargement(harnais, s);
     return 0;
 }

@@ -60,6 +60,7 @@ Harnais::Harnais(std::string octets_biblio, Source& hasard)
     : octets_(std::move(octets_biblio))
     , hasard_(hasard)
     , services_(fabrique_services())
+    , com_ {.liste_coups = {}, .biblio = {.lignes = {}, .index = {}}, .nb_biblio = 0}
     , plateau_(com_, services_)
     , ouverture_(plateau_, services_)
 {

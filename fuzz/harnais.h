@@ -77,7 +77,7 @@ private:
     std::string presse_papiers_;
 
     Services services_;
-    FonCom com_;
+    FonCom com_; // its library starts empty: the start sequence fills it
     Plateau plateau_;
     Ouverture ouverture_;
 };
