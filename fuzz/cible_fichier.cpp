@@ -6,6 +6,7 @@
 #include "harnais.h"
 #include "library/lecture_biblio.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -19,7 +20,7 @@ namespace {
 
 // Well-formed UTF-8: no stray continuation byte, no overlong form, no surrogate, nothing
 // beyond U+10FFFF.
-bool utf8_valide(std::string_view s)
+bool utf8_bien_forme(std::string_view s)
 {
     for (std::size_t i = 0; i < s.size();) {
         const auto c = static_cast<unsigned char>(s[i]);
@@ -42,23 +43,33 @@ bool utf8_valide(std::string_view s)
     return true;
 }
 
-// The reading functions alone; returns the number of records kept.
+// The reading alone: well-formed UTF-8 cells without separators or line breaks, at most the
+// table's rows, records of at most 32767 characters, findings in line order. Returns the number
+// of rows read.
 std::size_t lit_seul(const std::string& octets)
 {
-    const std::string texte = decode_texte(octets);
-    exige(utf8_valide(texte), "the decoded text is well-formed UTF-8");
-    const LectureBiblio lecture = lit_enregistrements(texte);
-    exige(lecture.enregistrements.size() <= static_cast<std::size_t>(nb_lignes_biblio),
+    const LectureBiblio lecture = lit_biblio(octets);
+    exige(lecture.lignes.size() <= static_cast<std::size_t>(nb_lignes_biblio),
           "at most the table's rows are kept");
-    for (const std::string& e : lecture.enregistrements) {
-        exige(e.size() <= longueur_max_enregistrement, "a record kept fits the longest allowed");
-        exige(e.find_first_of("\r\n") == std::string::npos, "a record holds no line break");
-        exige(utf8_valide(e), "a record is cut at a character boundary");
-        const LigneBiblio ligne = decoupe(e);
-        for (int col = 0; col + 1 < nb_colonnes_biblio; ++col)
-            exige(ligne[col].find(';') == std::string::npos, "a column holds no separator");
+    exige(!lecture.rapport.refus || lecture.lignes.empty(), "a refused file gives no row");
+    std::size_t precedente = 2;
+    for (const DefautLigne& d : lecture.rapport.defauts) {
+        exige(d.ligne >= precedente && d.nombre >= 1, "findings follow the header in line order");
+        precedente = d.ligne;
     }
-    return lecture.enregistrements.size();
+    for (const LigneBiblio& ligne : lecture.lignes) {
+        std::size_t caracteres = 0;
+        for (const std::string& cellule : ligne) {
+            exige(cellule.find(';') == std::string::npos, "a column holds no separator");
+            exige(cellule.find_first_of("\r\n") == std::string::npos,
+                  "a column holds no line break");
+            exige(utf8_bien_forme(cellule), "a column is cut at a character boundary");
+            caracteres += static_cast<std::size_t>(std::count_if(
+                cellule.begin(), cellule.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+        }
+        exige(caracteres <= longueur_max_enregistrement, "a record keeps at most 32767 characters");
+    }
+    return lecture.lignes.size();
 }
 
 } // namespace
@@ -92,6 +103,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         joue_sans_faute(harnais, {.genre = Genre::clic, .index = index_de(c)});
     }
     joue_sans_faute(harnais, {.genre = Genre::rotation});
+    joue_sans_faute(harnais, {.genre = Genre::precedent});
+
+    // The automatic player for the side to move draws from these continuations, then the user
+    // is held to them; "<" lets the user go.
+    joue_sans_faute(harnais, {.genre = p.joueur() == noir ? Genre::noir_auto : Genre::blanc_auto});
+    if (p.controles.LstSuite.nombre() > 0) {
+        Case c;
+        if (lit_case(std::string_view(p.controles.LstSuite.texte(0)).substr(0, 2), c))
+            joue_sans_faute(harnais, {.genre = Genre::clic, .index = index_de(c)});
+    }
     joue_sans_faute(harnais, {.genre = Genre::precedent});
 
     // The chooser: its first and last entries, then none.

@@ -94,39 +94,49 @@ std::vector<std::string> Harnais::joue(const Action& action)
     const int16_t avant_coup = plateau_.num_coup;
     const double avant_temps = temps_;
 
-    if (action.genre == Genre::appui) {
-        const Partie avant = partie_de(plateau_);
-        plateau_.plateau_MouseDown(action.index, action.bouton);
-        ajoute(rompus, "while the button is held", invariants_rompus(plateau_, Vue::apercu));
-        if (partie_de(plateau_) != avant)
-            rompus.push_back("while the button is held: the preview changed the game");
-        plateau_.plateau_MouseUp(action.index, action.bouton);
-    } else {
+    if (action.genre == Genre::appui)
+        appuie(action, rompus);
+    else
         applique(action, plateau_, ouverture_, presse_papiers_);
-    }
     if (apres_gestionnaires) apres_gestionnaires(*this);
 
     ajoute(rompus, "after the action", invariants_rompus(plateau_));
     verifie_messages(rompus);
     if (action.genre == Genre::copie) verifie_copie(rompus);
-
     // Only the placing animation reads the clock: it moved on when a disc was placed.
     const bool a_pose = temps_ != avant_temps;
-    // The actions that end by giving the automatic player its turn: it then plays, or says
-    // that it has no continuation, unless the game is over.
+    if (rompus.empty()) verifie_joueur_auto(action, a_pose, rompus);
+
+    compte(action, action.genre == Genre::jouer ? 1 : avant_coup, a_pose);
+    return rompus;
+}
+
+// The press of another button, checked while it is held, then its release.
+void Harnais::appuie(const Action& action, std::vector<std::string>& rompus)
+{
+    const Partie avant = partie_de(plateau_);
+    plateau_.plateau_MouseDown(action.index, action.bouton);
+    ajoute(rompus, "while the button is held", invariants_rompus(plateau_, Vue::apercu));
+    if (partie_de(plateau_) != avant)
+        rompus.push_back("while the button is held: the preview changed the game");
+    plateau_.plateau_MouseUp(action.index, action.bouton);
+}
+
+// The actions that end by giving the automatic player its turn (a press that placed a disc,
+// "Jouer", a click on an automatic box): if its colour is then to move, it has played until it
+// is not, or said that it has no continuation, unless the game is over.
+void Harnais::verifie_joueur_auto(const Action& action, bool a_pose,
+                                  std::vector<std::string>& rompus) const
+{
     const bool donne_la_main = (action.genre == Genre::clic && a_pose)
         || action.genre == Genre::jouer || action.genre == Genre::noir_auto
         || action.genre == Genre::blanc_auto;
     const ControlesPlateau& c = plateau_.controles;
     const bool auto_a_le_trait = (plateau_.joueur() == noir && c.ChkNoirAuto.cochee())
         || (plateau_.joueur() == blanc && c.ChkBlancAuto.cochee());
-    if (donne_la_main && auto_a_le_trait && messages_.empty() && rompus.empty()
-        && !partie_finie(plateau_.tab()))
+    if (donne_la_main && auto_a_le_trait && messages_.empty() && !partie_finie(plateau_.tab()))
         rompus.push_back("after the action: the automatic player has the move but neither "
                          "played nor said why");
-
-    compte(action, action.genre == Genre::jouer ? 1 : avant_coup, a_pose);
-    return rompus;
 }
 
 void Harnais::verifie_messages(std::vector<std::string>& rompus) const
@@ -137,7 +147,6 @@ void Harnais::verifie_messages(std::vector<std::string>& rompus) const
     rompus.push_back(std::to_string(messages_.size()) + " messages for one action: " + liste);
 }
 
-// The slots from `debut_nouveau` on were written by the action when a disc was placed.
 // The game copied is read back by the paste: every move up to the current point, from the
 // usual start whatever the orientation on the board. At the start nothing is copied.
 void Harnais::verifie_copie(std::vector<std::string>& rompus) const
@@ -162,6 +171,7 @@ void Harnais::verifie_copie(std::vector<std::string>& rompus) const
                          + "\" does not hold the moves before the current point");
 }
 
+// The slots from `debut_nouveau` on were written by the action when a disc was placed.
 void Harnais::compte(const Action& action, int debut_nouveau, bool a_pose)
 {
     ++stats_.actions;

@@ -65,7 +65,10 @@ public:
 private:
     Services fabrique_services();
     void compte(const Action& action, int debut_nouveau, bool a_pose);
+    void appuie(const Action& action, std::vector<std::string>& rompus);
     void verifie_messages(std::vector<std::string>& rompus) const;
+    void verifie_joueur_auto(const Action& action, bool a_pose,
+                             std::vector<std::string>& rompus) const;
     void verifie_copie(std::vector<std::string>& rompus) const;
 
     std::string octets_;
