@@ -1,13 +1,15 @@
 // Fuzz target: one text through every parser of the program's texts: a library record split
 // into its columns, a move text turned by the three maps, the lookup's cut of the next move
 // from a library line, an evaluation code, a comment turned into the label's text, a chooser
-// line loaded onto the board or refused, and a game pasted as text.
+// line loaded onto the board or refused, a game pasted as text, and the library checker on
+// the text as a whole file and as the moves of a file's one line.
 
 #include "harnais.h"
 #include "library/lecture_biblio.h"
 #include "library/ligne_coups.h"
 #include "library/recherche.h"
 #include "library/texte.h"
+#include "library/verification.h"
 #include "orientation/transformations.h"
 #include "record/transcription.h"
 
@@ -129,6 +131,40 @@ void verifie_chargement(Harnais& harnais, const std::string& s)
     exige(p.ConvCommentJeu(s).find('/') == std::string::npos, "a comment's \"/\" are line breaks");
 }
 
+// The checker's findings are in line order, the file's own first, and its exit status says
+// whether any is an error.
+std::vector<Constat> verifie(std::string_view octets)
+{
+    std::vector<Constat> constats = verifie_biblio(octets);
+    std::size_t precedente = 0;
+    bool erreur = false;
+    for (const Constat& c : constats) {
+        exige(c.ligne >= precedente && c.nombre >= 1, "the checker's findings are in line order");
+        precedente = c.ligne;
+        erreur |= c.gravite == Gravite::erreur;
+    }
+    exige(code_verification(constats) == (erreur ? 1 : 0),
+          "the checker's status follows its errors");
+    return constats;
+}
+
+// The text as a file, then as the moves of a file's one line: a move text that the chooser
+// refuses is an error of that line, or of the whole file, for the checker.
+void verifie_verification(const std::string& s)
+{
+    verifie(s);
+    if (s.find_first_of(";\r\n") != std::string::npos) return;
+    const std::vector<Constat> constats
+        = verifie("Nom;Name;Coups;Bilan;Commentaire;Sources\nLigne;;" + s);
+    const auto erreur_ligne_2 = [](const Constat& c) {
+        return c.gravite == Gravite::erreur
+            && (c.ligne == 0 || (c.ligne <= 2 && 2 < c.ligne + c.nombre));
+    };
+    if (defaut_de_ligne(s))
+        exige(std::any_of(constats.begin(), constats.end(), erreur_ligne_2),
+              "a line that the chooser refuses is an error for the checker");
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -137,6 +173,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     verifie_decoupe(s);
     verifie_transformations(std::string_view(s).substr(0, 2));
     verifie_recherche(s, size == 0 ? 0 : data[0] % (size + 1));
+    verifie_verification(s);
     SourceOctets aucun_tirage({});
     Harnais harnais("Nom;Name;Coups;Bilan;Commentaire;Sources\n", aucun_tirage);
     verifie_transcription(harnais, s);
