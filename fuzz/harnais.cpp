@@ -49,11 +49,6 @@ bool est_resultat(const std::string& message)
         || message == "le joueur blanc à gagné !";
 }
 
-bool partie_finie(const Grille& jeu)
-{
-    return !joueur_passe(jeu, noir) && !joueur_passe(jeu, blanc);
-}
-
 } // namespace
 
 Harnais::Harnais(std::string octets_biblio, Source& hasard)

@@ -62,4 +62,9 @@ bool joueur_passe(const Grille& jeu, int16_t couleur)
     return peut_jouer;
 }
 
+bool partie_finie(const Grille& jeu)
+{
+    return !joueur_passe(jeu, noir) && !joueur_passe(jeu, blanc);
+}
+
 } // namespace tavik

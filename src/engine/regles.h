@@ -25,4 +25,7 @@ void coup_joue(Grille& jeu, int16_t ajouer, int16_t lgj, int16_t colj);
 // Despite its name: true when `couleur` has at least one legal square, false when it must pass.
 bool joueur_passe(const Grille& jeu, int16_t couleur);
 
+// The game is over: neither side has a legal square.
+bool partie_finie(const Grille& jeu);
+
 } // namespace tavik

@@ -69,7 +69,9 @@ void Plateau::joue_coup(int index, Case c)
     change_joueur(tab_);
     affiche_coups_possibles(tab_, image_coup_possible);
     affiche_suites();
-    joue_auto();
+    // After the last move of the game its result is the one thing to say: the automatic
+    // player has nothing left to play, and no continuation to miss.
+    if (!partie_finie(tab_)) joue_auto();
 }
 
 void Plateau::apercu(Case c)

@@ -110,11 +110,6 @@ Grille depart(int16_t rotation)
     return tourne;
 }
 
-bool partie_finie(const Grille& jeu)
-{
-    return !joueur_passe(jeu, noir) && !joueur_passe(jeu, blanc);
-}
-
 // The position at the current point against the live board and the side to move. After the
 // end of a game the side that made the last move may keep the turn.
 void compare_au_rejeu(const Plateau& p, const Grille& jeu, int16_t couleur, bool grille_saine,

@@ -118,6 +118,20 @@ TEST(JoueAuto, OnlyLegalContinuationsCount)
     EXPECT_EQ(noir.hote.messages, Lignes {"Vous n'avez plus de coups d'ouverture."});
 }
 
+// A library line that ends the game, black taking every disc: the result is the one message of
+// the last move, whichever side is automatic; nothing is left to play or to miss.
+TEST(JoueAuto, TheResultIsTheLastMovesOnlyMessage)
+{
+    for (const bool noir_auto : {false, true}) {
+        Fenetre f(Lignes {"Blanchi;;C4C3 C2B4 A5F4 G4C5 D6"});
+        f.hote.tirages = {0.25f}; // black's first move C4
+        (noir_auto ? f.p().controles.ChkNoirAuto : f.p().controles.ChkBlancAuto).fixe(1);
+        f.joue(noir_auto ? "C3 B4 F4 C5" : "C4 C2 A5 G4 D6");
+        EXPECT_EQ(partie(f.p()), "C4 C3 C2 B4 A5 F4 G4 C5 D6") << noir_auto;
+        EXPECT_EQ(f.hote.messages, Lignes {"le joueur noir à gagné !"}) << noir_auto;
+    }
+}
+
 // The program's own source is never seeded: every run draws this sequence, so two runs given
 // the same clicks play the same game.
 TEST(JoueAuto, DrawsFollowTheSameSequenceInEveryRun)
