@@ -2,13 +2,15 @@
 #include "windows/messages_chargement.h"
 #include "windows/plateau.h"
 
+#include <utility>
+
 namespace tavik {
 
 void Plateau::Form_Load()
 {
     commentaires_ = table_commentaires();
     for (int k = 1; k < nb_emplacements; ++k) liste_coups()[k] = Emplacement::passe();
-    charge_biblio();
+    const std::optional<std::string> message = charge_biblio();
     for (int r = 0; r < com_.nb_biblio; ++r) {
         std::string& bilan = com_.biblio.lignes[r][col_bilan];
         bilan = conv_abrev(bilan);
@@ -16,14 +18,29 @@ void Plateau::Form_Load()
     nouvelle_partie();
     affiche_tab(tab_);
     affiche_coups_possibles(tab_, image_coup_possible);
-    joue_auto();
+    if (!message) {
+        joue_auto();
+        return;
+    }
+
+    // What happened to the file and what the automatic player has to say after its first
+    // move share one box: one press of "Jouer" never brings two.
+    std::string suite;
+    {
+        const auto montre = std::exchange(services_.message, [&suite](const std::string& texte) {
+            suite += (suite.empty() ? "" : "\n\n") + texte;
+        });
+        joue_auto();
+        services_.message = montre;
+    }
+    services_.message(suite.empty() ? *message : *message + "\n\n" + suite);
 }
 
 // Every load starts from an empty table, so a shorter record never shows cells of an
 // earlier file, and a file that cannot be read or used leaves the library empty; the game
-// goes on. The open chooser lists the new rows before the one message, if any, says what
-// happened to the file.
-void Plateau::charge_biblio()
+// goes on. The open chooser lists the new rows before the one message, if any, that says
+// what happened to the file; the caller shows it.
+std::optional<std::string> Plateau::charge_biblio()
 {
     com_.biblio = Biblio {};
     com_.nb_biblio = 0;
@@ -45,7 +62,7 @@ void Plateau::charge_biblio()
     com_.biblio.indexe(com_.nb_biblio);
 
     for (const auto& lecteur : lecteurs_biblio_) lecteur.second();
-    if (message) services_.message(*message);
+    return message;
 }
 
 int Plateau::abonne_lecture_biblio(std::function<void()> rappel)

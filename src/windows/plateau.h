@@ -162,7 +162,7 @@ private:
     void coche_auto(const CaseACocher& cette, CaseACocher& autre);
     void transforme_partie(Transformation t);
     void transforme_jeu_normalise(Transformation t);
-    void charge_biblio();
+    std::optional<std::string> charge_biblio();
     const std::optional<std::filesystem::path>& trouve_biblio();
     std::vector<int> suites_jouables() const;
     int8_t image_suite() const;

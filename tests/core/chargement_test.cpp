@@ -37,6 +37,23 @@ TEST(Chargement, OneMessageAtMostSaysWhatTheReadingChanged)
                     "tenir, ignorées");
 }
 
+// "Jouer" with "Noir auto" ticked on a file that the reading changed: the file's message and
+// the automatic player's, after black's first move leaves white without a line, share one box.
+TEST(Chargement, FileMessageAndAutomaticPlayerShareOneBox)
+{
+    Fenetre f(Lignes {"Perpendiculaire;;F5D6;eq;;;texte en trop"});
+    f.p().controles.ChkNoirAuto.fixe(1);
+    f.hote.messages.clear();
+    f.p().cmd_jouer_Click();
+    EXPECT_EQ(partie(f.p()).size(), 2U); // black's first move was played
+    ASSERT_EQ(f.hote.messages.size(), 1U);
+    EXPECT_EQ(f.hote.messages[0],
+              "Le fichier « " + f.fichier->chemin().string()
+                  + " » n'a pas été chargé en entier :\n"
+                    "• ligne 2 : plus de 6 champs, le texte au-delà du sixième est ignoré\n\n"
+                    "Vous n'avez plus de coups d'ouverture.");
+}
+
 // The first five lines of a kind are named, then counted; a refusal empties the library.
 TEST(Chargement, MessageNamesTheFirstLinesOfEachKind)
 {
