@@ -29,6 +29,7 @@ struct IndexCoups
 {
     std::vector<std::string> cles; // the upper-case move text of each row, by row
     std::vector<int> ordre; // the rows, sorted by key (ties in row order)
+    std::vector<int> rang; // the place of each row in `ordre`
 };
 
 struct Biblio

@@ -11,13 +11,39 @@ namespace tavik {
 
 void Biblio::indexe(int nb)
 {
-    index.cles.resize(static_cast<std::size_t>(nb));
+    const auto n = static_cast<std::size_t>(nb);
+    index.cles.resize(n);
     for (int r = 0; r < nb; ++r) index.cles[r] = majuscules(lignes[r][col_coups]);
-    index.ordre.resize(static_cast<std::size_t>(nb));
+    index.ordre.resize(n);
     std::iota(index.ordre.begin(), index.ordre.end(), 0);
     std::stable_sort(index.ordre.begin(), index.ordre.end(),
                      [this](int a, int b) { return index.cles[a] < index.cles[b]; });
+    index.rang.resize(n);
+    for (int i = 0; i < nb; ++i) index.rang[index.ordre[i]] = i;
 }
+
+namespace {
+
+// A range of `ordre` given back in row order. A short range is sorted; a long one is read off
+// the rows' places, one pass over the library without comparisons that branch.
+std::vector<int> en_ordre_du_fichier(const IndexCoups& index, int debut, int fin)
+{
+    const int n = fin - debut;
+    std::vector<int> lignes;
+    lignes.reserve(static_cast<std::size_t>(n));
+    if (n * 16 < static_cast<int>(index.rang.size())) {
+        lignes.assign(index.ordre.begin() + debut, index.ordre.begin() + fin);
+        std::sort(lignes.begin(), lignes.end());
+        return lignes;
+    }
+    const auto premier = static_cast<unsigned>(debut);
+    const auto nombre = static_cast<unsigned>(n);
+    for (int r = 0; r < static_cast<int>(index.rang.size()); ++r)
+        if (static_cast<unsigned>(index.rang[r]) - premier < nombre) lignes.push_back(r);
+    return lignes;
+}
+
+} // namespace
 
 std::vector<int> lignes_commencant_par(const Biblio& biblio, int nb, std::string_view debut)
 {
@@ -33,21 +59,20 @@ std::vector<int> lignes_commencant_par(const Biblio& biblio, int nb, std::string
         = std::upper_bound(premier, index.ordre.end(), debut, [&](std::string_view d, int r) {
               return d < cle(r).substr(0, d.size());
           });
-    std::vector<int> lignes(premier, dernier);
-    std::sort(lignes.begin(), lignes.end());
-    return lignes;
+    return en_ordre_du_fichier(index, static_cast<int>(premier - index.ordre.begin()),
+                               static_cast<int>(dernier - index.ordre.begin()));
 }
 
 namespace {
 
 // The move that follows the game in a library line: the text after the game's own length,
 // leading blanks skipped, first two characters, letter case as written.
-std::string prochain_coup(std::string_view coups, std::size_t longueur_jeu)
+std::string_view prochain_coup(std::string_view coups, std::size_t longueur_jeu)
 {
     if (longueur_jeu >= coups.size()) return {};
     std::string_view reste = coups.substr(longueur_jeu);
     reste.remove_prefix(std::min(reste.find_first_not_of(' '), reste.size()));
-    return std::string(reste.substr(0, 2));
+    return reste.substr(0, 2);
 }
 
 } // namespace
@@ -56,19 +81,21 @@ Correspondances cherche_dans(const Biblio& biblio, int nb, std::string_view jeu)
 {
     Correspondances resultat;
     const std::string_view cle = sans_blancs_finaux(jeu);
-    for (const int r : lignes_commencant_par(biblio, nb, cle)) {
+    const std::vector<int> lignes = lignes_commencant_par(biblio, nb, cle);
+    resultat.suivantes.reserve(lignes.size());
+    for (const int r : lignes) {
         const std::string& m = biblio.index.cles[r];
         if (m.size() == cle.size()) {
             resultat.exactes.push_back(r);
             continue;
         }
-        std::string coup = prochain_coup(biblio.lignes[r][col_coups], jeu.size());
+        const std::string_view coup = prochain_coup(biblio.lignes[r][col_coups], jeu.size());
         Case c;
         if (!lit_case(coup, c)) continue;
         // The line ends with this move when nothing but the move follows the game.
         const bool finit_ici = m.size() == jeu.size() + 2 && m.starts_with(jeu)
-            && std::string_view(m).substr(jeu.size()) == majuscules(coup);
-        resultat.suivantes.push_back({r, std::move(coup), finit_ici});
+            && egal_en_majuscules(coup, std::string_view(m).substr(jeu.size()));
+        resultat.suivantes.push_back({r, std::string(coup), finit_ici});
     }
     return resultat;
 }

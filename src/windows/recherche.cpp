@@ -3,6 +3,8 @@
 #include "library/texte.h"
 #include "windows/plateau.h"
 
+#include <algorithm>
+
 namespace tavik {
 
 std::string Plateau::conv_abrev(std::string_view abrev) const
@@ -55,15 +57,22 @@ void Plateau::SymNeg_jeu()
 
 void Plateau::ajoute_suite(const std::string& coup, const std::string& nom)
 {
-    const std::string& nom_affiche = nom.empty() ? std::string("...") : nom;
+    static const std::string points = "...";
+    const std::string& nom_affiche = nom.empty() ? points : nom;
+    // Moves are two characters: compared in place, as the lookup runs this for every line.
+    const auto meme_coup = [&](const std::string& autre) {
+        if (autre.size() != coup.size()) return false;
+        return coup.size() == 2 ? autre[0] == coup[0] && autre[1] == coup[1] : autre == coup;
+    };
     for (int b = 1; b <= nb_suites_max; ++b) {
         Suite& suite = suites_[b];
         if (suite.coup.empty()) {
-            suite = {coup, nom_affiche};
+            suite.coup = coup;
+            suite.nom = nom_affiche;
             return;
         }
-        if (suite.coup == coup) {
-            if (nom_affiche != "...") suite.nom = nom_affiche;
+        if (meme_coup(suite.coup)) {
+            if (nom_affiche != points) suite.nom = nom_affiche;
             return;
         }
     }
@@ -73,18 +82,22 @@ void Plateau::ajoute_suite(const std::string& coup, const std::string& nom)
 void Plateau::cherche_ouverture()
 {
     controles.LstSuite.vide();
-    for (int b = 1; b <= nb_suites_max; ++b) suites_[b] = {};
+    // Entries fill in order, so the used ones are those before the first free one.
+    for (int b = 1; b <= nb_suites_max && !suites_[b].coup.empty(); ++b) suites_[b] = {};
     if (num_coup <= 1) return;
 
-    // The game turned into the library's orientation, chosen by its first move.
-    jeu_normalise_ = liste_coups();
+    // The game turned into the library's orientation, chosen by its first move. Only the
+    // played slots are read afterwards, so only they are copied.
+    const int fin = std::min<int>(num_coup, nb_emplacements);
+    std::copy(liste_coups().begin() + 1, liste_coups().begin() + fin, jeu_normalise_.begin() + 1);
     for (const Transformation t : orientation_de(liste_coups()[1].texte()).vers_biblio)
         transforme_jeu_normalise(t);
 
     // "C4E3 F6": pairs glued, one space after each white move; a pass writes "-1-1", which no
     // library line holds.
     std::string jeu;
-    for (int k = 1; k < num_coup && k < nb_emplacements; ++k) {
+    jeu.reserve(static_cast<std::size_t>(3 * fin));
+    for (int k = 1; k < fin; ++k) {
         jeu += jeu_normalise_[k].texte();
         if (k % 2 == 0) jeu += ' ';
     }
@@ -97,9 +110,10 @@ void Plateau::cherche_ouverture()
         controles.LblBilan.legende = ligne[col_bilan];
         controles.LblCommentaire.legende = ConvCommentJeu(ligne[col_commentaire]);
     }
+    static const std::string sans_nom;
     for (const Continuation& suite : trouvees.suivantes)
         ajoute_suite(suite.coup,
-                     suite.finit_ici ? com_.biblio.lignes[suite.ligne][col_nom] : std::string());
+                     suite.finit_ici ? com_.biblio.lignes[suite.ligne][col_nom] : sans_nom);
 
     for (int b = 1; b <= nb_suites_max; ++b) {
         const Suite& suite = suites_[b];
