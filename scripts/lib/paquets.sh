@@ -20,10 +20,11 @@ installe_paquets() {
     apt-get install -y -qq --no-install-recommends "${manquants[@]}" >/dev/null
 }
 
-# What building the program needs; Liberation Sans has the metrics that the fixed layouts were
-# drawn for; Qt SVG draws the scalable desktop icon at build time.
-PAQUETS_PROGRAMME=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev fonts-liberation2
-                   fonts-dejavu-core)
+# What building the program needs: SQLite's C library keeps the training progress; Liberation
+# Sans has the metrics that the fixed layouts were drawn for; Qt SVG draws the scalable desktop
+# icon at build time.
+PAQUETS_PROGRAMME=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev libsqlite3-dev
+                   fonts-liberation2 fonts-dejavu-core)
 # What building and running the tests and benchmarks needs on top of it: the validators of the
 # desktop entry and the AppStream file, and what CPack needs to build the Debian package
 # (dpkg-shlibdeps computes its dependencies, and `file` finds the binaries to look at).

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "training/moment.h"
+#include "training/sm2.h"
+#include "training/sqlite.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace tavik {
+
+// The learner's progress, kept in one SQLite file: a row per line and colour ever trained
+// (keyed by the line's canonical moves, so that a line keeps its history when the library
+// renames it, and lines that leave the library are kept), a row per finished exercise, and
+// the settings. Each exercise is written in one transaction, so a program killed at any moment
+// loses at most the exercise in progress.
+
+// One finished exercise.
+struct Revue
+{
+    std::int64_t instant = 0; // seconds since the epoch, UTC
+    Jour jour = 0; // the learner's local day
+    int coups = 0; // the learner's moves
+    int trouves = 0; // found at the first try
+    int erreurs = 0; // wrong moves tried
+    int qualite = 0; // the SM-2 grade given
+};
+
+// The exercises and wrong moves of one day.
+struct JourActivite
+{
+    Jour jour = 0;
+    int revues = 0;
+    int erreurs = 0;
+    friend bool operator==(const JourActivite&, const JourActivite&) = default;
+};
+
+// The version of the file's layout that this program writes (`PRAGMA user_version`).
+inline constexpr int version_carnet = 1;
+
+class Carnet
+{
+public:
+    // Opens the file, creating it and its folder when needed. A file that cannot be used (not
+    // a database, damaged, unreadable, written by a newer version) is renamed aside, never
+    // deleted, and a fresh one is started; `avertissement()` then tells the learner in French.
+    // When no file can be used at all, the progress is kept in memory for this run and the
+    // warning says so. `maintenant` (seconds since the epoch) dates the name set aside.
+    static Carnet ouvre(const std::filesystem::path& chemin, std::int64_t maintenant);
+    // A notebook in memory only, for tests and simulations.
+    static Carnet en_memoire();
+
+    const std::string& avertissement() const { return avertissement_; }
+    // The file written to; empty when the progress stays in memory.
+    const std::filesystem::path& chemin() const { return chemin_; }
+
+    // Every line ever trained for the colour, by key.
+    std::map<std::string, EtatLigne> etats(int16_t couleur) const;
+    // Writes one finished exercise and the line's new state in one transaction. On failure
+    // nothing is written and `raison` says why, in French.
+    bool enregistre(int16_t couleur, const std::string& cle, const EtatLigne& etat,
+                    const Revue& revue, std::string& raison);
+    // The days from `premier` to `dernier` on which exercises of the colour were finished.
+    std::vector<JourActivite> activite(int16_t couleur, Jour premier, Jour dernier) const;
+
+    // New lines introduced per day (a setting, 10 unless changed).
+    int nouvelles_par_jour() const { return nouvelles_par_jour_; }
+    bool fixe_nouvelles_par_jour(int nombre, std::string& raison);
+
+private:
+    Carnet(sqlite::Connexion db, std::filesystem::path chemin, std::string avertissement);
+    void prepare();
+
+    sqlite::Connexion db_;
+    std::filesystem::path chemin_;
+    std::string avertissement_;
+    int nouvelles_par_jour_ = 0;
+    sqlite::Requete ecrit_ligne_;
+    sqlite::Requete ecrit_revue_;
+};
+
+} // namespace tavik

@@ -1,0 +1,194 @@
+#include "training/exercice.h"
+
+#include "autoplay/tirage.h"
+#include "library/codes.h"
+
+#include <algorithm>
+#include <cassert>
+
+namespace tavik {
+
+std::string texte_score(int trouves, int coups)
+{
+    return std::to_string(trouves) + (coups > 1 ? " coups sur " : " coup sur ")
+        + std::to_string(coups) + (trouves > 1 ? " trouvés" : " trouvé") + " du premier coup";
+}
+
+namespace {
+
+std::string liste_de_coups(const std::vector<Case>& coups)
+{
+    std::string texte;
+    for (const Case c : coups) texte += (texte.empty() ? "" : ", ") + notation(c);
+    return texte;
+}
+
+// The library moves after a wrong one; `hors_choix` when the move was a library move that
+// leaves the lines chosen.
+std::string message_erreur(const std::vector<Case>& coups, bool hors_choix)
+{
+    const bool un = coups.size() == 1;
+    if (hors_choix)
+        return std::string("Coup hors des lignes choisies. ")
+            + (un ? "Coup de ces lignes : " : "Coups de ces lignes : ") + liste_de_coups(coups)
+            + ".";
+    return std::string("Coup hors bibliothèque. ")
+        + (un ? "Coup de la bibliothèque : " : "Coups de la bibliothèque : ")
+        + liste_de_coups(coups) + ".";
+}
+
+void ajoute_sans_doublon(std::vector<Case>& coups, const std::vector<Case>& autres)
+{
+    for (const Case c : autres)
+        if (std::find(coups.begin(), coups.end(), c) == coups.end()) coups.push_back(c);
+}
+
+} // namespace
+
+Exercice::Exercice(const Repertoire& rep, std::vector<int> lignes, int16_t couleur, int cible,
+                   int rotation)
+    : rep_(&rep)
+    , couleur_(couleur)
+    , cible_(cible)
+    , forme_(rotation)
+    , en_cours_(std::move(lignes))
+{
+}
+
+void Exercice::vise(int ligne)
+{
+    assert(ligne < 0 || std::find(en_cours_.begin(), en_cours_.end(), ligne) != en_cours_.end());
+    cible_ = ligne;
+}
+
+std::vector<Case> Exercice::vers_plateau(const std::vector<int>& lignes) const
+{
+    const std::size_t k = forme_.coups().size();
+    std::vector<Case> coups;
+    for (const int l : lignes) {
+        const std::vector<Case>& ligne = rep_->lignes[l].coups;
+        if (ligne.size() > k) ajoute_sans_doublon(coups, forme_.antecedents(ligne[k]));
+    }
+    return coups;
+}
+
+std::vector<Case> Exercice::coups_attendus() const
+{
+    if (cible_ < 0) return {};
+    return vers_plateau({cible_});
+}
+
+std::vector<Case> Exercice::coups_de_la_portee() const
+{
+    return vers_plateau(en_cours_);
+}
+
+std::vector<Case> Exercice::coups_programme() const
+{
+    std::vector<Case> coups = coups_attendus();
+    return coups.empty() ? coups_de_la_portee() : coups;
+}
+
+Case Exercice::joue_programme(float r)
+{
+    assert(au_programme());
+    const std::vector<Case> coups = coups_programme();
+    assert(!coups.empty());
+    const Case c = coups[static_cast<std::size_t>(tire(r, static_cast<int>(coups.size())))];
+    const Case image = forme_.image(c);
+    const std::size_t k = forme_.coups().size();
+    std::vector<int> suivent;
+    for (const int l : en_cours_)
+        if (rep_->lignes[l].coups.size() > k && rep_->lignes[l].coups[k] == image)
+            suivent.push_back(l);
+    joue(c, std::move(suivent));
+    return c;
+}
+
+bool Exercice::dans_la_bibliotheque(Case image) const
+{
+    std::vector<Case> apres = forme_.coups();
+    apres.push_back(image);
+    return std::any_of(rep_->rangees.begin(), rep_->rangees.end(), [&](const RangeeRepertoire& r) {
+        return r.canon.size() >= apres.size()
+            && std::equal(apres.begin(), apres.end(), r.canon.begin());
+    });
+}
+
+Verdict Exercice::joue_utilisateur(Case c)
+{
+    if (terminee() || trait() != couleur_ || !forme_.jouable(c)) return {};
+    const Case image = forme_.image(c);
+    const std::size_t k = forme_.coups().size();
+    std::vector<int> suivent;
+    for (const int l : en_cours_)
+        if (rep_->lignes[l].coups.size() > k && rep_->lignes[l].coups[k] == image)
+            suivent.push_back(l);
+
+    if (suivent.empty()) {
+        ++erreurs_;
+        erreur_ici_ = true;
+        std::vector<Case> coups = coups_de_la_portee();
+        std::string message = message_erreur(coups, dans_la_bibliotheque(image));
+        return {Jugement::erreur, std::move(coups), std::move(message)};
+    }
+
+    const bool vers_la_cible
+        = cible_ < 0 || std::find(suivent.begin(), suivent.end(), cible_) != suivent.end();
+    if (!vers_la_cible) cible_ = -1;
+    ++coups_;
+    if (!erreur_ici_) ++trouves_;
+    erreur_ici_ = false;
+    joue(c, std::move(suivent));
+    if (vers_la_cible) return {Jugement::juste, {}, {}};
+    return {Jugement::autre_ligne, {}, "Autre ligne de la bibliothèque : coup accepté."};
+}
+
+void Exercice::joue(Case c, std::vector<int> suivent)
+{
+    forme_.joue(c);
+    joues_.push_back(c);
+    en_cours_ = std::move(suivent);
+    // Lines never go on from one another, so the line that ends here is the only one left.
+    for (const int l : en_cours_)
+        if (rep_->lignes[l].coups.size() == forme_.coups().size()) ligne_finie_ = l;
+}
+
+void Exercice::tourne(Transformation t)
+{
+    forme_.tourne(t);
+    for (Case& c : joues_) c = transforme(t, c);
+}
+
+std::vector<Case> Exercice::coups_de_la_cible() const
+{
+    if (cible_ < 0) return {};
+    std::vector<Case> coups = joues_;
+    const std::vector<Case>& ligne = rep_->lignes[cible_].coups;
+    for (std::size_t k = coups.size(); k < ligne.size(); ++k)
+        coups.push_back(forme_.vers_plateau(ligne[k]));
+    return coups;
+}
+
+Bilan Exercice::bilan() const
+{
+    assert(ligne_finie_ >= 0);
+    // The row written as the game was played, in the library's orientation; the line's first
+    // row when the game took a mirror form that the library does not write.
+    const std::string premier = notation(joues_.front());
+    std::vector<Case> dans_la_biblio;
+    for (const Case c : joues_) dans_la_biblio.push_back(vers_biblio(premier, c));
+    const LigneRepertoire& ligne = rep_->lignes[ligne_finie_];
+    int forme = ligne.formes.front();
+    for (const int f : ligne.formes)
+        if (rep_->rangees[f].coups == dans_la_biblio) {
+            forme = f;
+            break;
+        }
+    const RangeeRepertoire& r = rep_->rangees[forme];
+    return {ligne_finie_, r.rangee,      remplace_tout(r.nom, "var.", "variante"),
+            r.bilan,      r.commentaire, coups_,
+            trouves_,     erreurs_,      texte_score(trouves_, coups_)};
+}
+
+} // namespace tavik

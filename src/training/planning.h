@@ -1,0 +1,59 @@
+#pragma once
+
+#include "training/moment.h"
+#include "training/sm2.h"
+
+#include <optional>
+#include <span>
+#include <vector>
+
+namespace tavik {
+
+// What is remembered of each line of the repertoire for one colour, by line; nothing for a
+// line never trained.
+using Etats = std::vector<std::optional<EtatLigne>>;
+
+// New lines introduced per day and colour unless the learner says otherwise.
+inline constexpr int nouvelles_par_jour_par_defaut = 10;
+
+// Where a line stands on a given day.
+enum class Categorie {
+    nouvelle, // never trained
+    due, // its review is due today or overdue
+    en_apprentissage, // failed at its last review and not yet found again
+    connue, // recalled at its last review and not due
+};
+Categorie categorie(const std::optional<EtatLigne>& etat, Jour jour, const ParametresSm2& p);
+
+// Why a line is the next exercise.
+enum class Motif {
+    revision, // it is due
+    nouvelle, // a new line, within the day's pace
+    reprise, // failed today: repeated until it is found again
+    libre, // nothing to do today: free practice, any line of the choice
+};
+
+struct Choix
+{
+    int ligne = -1; // -1 for free practice
+    Motif motif = Motif::libre;
+    friend bool operator==(const Choix&, const Choix&) = default;
+};
+
+// The number of lines first trained on `jour`.
+int nouvelles_du_jour(const Etats& etats, Jour jour);
+
+// The next exercise among `lignes`: the due lines first, the most overdue first (then the
+// least easy, then in file order); then new lines in file order, while fewer than
+// `nouvelles_par_jour` lines were first trained today; then the lines failed today, the one
+// just trained (`precedente`) last, so that it does not come back at once; else free practice.
+Choix choisit_ligne(std::span<const int> lignes, const Etats& etats, Jour jour,
+                    int nouvelles_par_jour, int precedente, const ParametresSm2& p);
+
+// The most pressing line among lines that the game already goes towards, whatever the pace
+// of new lines: due, then failed today, then new, then the one due soonest. -1 when there is
+// none.
+int plus_pressante(std::span<const int> lignes, const Etats& etats, Jour jour,
+                   const ParametresSm2& p);
+
+} // namespace tavik

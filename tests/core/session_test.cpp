@@ -1,0 +1,203 @@
+#include "entrainement_support.h"
+#include "support.h"
+
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+namespace tavik::test {
+
+namespace {
+
+// The rows of one query on the notebook's file, each as "a|b|c".
+std::vector<std::string> lignes_sql(const std::filesystem::path& fichier, const std::string& sql)
+{
+    sqlite3* db = nullptr;
+    sqlite3_open_v2(fichier.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
+    std::vector<std::string> lignes;
+    const auto rappel = [](void* v, int n, char** valeurs, char**) {
+        std::string ligne;
+        for (int i = 0; i < n; ++i)
+            ligne += (i ? "|" : "") + std::string(valeurs[i] ? valeurs[i] : "");
+        static_cast<std::vector<std::string>*>(v)->push_back(ligne);
+        return 0;
+    };
+    sqlite3_exec(db, sql.c_str(), rappel, &lignes, nullptr);
+    sqlite3_close(db);
+    return lignes;
+}
+
+struct Seance
+{
+    explicit Seance(int16_t couleur = noir, std::vector<int> lignes = {})
+        : session(rep, carnet, couleur,
+                  lignes.empty() ? portee_complete(rep, couleur) : std::move(lignes),
+                  hote.services())
+    {
+    }
+
+    // Plays the learner's moves ("C4 F6"), each followed by the program's answer when it is
+    // its turn; returns the program's answers.
+    std::string joue(const std::string& coups)
+    {
+        std::vector<Case> reponses;
+        for (std::size_t i = 0; i + 1 < coups.size(); i += 3) {
+            const Verdict v = session.coup_utilisateur(case_de(coups.substr(i, 2)));
+            EXPECT_NE(v.jugement, Jugement::erreur) << v.message;
+            while (const std::optional<Case> c = session.coup_programme()) reponses.push_back(*c);
+        }
+        return texte(reponses);
+    }
+
+    FichierTemporaire fichier {"", "entrainement.sqlite"};
+    BiblioChargee biblio {petite_biblio()};
+    Repertoire rep = construit_repertoire(biblio.biblio, biblio.nb);
+    HoteEntrainement hote;
+    Carnet carnet = Carnet::ouvre(fichier.chemin(), hote.maintenant.secondes);
+    Session session;
+};
+
+} // namespace
+
+// A day of exercises for black through the core: a change of line, a line played right in
+// another orientation, one with an error, a line taken on its mirror side, one that ends on the
+// program's move, the failed line again; then the notebook's file read back.
+TEST(Session, ADayOfExercisesWrittenToTheNotebook)
+{
+    Seance s;
+    Session& session = s.session;
+    const Jour d = s.hote.maintenant.jour;
+    ASSERT_TRUE(s.carnet.avertissement().empty());
+
+    // 1. Bill is new and first; the learner goes F4, Cheval's way: accepted, Cheval aimed at.
+    session.nouvel_exercice();
+    EXPECT_EQ(session.annonce(), "Nouvelle ligne : Bill (C4E3 F6E6 F5G6)");
+    EXPECT_FALSE(session.coup_programme().has_value());
+    EXPECT_EQ(s.joue("C4"), "E3");
+    const Verdict autre = session.coup_utilisateur(case_de("F4"));
+    EXPECT_EQ(autre.jugement, Jugement::autre_ligne);
+    EXPECT_EQ(autre.message, "Autre ligne de la bibliothèque : coup accepté.");
+    EXPECT_EQ(session.annonce(), "Nouvelle ligne : Cheval (C4E3 F4C5 E6)");
+    EXPECT_EQ(texte({*session.coup_programme()}), "C5");
+    EXPECT_EQ(s.joue("E6"), "");
+    ASSERT_TRUE(session.bilan());
+    EXPECT_EQ(session.bilan()->nom, "Cheval");
+    EXPECT_EQ(session.bilan()->rangee, 7);
+    EXPECT_EQ(session.bilan()->bilan, "Léger avantage à blanc.");
+    EXPECT_EQ(session.bilan()->score, "3 coups sur 3 trouvés du premier coup");
+
+    // 2. Bill again, played from F5: the program answers in the same orientation.
+    session.nouvel_exercice();
+    EXPECT_EQ(session.motif(), Motif::nouvelle);
+    EXPECT_EQ(s.joue("F5 C3 C4"), "D6 D3 B3");
+    EXPECT_EQ(session.bilan()->nom, "Bill");
+    EXPECT_EQ(session.bilan()->commentaire, "voir F5/n+=");
+
+    // 3. Tigre centrale with a wrong move, which is not played; an occupied square and a press
+    // out of turn are ignored.
+    session.nouvel_exercice();
+    EXPECT_EQ(s.joue("C4 F6"), "E3 E6");
+    EXPECT_EQ(session.coup_utilisateur(case_de("D4")).jugement, Jugement::refuse);
+    const Verdict faux = session.coup_utilisateur(case_de("D6"));
+    EXPECT_EQ(faux.jugement, Jugement::erreur);
+    EXPECT_EQ(faux.message, "Coup hors bibliothèque. Coup de la bibliothèque : F5.");
+    EXPECT_EQ(texte(faux.coups_biblio), "F5");
+    EXPECT_EQ(s.joue("F5"), "C5");
+    EXPECT_EQ(s.joue("F4"), "");
+    EXPECT_EQ(session.bilan()->score, "3 coups sur 4 trouvés du premier coup");
+    EXPECT_EQ(session.bilan()->erreurs, 1);
+
+    // 4. Ishii tigre: the program draws the E3 side of the symmetric position; its own row.
+    session.nouvel_exercice();
+    EXPECT_EQ(s.joue("C4"), "C3");
+    s.hote.tirages = {0.75f};
+    EXPECT_EQ(s.joue("D3"), "E3");
+    EXPECT_EQ(s.joue("F6 F5"), "E6");
+    EXPECT_EQ(session.bilan()->rangee, 5);
+    EXPECT_EQ(session.bilan()->commentaire, "côté E3");
+
+    // 5. Parallèle ends on the program's move.
+    session.nouvel_exercice();
+    EXPECT_EQ(session.annonce(), "Nouvelle ligne : Parallèle (C4C5)");
+    EXPECT_EQ(s.joue("C4"), "C5");
+    EXPECT_EQ(session.bilan()->score, "1 coup sur 1 trouvé du premier coup");
+
+    // 6. Nothing new is left and nothing is due: the failed line comes back the same day.
+    session.nouvel_exercice();
+    EXPECT_EQ(session.annonce(), "À reprendre : Tigre centrale");
+    EXPECT_EQ(s.joue("C4 F6 F5 F4"), "E3 E6 C5");
+
+    // 7. Free practice: the program draws among every line; this one is left unfinished.
+    session.nouvel_exercice();
+    EXPECT_EQ(session.annonce(), "Rien à revoir pour l'instant : entraînement libre.");
+    EXPECT_EQ(s.joue("C4"), "E3");
+
+    const auto f = s.fichier.chemin();
+    EXPECT_EQ(
+        lignes_sql(f,
+                   "SELECT l.cle, r.jour - " + std::to_string(d)
+                       + ", r.coups, r.trouves, r.erreurs, r.qualite FROM revue r "
+                         "JOIN ligne l ON l.id = r.ligne ORDER BY r.id"),
+        (std::vector<std::string> {"C4E3 F4C5 E6|0|3|3|0|5", "C4E3 F6E6 F5G6|0|3|3|0|5",
+                                   "C4E3 F6E6 F5C5 F4|0|4|3|1|2", "C4C3 D3C5 F6F5 E6|0|4|4|0|5",
+                                   "C4C5|0|1|1|0|5", "C4E3 F6E6 F5C5 F4|0|4|4|0|5"}));
+    EXPECT_EQ(lignes_sql(f,
+                         "SELECT couleur, repetitions, facilite, intervalle, echeance - "
+                             + std::to_string(d)
+                             + ", derniere_qualite, revues, echecs FROM ligne WHERE cle = "
+                               "'C4E3 F6E6 F5C5 F4'"),
+              std::vector<std::string> {"2|0|2.5|1|1|5|2|1"});
+
+    // The next day, in a new session: every line is due, the least easy first.
+    s.hote.lendemain();
+    Session lendemain(s.rep, s.carnet, noir, portee_complete(s.rep, noir), s.hote.services());
+    lendemain.nouvel_exercice();
+    EXPECT_EQ(lendemain.annonce(), "Révision : Tigre centrale");
+    const Progres p = lendemain.progres();
+    EXPECT_EQ(resume(p), "0 ligne connue, 5 à revoir aujourd'hui, 0 nouvelle, 0 en apprentissage");
+    ASSERT_EQ(p.jours.size(), 30u);
+    EXPECT_EQ(p.jours[28], (JourActivite {d, 6, 1}));
+    EXPECT_EQ(p.jours[29], (JourActivite {d + 1, 0, 0}));
+    ASSERT_EQ(p.plus_faibles.size(), 1u);
+    EXPECT_EQ(texte_ligne_faible(p.plus_faibles[0]), "Tigre centrale : 1 échec sur 2 (50 %)");
+}
+
+// Training white: the program opens with one of black's four first moves.
+TEST(Session, WhiteAgainstTheProgramsOpening)
+{
+    Seance s(blanc);
+    s.session.nouvel_exercice();
+    s.hote.tirages = {0.5f};
+    EXPECT_EQ(texte({*s.session.coup_programme()}), "E6"); // C4 D3 E6 F5, the third
+    EXPECT_EQ(s.joue("F4 C4 C2"), "C3 D3");
+    EXPECT_EQ(s.session.bilan()->nom, "Bill");
+}
+
+// A library move that leaves the lines chosen is an error, said as such; the board's turn in
+// the middle of an exercise turns what comes after.
+TEST(Session, MoveOutsideTheChoiceAndATurnMidExercise)
+{
+    Seance s(noir, {0, 1});
+    s.session.nouvel_exercice();
+    EXPECT_EQ(s.joue("C4"), "E3");
+    const Verdict v = s.session.coup_utilisateur(case_de("F4"));
+    EXPECT_EQ(v.jugement, Jugement::erreur);
+    EXPECT_EQ(v.message, "Coup hors des lignes choisies. Coup de ces lignes : F6.");
+
+    s.session.tourne(Transformation::rotation); // C4 E3 is now E3 F5; F6 is on C6
+    EXPECT_EQ(texte(s.session.exercice().coups_attendus()), "C6");
+    EXPECT_EQ(s.joue("C6"), "C5");
+}
+
+// A choice without a line for the colour says so and starts nothing.
+TEST(Session, EmptyChoice)
+{
+    Seance s(noir, {});
+    Session vide(s.rep, s.carnet, noir, {}, s.hote.services());
+    EXPECT_TRUE(vide.vide());
+    EXPECT_EQ(vide.annonce(), "Aucune ligne à entraîner pour cette couleur dans ce choix.");
+    vide.nouvel_exercice();
+    EXPECT_FALSE(vide.coup_programme().has_value());
+    EXPECT_EQ(vide.coup_utilisateur(case_de("C4")).jugement, Jugement::refuse);
+}
+
+} // namespace tavik::test
