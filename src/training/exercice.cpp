@@ -4,7 +4,9 @@
 #include "library/codes.h"
 
 #include <algorithm>
+#include <array>
 #include <cassert>
+#include <utility>
 
 namespace tavik {
 
@@ -37,12 +39,6 @@ std::string message_erreur(const std::vector<Case>& coups, bool hors_choix)
         + liste_de_coups(coups) + ".";
 }
 
-void ajoute_sans_doublon(std::vector<Case>& coups, const std::vector<Case>& autres)
-{
-    for (const Case c : autres)
-        if (std::find(coups.begin(), coups.end(), c) == coups.end()) coups.push_back(c);
-}
-
 } // namespace
 
 Exercice::Exercice(const Repertoire& rep, std::vector<int> lignes, int16_t couleur, int cible,
@@ -63,11 +59,17 @@ void Exercice::vise(int ligne)
 
 std::vector<Case> Exercice::vers_plateau(const std::vector<int>& lignes) const
 {
+    // The distinct next moves first, in the order of the lines; each then has its own moves on
+    // the board, since a move has one canonical image.
     const std::size_t k = forme_.coups().size();
+    std::array<bool, 64> vu {};
     std::vector<Case> coups;
     for (const int l : lignes) {
         const std::vector<Case>& ligne = rep_->lignes[l].coups;
-        if (ligne.size() > k) ajoute_sans_doublon(coups, forme_.antecedents(ligne[k]));
+        if (ligne.size() <= k
+            || std::exchange(vu[static_cast<std::size_t>(index_de(ligne[k]))], true))
+            continue;
+        for (const Case c : forme_.antecedents(ligne[k])) coups.push_back(c);
     }
     return coups;
 }

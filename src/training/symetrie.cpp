@@ -79,6 +79,7 @@ FormeCanonique::FormeCanonique(int rotation)
     : position_(position_initiale())
     // A quarter turn carries the turned start back onto the usual one.
     , vers_canon_(rotation % 2 == 0 ? Symetrie {} : Symetrie {1, false})
+    , retour_(inverse(vers_canon_))
     , stables_(stabilisateur(position_))
 {
 }
@@ -99,10 +100,9 @@ Case FormeCanonique::image(Case coup) const
 
 std::vector<Case> FormeCanonique::antecedents(Case image) const
 {
-    const Symetrie retour = inverse(vers_canon_);
     std::vector<Case> coups;
     for (const Symetrie s : stables_) {
-        const Case c = retour(s(image));
+        const Case c = retour_(s(image));
         if (std::find(coups.begin(), coups.end(), c) == coups.end()) coups.push_back(c);
     }
     std::sort(coups.begin(), coups.end(), avant);
@@ -119,6 +119,7 @@ void FormeCanonique::joue(Case coup)
 {
     assert(jouable(coup));
     vers_canon_ = compose(meilleure(coup), vers_canon_);
+    retour_ = inverse(vers_canon_);
     const Case c = vers_canon_(coup);
     coup_joue(position_, trait_, c.ligne, c.colonne);
     position_[c.ligne][c.colonne] = static_cast<int8_t>(trait_);
@@ -131,6 +132,7 @@ void FormeCanonique::tourne(Transformation t)
 {
     // A move of the turned board is the image of a move of the board as it was.
     vers_canon_ = compose(vers_canon_, inverse(symetrie_de(t)));
+    retour_ = inverse(vers_canon_);
 }
 
 std::vector<Case> forme_canonique(std::span<const Case> coups)

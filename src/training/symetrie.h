@@ -46,7 +46,7 @@ public:
     // the position is symmetric.
     std::vector<Case> antecedents(Case image) const;
     // A canonical move as the board shows it now: for moves to come, one of their forms.
-    Case vers_plateau(Case image) const { return inverse(vers_canon_)(image); }
+    Case vers_plateau(Case image) const { return retour_(image); }
     // Whether the side to move may play the move.
     bool jouable(Case coup) const;
     // Plays a legal move.
@@ -63,6 +63,7 @@ private:
     Grille position_; // the canonical position
     int16_t trait_ = noir;
     Symetrie vers_canon_; // carries the game's moves onto the canonical position
+    Symetrie retour_; // its inverse
     std::vector<Symetrie> stables_; // the symmetries that keep the canonical position
     std::vector<Case> coups_;
 };
