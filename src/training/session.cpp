@@ -3,6 +3,8 @@
 #include "library/codes.h"
 #include "library/lignes.h"
 
+#include <cassert>
+
 namespace tavik {
 
 namespace {
@@ -24,6 +26,24 @@ Motif motif_de(Categorie c)
 
 } // namespace
 
+Etats etats_de(const Repertoire& rep, const Carnet& carnet, int16_t couleur)
+{
+    const std::map<std::string, EtatLigne> connus = carnet.etats(couleur);
+    Etats etats(rep.lignes.size());
+    for (std::size_t l = 0; l < rep.lignes.size(); ++l)
+        if (const auto e = connus.find(rep.lignes[l].cle); e != connus.end()) etats[l] = e->second;
+    return etats;
+}
+
+Progres progres_de(const Repertoire& rep, const Carnet& carnet, int16_t couleur,
+                   std::span<const int> lignes, const Etats& etats, Jour aujourdhui,
+                   const ParametresSm2& parametres)
+{
+    const std::vector<JourActivite> activite
+        = carnet.activite(couleur, aujourdhui - (nb_jours_activite - 1), aujourdhui);
+    return calcule_progres(rep, lignes, etats, aujourdhui, activite, parametres);
+}
+
 Session::Session(const Repertoire& rep, Carnet& carnet, int16_t couleur, std::vector<int> lignes,
                  ServicesEntrainement services, ParametresSm2 parametres)
     : rep_(rep)
@@ -32,13 +52,8 @@ Session::Session(const Repertoire& rep, Carnet& carnet, int16_t couleur, std::ve
     , lignes_(std::move(lignes))
     , services_(std::move(services))
     , parametres_(parametres)
-    , etats_(rep.lignes.size())
+    , etats_(etats_de(rep, carnet, couleur))
 {
-    // Lines trained earlier are found by their moves; those that left the library stay in the
-    // notebook, unseen.
-    const std::map<std::string, EtatLigne> connus = carnet.etats(couleur);
-    for (std::size_t l = 0; l < rep.lignes.size(); ++l)
-        if (const auto e = connus.find(rep.lignes[l].cle); e != connus.end()) etats_[l] = e->second;
 }
 
 void Session::nouvel_exercice(int rotation)
@@ -85,6 +100,7 @@ Verdict Session::coup_utilisateur(Case c)
         // The learner chose another way: aim at the most pressing line down it.
         const Jour jour = services_.maintenant().jour;
         const int ligne = plus_pressante(exercice_->en_cours(), etats_, jour, parametres_);
+        assert(ligne >= 0); // the move played goes along some line
         exercice_->vise(ligne);
         motif_ = motif_de(categorie(etats_[static_cast<std::size_t>(ligne)], jour, parametres_));
     }
@@ -119,10 +135,8 @@ void Session::termine()
 
 Progres Session::progres() const
 {
-    const Jour aujourdhui = services_.maintenant().jour;
-    const std::vector<JourActivite> activite
-        = carnet_.activite(couleur_, aujourdhui - (nb_jours_activite - 1), aujourdhui);
-    return calcule_progres(rep_, lignes_, etats_, aujourdhui, activite, parametres_);
+    return progres_de(rep_, carnet_, couleur_, lignes_, etats_, services_.maintenant().jour,
+                      parametres_);
 }
 
 } // namespace tavik

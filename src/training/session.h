@@ -8,10 +8,21 @@
 
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
 namespace tavik {
+
+// What the notebook remembers of each line of the repertoire for one colour. Lines are found
+// by their moves, so a renamed line keeps its history; lines that left the library stay in the
+// notebook, unseen.
+Etats etats_de(const Repertoire& rep, const Carnet& carnet, int16_t couleur);
+
+// The progress view of a choice of lines on a given day, with or without a session.
+Progres progres_de(const Repertoire& rep, const Carnet& carnet, int16_t couleur,
+                   std::span<const int> lignes, const Etats& etats, Jour aujourdhui,
+                   const ParametresSm2& parametres = {});
 
 // What a session needs from its host; tests replace both.
 struct ServicesEntrainement

@@ -200,4 +200,31 @@ TEST(Session, EmptyChoice)
     EXPECT_EQ(vide.coup_utilisateur(case_de("C4")).jugement, Jugement::refuse);
 }
 
+// The library changes: a renamed line keeps its history; a line that left it is not shown but
+// stays in the notebook, and comes back with its history when the library holds it again.
+TEST(Session, RenamedAndRemovedLines)
+{
+    Seance s;
+    s.session.nouvel_exercice(); // Bill
+    s.joue("C4 F6 F5");
+    s.session.nouvel_exercice(); // Tigre centrale
+    s.joue("C4 F6 F5 F4");
+    ASSERT_EQ(s.carnet.etats(noir).size(), 2u);
+
+    std::vector<std::string> changee = petite_biblio();
+    changee[2] = "Bill - de Grey;;C4E3 F6E6 F5G6;;";
+    changee.erase(changee.begin() + 3); // Tigre centrale
+    const BiblioChargee b(changee);
+    const Repertoire rep = construit_repertoire(b.biblio, b.nb);
+    const Etats etats = etats_de(rep, s.carnet, noir);
+    ASSERT_EQ(rep.nom(0), "Bill - de Grey");
+    EXPECT_TRUE(etats[0].has_value());
+    const Progres p = progres_de(rep, s.carnet, noir, portee_complete(rep, noir), etats,
+                                 s.hote.maintenant.jour);
+    EXPECT_EQ(resume(p), "1 ligne connue, 0 à revoir aujourd'hui, 3 nouvelles, 0 en apprentissage");
+    EXPECT_EQ(p.jours.back().revues, 2);
+    EXPECT_EQ(s.carnet.etats(noir).size(), 2u);
+    EXPECT_TRUE(etats_de(s.rep, s.carnet, noir)[1].has_value());
+}
+
 } // namespace tavik::test

@@ -1,5 +1,7 @@
 #include "training/planning.h"
 
+#include <cstdlib>
+#include <ctime>
 #include <gtest/gtest.h>
 
 namespace tavik::test {
@@ -180,6 +182,33 @@ TEST(Planning, MostPressingLineAlongTheLearnersWay)
     EXPECT_EQ(plus_pressante(std::vector {0, 1, 2}, etats, 20, p), 2);
     EXPECT_EQ(plus_pressante(std::vector {0, 1}, etats, 20, p), 1);
     EXPECT_EQ(plus_pressante(std::vector<int> {}, etats, 20, p), -1);
+}
+
+// Days are the learner's calendar days: 2023-11-14 22:13:20 UTC is still the 14th ten hours
+// west of Greenwich and already the 15th fourteen hours east of it.
+TEST(Moment, LocalCalendarDays)
+{
+    const char* avant = std::getenv("TZ");
+    const std::string sauve = avant ? avant : "";
+    const auto fuseau = [](const char* tz) {
+        setenv("TZ", tz, 1);
+        tzset();
+    };
+    const std::time_t t = 1'700'000'000;
+    fuseau("UTC0");
+    EXPECT_EQ(moment_local(t), (Moment {t, 19'675}));
+    EXPECT_EQ(horodatage_local(t), "20231114-221320");
+    fuseau("HST10");
+    EXPECT_EQ(moment_local(t).jour, 19'675);
+    fuseau("KIT-14");
+    EXPECT_EQ(moment_local(t).jour, 19'676);
+    EXPECT_EQ(horodatage_local(t), "20231115-121320");
+    if (avant)
+        fuseau(sauve.c_str());
+    else {
+        unsetenv("TZ");
+        tzset();
+    }
 }
 
 } // namespace tavik::test
