@@ -227,4 +227,23 @@ TEST(Session, RenamedAndRemovedLines)
     EXPECT_TRUE(etats_de(s.rep, s.carnet, noir)[1].has_value());
 }
 
+// Two lines failed today come back in turn, never the one just failed twice in a row.
+TEST(Session, FailedLinesComeBackInTurn)
+{
+    Seance s(noir, {0, 1});
+    const auto rate = [&](const std::string& annonce, const std::string& faux) {
+        s.session.nouvel_exercice();
+        EXPECT_EQ(s.session.annonce(), annonce);
+        s.joue("C4 F6");
+        EXPECT_EQ(s.session.coup_utilisateur(case_de(faux)).jugement, Jugement::erreur);
+        s.joue(s.session.exercice().cible() == 0 ? "F5" : "F5 F4");
+        ASSERT_TRUE(s.session.bilan());
+    };
+    rate("Nouvelle ligne : Bill (C4E3 F6E6 F5G6)", "D6");
+    rate("Nouvelle ligne : Tigre centrale (C4E3 F6E6 F5C5 F4)", "D6");
+    rate("À reprendre : Bill", "F7");
+    rate("À reprendre : Tigre centrale", "F7");
+    rate("À reprendre : Bill", "F3");
+}
+
 } // namespace tavik::test
