@@ -12,10 +12,7 @@ Case image(int symetrie, Case c)
     return symetrie >= 4 ? Case {c.colonne, c.ligne} : c;
 }
 
-namespace {
-
-// The symmetry that does `exterieure` after `interieure`: two squares that no two symmetries
-// send to the same pair of images tell it.
+// Two squares that no two symmetries send to the same pair of images tell the composition.
 int compose(int exterieure, int interieure)
 {
     constexpr Case a1 {1, 1}, a2 {2, 1};
@@ -24,6 +21,13 @@ int compose(int exterieure, int interieure)
             && image(s, a2) == image(exterieure, image(interieure, a2)))
             return s;
     assert(false && "the symmetries of the board form a group");
+    return 0;
+}
+
+int inverse(int symetrie)
+{
+    for (int s = 0; s < nb_symetries; ++s)
+        if (compose(s, symetrie) == 0) return s;
     return 0;
 }
 
@@ -38,12 +42,10 @@ bool invariante(const Grille& jeu, int symetrie)
     return true;
 }
 
-bool avant(Case a, Case b)
+bool vient_avant(Case a, Case b)
 {
     return a.colonne != b.colonne ? a.colonne < b.colonne : a.ligne < b.ligne;
 }
-
-} // namespace
 
 std::vector<Case> forme_commune(std::span<const Case> coups)
 {
@@ -55,7 +57,7 @@ std::vector<Case> forme_commune(std::span<const Case> coups)
         const Case c = image(vers_forme, coup);
         int choisie = 0;
         for (int s = 1; s < nb_symetries; ++s)
-            if (avant(image(s, c), image(choisie, c)) && invariante(jeu, s)) choisie = s;
+            if (vient_avant(image(s, c), image(choisie, c)) && invariante(jeu, s)) choisie = s;
         vers_forme = compose(choisie, vers_forme);
         const Case f = image(choisie, c);
         assert(test_coup_possible(jeu, couleur, f.ligne, f.colonne));

@@ -85,12 +85,6 @@ std::string vers_jeu(std::string_view premier_coup, std::string_view coup)
     return resultat;
 }
 
-Case vers_jeu(std::string_view premier_coup, Case c)
-{
-    for (const Transformation t : orientation_de(premier_coup).vers_jeu) c = transforme(t, c);
-    return c;
-}
-
 Case vers_biblio(std::string_view premier_coup, Case c)
 {
     for (const Transformation t : orientation_de(premier_coup).vers_biblio) c = transforme(t, c);

@@ -49,7 +49,6 @@ Orientation orientation_de(std::string_view premier_coup);
 // A library move turned into the orientation of a game that began with `premier_coup`, and a
 // move of that game turned into the library's orientation.
 std::string vers_jeu(std::string_view premier_coup, std::string_view coup);
-Case vers_jeu(std::string_view premier_coup, Case c);
 Case vers_biblio(std::string_view premier_coup, Case c);
 
 } // namespace tavik

@@ -13,7 +13,7 @@
 namespace tavik {
 
 // The learner's progress, kept in one SQLite file: a row per line and colour ever trained
-// (keyed by the line's canonical moves, so that a line keeps its history when the library
+// (keyed by the line's common form, so that a line keeps its history when the library
 // renames it, and lines that leave the library are kept), a row per finished exercise, and
 // the settings. Each exercise is written in one transaction, so a program killed at any moment
 // loses at most the exercise in progress.

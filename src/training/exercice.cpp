@@ -60,7 +60,7 @@ void Exercice::vise(int ligne)
 std::vector<Case> Exercice::vers_plateau(const std::vector<int>& lignes) const
 {
     // The distinct next moves first, in the order of the lines; each then has its own moves on
-    // the board, since a move has one canonical image.
+    // the board, since a move has one image in the common form.
     const std::size_t k = forme_.coups().size();
     std::array<bool, 64> vu {};
     std::vector<Case> coups;
@@ -112,8 +112,8 @@ bool Exercice::dans_la_bibliotheque(Case image) const
     std::vector<Case> apres = forme_.coups();
     apres.push_back(image);
     return std::any_of(rep_->rangees.begin(), rep_->rangees.end(), [&](const RangeeRepertoire& r) {
-        return r.canon.size() >= apres.size()
-            && std::equal(apres.begin(), apres.end(), r.canon.begin());
+        return r.forme.size() >= apres.size()
+            && std::equal(apres.begin(), apres.end(), r.forme.begin());
     });
 }
 

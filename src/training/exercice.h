@@ -1,7 +1,7 @@
 #pragma once
 
+#include "training/forme_commune.h"
 #include "training/repertoire.h"
-#include "training/symetrie.h"
 
 #include <optional>
 #include <string>
@@ -11,7 +11,7 @@ namespace tavik {
 
 // One exercise: a game from the start position in which the program plays one colour from the
 // library and the learner the other, until a line of the choice ends. Moves come and go in the
-// orientation of the board; the lines are compared in their canonical form, so the game may
+// orientation of the board; the lines are compared in their common form, so the game may
 // start with any of black's four first moves and follow either side of a symmetric position.
 
 enum class Jugement {
@@ -97,7 +97,7 @@ private:
     const Repertoire* rep_;
     int16_t couleur_;
     int cible_;
-    FormeCanonique forme_;
+    FormeCommune forme_;
     std::vector<int> en_cours_;
     std::vector<Case> joues_; // the game on the board
     int coups_ = 0;

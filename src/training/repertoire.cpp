@@ -1,8 +1,10 @@
 #include "training/repertoire.h"
 
+#include "library/cle_ligne.h"
 #include "library/ligne_coups.h"
-#include "library/lignes.h"
-#include "training/symetrie.h"
+#include "library/noms.h"
+#include "library/symetries.h"
+#include "training/forme_commune.h"
 
 #include <algorithm>
 #include <map>
@@ -18,11 +20,11 @@ bool commence_par(std::span<const Case> coups, std::span<const Case> debut)
     return coups.size() >= debut.size() && std::equal(debut.begin(), debut.end(), coups.begin());
 }
 
-// The canonical texts of the lines: those that no other row's canonical form goes on from.
+// The keys of the lines: the common forms that no other row's common form goes on from.
 std::map<std::string, int> cles_des_lignes(const std::vector<RangeeRepertoire>& rangees)
 {
     std::vector<std::string> cles;
-    for (const RangeeRepertoire& r : rangees) cles.push_back(ecrit_coups(r.canon));
+    for (const RangeeRepertoire& r : rangees) cles.push_back(cle_de_ligne(r.forme));
     std::sort(cles.begin(), cles.end());
     cles.erase(std::unique(cles.begin(), cles.end()), cles.end());
     std::map<std::string, int> lignes;
@@ -43,21 +45,22 @@ Repertoire construit_repertoire(const Biblio& biblio, int nb)
     Repertoire rep;
     for (int r = 0; r < nb; ++r) {
         const LigneBiblio& ligne = biblio.lignes[r];
-        const std::optional<std::vector<Case>> coups = lit_coups(ligne[col_coups]);
-        if (!coups || coups->empty() || (*coups)[0] != c4 || defaut_de_ligne(ligne[col_coups]))
-            continue;
-        rep.rangees.push_back({r, *coups, forme_canonique(*coups), -1, ligne[col_nom],
+        if (defaut_de_ligne(ligne[col_coups])) continue;
+        std::vector<Case> coups = cases_de_ligne(ligne[col_coups]);
+        if (coups.empty() || coups[0] != c4) continue;
+        std::vector<Case> forme = forme_commune(coups);
+        rep.rangees.push_back({r, std::move(coups), std::move(forme), -1, ligne[col_nom],
                                ligne[col_bilan], ligne[col_commentaire]});
     }
 
     std::map<std::string, int> lignes = cles_des_lignes(rep.rangees);
     for (int i = 0; i < static_cast<int>(rep.rangees.size()); ++i) {
         RangeeRepertoire& rangee = rep.rangees[i];
-        const auto trouvee = lignes.find(ecrit_coups(rangee.canon));
+        const auto trouvee = lignes.find(cle_de_ligne(rangee.forme));
         if (trouvee == lignes.end()) continue;
         if (trouvee->second < 0) {
             trouvee->second = static_cast<int>(rep.lignes.size());
-            rep.lignes.push_back({trouvee->first, rangee.canon, {}});
+            rep.lignes.push_back({trouvee->first, rangee.forme, {}});
         }
         rangee.ligne = trouvee->second;
         rep.lignes[trouvee->second].formes.push_back(i);
@@ -105,7 +108,7 @@ std::vector<int> portee_position(const Repertoire& rep, int16_t couleur, const L
         const std::string premier = notation(coups[0]);
         rotation = premier == "E3" || premier == "F4" || premier == "C5" || premier == "D6";
     }
-    FormeCanonique forme(rotation);
+    FormeCommune forme(rotation);
     for (const Case c : coups) {
         if (!forme.jouable(c)) return {};
         forme.joue(c);
@@ -116,7 +119,7 @@ std::vector<int> portee_position(const Repertoire& rep, int16_t couleur, const L
 std::vector<int> portee_ouverture(const Repertoire& rep, int16_t couleur, int rangee)
 {
     for (const RangeeRepertoire& r : rep.rangees)
-        if (r.rangee == rangee) return lignes_par(rep, r.canon, portee_complete(rep, couleur));
+        if (r.rangee == rangee) return lignes_par(rep, r.forme, portee_complete(rep, couleur));
     return {};
 }
 

@@ -21,19 +21,19 @@ struct RangeeRepertoire
 {
     int rangee; // the row in the library table
     std::vector<Case> coups; // as written, in the library's orientation
-    std::vector<Case> canon; // their canonical form
+    std::vector<Case> forme; // their common form (`forme_commune`)
     int ligne; // the line that this row is a form of, or -1 when longer lines go through it
     std::string nom; // columns 0, 3 and 4 as the table holds them
     std::string bilan;
     std::string commentaire;
 };
 
-// A line that the learner trains: a library line that no other line goes on from. Its mirror
-// forms (see FormeCanonique) and the rows that repeat it are one line.
+// A line that the learner trains: a library line that no other line goes on from. The rows that
+// write it in another form (see `forme_commune`) or repeat it are the same line.
 struct LigneRepertoire
 {
-    std::string cle; // the canonical moves as the library writes them: the key of its progress
-    std::vector<Case> coups; // the canonical moves
+    std::string cle; // its common form as a key ("C4E3 F6E6 F5"): the key of its progress
+    std::vector<Case> coups; // its common form
     std::vector<int> formes; // its rows, indexes in `rangees`, in file order
 };
 
@@ -63,7 +63,7 @@ std::vector<int> portee_position(const Repertoire& rep, int16_t couleur, const L
 // The lines that go through one opening of the library, given by its row in the table: the
 // line itself when nothing goes on from it.
 std::vector<int> portee_ouverture(const Repertoire& rep, int16_t couleur, int rangee);
-// The lines among `lignes` whose canonical moves begin with `debut`.
+// The lines among `lignes` whose common form begins with `debut`.
 std::vector<int> lignes_par(const Repertoire& rep, std::span<const Case> debut,
                             const std::vector<int>& lignes);
 

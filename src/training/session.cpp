@@ -1,7 +1,7 @@
 #include "training/session.h"
 
+#include "library/cle_ligne.h"
 #include "library/codes.h"
-#include "library/lignes.h"
 
 #include <cassert>
 
@@ -77,7 +77,8 @@ std::string Session::annonce() const
     case Motif::reprise:
         return "À reprendre : " + nom;
     case Motif::nouvelle:
-        return "Nouvelle ligne : " + nom + " (" + ecrit_coups(exercice_->coups_de_la_cible()) + ")";
+        return "Nouvelle ligne : " + nom + " (" + cle_de_ligne(exercice_->coups_de_la_cible())
+            + ")";
     case Motif::libre:
         break;
     }

@@ -207,7 +207,7 @@ TEST(Carnet, AFailedWriteIsReported)
     Session s(rep, carnet, noir, {3}, hote.services());
     sql(fichier.chemin(), "DROP TABLE revue");
     s.nouvel_exercice();
-    s.coup_utilisateur(case_de("C4"));
+    s.coup_utilisateur(case_ecrite("C4"));
     s.coup_programme();
     ASSERT_TRUE(s.bilan());
     EXPECT_EQ(s.avertissement().rfind("La progression n'a pas pu être enregistrée (", 0), 0u)

@@ -44,7 +44,7 @@ ServicesEntrainement HoteEntrainement::services()
     };
 }
 
-Case case_de(const std::string& coup)
+Case case_ecrite(const std::string& coup)
 {
     Case c;
     if (!lit_case(coup, c)) throw std::invalid_argument("not a square: " + coup);

@@ -36,7 +36,7 @@ struct HoteEntrainement
     }
 };
 
-Case case_de(const std::string& coup); // "F5"
+Case case_ecrite(const std::string& coup); // "F5"
 std::string texte(const std::vector<Case>& coups); // "F5 D6"
 
 } // namespace tavik::test

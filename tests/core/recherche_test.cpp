@@ -1,3 +1,5 @@
+#include "entrainement_support.h"
+#include "library/recherche.h"
 #include "support.h"
 
 #include <gtest/gtest.h>
@@ -69,6 +71,36 @@ TEST(Recherche, GameWithAPassFindsNothing)
     EXPECT_TRUE(suites(f.p()).empty());
     f.p().CmdPrecedent_Click();
     EXPECT_EQ(suites(f.p()), Lignes {"H8 : Q"});
+}
+
+// The lines through a game come in file order, whether few lines match (sorted) or many (read
+// off the index).
+TEST(Recherche, LinesThroughAGameInFileOrder)
+{
+    std::vector<std::string> enregistrements;
+    for (int i = 0; i < 40; ++i)
+        enregistrements.push_back("L" + std::to_string(i) + ";;"
+                                  + (i % 3 == 0       ? "C4E3 F6"
+                                         : i % 3 == 1 ? "C4C3"
+                                                      : "C4E3 F4"));
+    enregistrements.push_back("Z;;C4E3 F6E6");
+    enregistrements.push_back("Y;;C4E3 F6E6 F5G6"); // sorts after the next row
+    enregistrements.push_back("X;;C4E3 F6E6 F5C5");
+    const BiblioChargee b(enregistrements);
+    std::vector<int> f6, tous;
+    for (int i = 0; i < 40; ++i) {
+        if (i % 3 != 1) tous.push_back(i);
+        if (i % 3 == 0) f6.push_back(i);
+    }
+    for (const int r : {40, 41, 42}) {
+        tous.push_back(r);
+        f6.push_back(r);
+    }
+    EXPECT_EQ(lignes_commencant_par(b.biblio, b.nb, "C4E3"), tous);
+    EXPECT_EQ(lignes_commencant_par(b.biblio, b.nb, "C4E3 F6"), f6);
+    EXPECT_EQ(lignes_commencant_par(b.biblio, b.nb, "C4E3 F6E6"), (std::vector<int> {40, 41, 42}));
+    EXPECT_EQ(lignes_commencant_par(b.biblio, b.nb, "C4E3 F6E6 F5"), (std::vector<int> {41, 42}));
+    EXPECT_TRUE(lignes_commencant_par(b.biblio, b.nb, "C4E3 F5").empty());
 }
 
 } // namespace tavik::test

@@ -1,7 +1,11 @@
 #include "entrainement_support.h"
-#include "library/lignes.h"
+#include "library/cle_ligne.h"
+#include "library/fichier.h"
+#include "library/lecture_biblio.h"
+#include "library/ligne_coups.h"
+#include "library/symetries.h"
+#include "training/forme_commune.h"
 #include "training/repertoire.h"
-#include "training/symetrie.h"
 
 #include <gtest/gtest.h>
 
@@ -11,17 +15,17 @@ namespace {
 
 std::vector<Case> coups(const std::string& texte)
 {
-    return *lit_coups(texte);
+    return cases_de_ligne(texte);
 }
 
-std::string canon(const std::string& partie, int rotation = 0)
+std::string forme(const std::string& partie, int rotation = 0)
 {
-    FormeCanonique forme(rotation);
+    FormeCommune f(rotation);
     for (const Case c : coups(partie)) {
-        if (!forme.jouable(c)) return "illegal " + notation(c);
-        forme.joue(c);
+        if (!f.jouable(c)) return "illegal " + notation(c);
+        f.joue(c);
     }
-    return ecrit_coups(forme.coups());
+    return cle_de_ligne(f.coups());
 }
 
 } // namespace
@@ -29,37 +33,62 @@ std::string canon(const std::string& partie, int rotation = 0)
 // After C4 C3 D3 the board is its own mirror image in the A1-H8 diagonal: the two written forms
 // of Ishii tigre are one line. Before that point nothing is symmetric, and a game in another
 // orientation of the board, from either start, takes the library's orientation.
-TEST(Symetrie, CanonicalFormsOfMirrorLinesAndTurnedGames)
+TEST(FormeCommune, MirrorLinesAndTurnedGames)
 {
-    EXPECT_EQ(canon("C4C3 D3E3 F6E6 F5"), "C4C3 D3C5 F6F5 E6");
-    EXPECT_EQ(canon("C4C3 D3C5 F6F5 E6"), "C4C3 D3C5 F6F5 E6");
-    EXPECT_EQ(canon("C4E3 F6E6 F5G6"), "C4E3 F6E6 F5G6");
-    EXPECT_EQ(canon("C4C5"), "C4C5");
-    EXPECT_EQ(canon("F5D6 C3D3 C4"), "C4E3 F6E6 F5"); // half a turn
-    EXPECT_EQ(canon("E6F6 F5F4 C3C4 D3"), "C4C3 D3C5 F6F5 E6"); // "Sym /", the E3 side
-    EXPECT_EQ(canon("E3F5 C6C5 D6", 1), "C4E3 F6E6 F5"); // the turned start
-    EXPECT_EQ(canon("E3", 0), "illegal E3");
-    EXPECT_EQ(ecrit_coups(forme_canonique(coups("C4C3 D3E3 F6E6"))), "C4C3 D3C5 F6F5");
+    EXPECT_EQ(forme("C4C3 D3E3 F6E6 F5"), "C4C3 D3C5 F6F5 E6");
+    EXPECT_EQ(forme("C4C3 D3C5 F6F5 E6"), "C4C3 D3C5 F6F5 E6");
+    EXPECT_EQ(forme("C4E3 F6E6 F5G6"), "C4E3 F6E6 F5G6");
+    EXPECT_EQ(forme("C4C5"), "C4C5");
+    EXPECT_EQ(forme("F5D6 C3D3 C4"), "C4E3 F6E6 F5"); // half a turn
+    EXPECT_EQ(forme("E6F6 F5F4 C3C4 D3"), "C4C3 D3C5 F6F5 E6"); // "Sym /", the E3 side
+    EXPECT_EQ(forme("E3F5 C6C5 D6", 1), "C4E3 F6E6 F5"); // the turned start
+    EXPECT_EQ(forme("E3", 0), "illegal E3");
+    // The lookup's map of a board move into the library's orientation, which names the row.
+    EXPECT_EQ(vers_biblio("F5", case_ecrite("D6")), case_ecrite("E3"));
+    EXPECT_EQ(vers_biblio("E3", case_ecrite("F5")), case_ecrite("E3"));
 }
 
-// At the symmetric position both mirror moves are the one canonical move; elsewhere a move has
-// one image. Turning the board mid-game turns the moves that follow.
-TEST(Symetrie, MirrorMovesAndATurnMidGame)
+// Move by move, the drill finds the library's common form of every shipped line, also when the
+// line is played half a turn away.
+TEST(FormeCommune, SameAsTheLibrarysOnEveryShippedLine)
 {
-    FormeCanonique forme;
-    for (const Case c : coups("C4C3 D3")) forme.joue(c);
-    EXPECT_EQ(texte(forme.antecedents(case_de("C5"))), "C5 E3");
-    EXPECT_EQ(forme.image(case_de("E3")), case_de("C5"));
-    forme.joue(case_de("E3"));
-    EXPECT_EQ(texte(forme.antecedents(case_de("F6"))), "F6");
-    EXPECT_EQ(forme.image(case_de("F6")), case_de("F6"));
+    std::string octets, raison;
+    ASSERT_TRUE(lit_fichier(TAVIK_DATA_DIR "/biblio.csv", octets, raison)) << raison;
+    int lignes = 0;
+    for (const LigneBiblio& ligne : lit_biblio(octets).lignes) {
+        if (defaut_de_ligne(ligne[col_coups])) continue;
+        const std::vector<Case> c = cases_de_ligne(ligne[col_coups]);
+        FormeCommune droite, retournee;
+        for (const Case coup : c) {
+            droite.joue(coup);
+            retournee.joue(
+                {static_cast<int16_t>(9 - coup.ligne), static_cast<int16_t>(9 - coup.colonne)});
+        }
+        EXPECT_EQ(droite.coups(), forme_commune(c)) << ligne[col_coups];
+        EXPECT_EQ(retournee.coups(), forme_commune(c)) << ligne[col_coups];
+        ++lignes;
+    }
+    EXPECT_GT(lignes, 700);
+}
 
-    FormeCanonique tournee;
+// At the symmetric position both mirror moves are one move of the common form; elsewhere a move has
+// one image. Turning the board mid-game turns the moves that follow.
+TEST(FormeCommune, MirrorMovesAndATurnMidGame)
+{
+    FormeCommune forme;
+    for (const Case c : coups("C4C3 D3")) forme.joue(c);
+    EXPECT_EQ(texte(forme.antecedents(case_ecrite("C5"))), "C5 E3");
+    EXPECT_EQ(forme.image(case_ecrite("E3")), case_ecrite("C5"));
+    forme.joue(case_ecrite("E3"));
+    EXPECT_EQ(texte(forme.antecedents(case_ecrite("F6"))), "F6");
+    EXPECT_EQ(forme.image(case_ecrite("F6")), case_ecrite("F6"));
+
+    FormeCommune tournee;
     for (const Case c : coups("C4E3")) tournee.joue(c);
     tournee.tourne(Transformation::rotation); // F6 is now on C6
-    EXPECT_TRUE(tournee.jouable(case_de("C6")));
-    EXPECT_EQ(tournee.image(case_de("C6")), case_de("F6"));
-    EXPECT_EQ(texte(tournee.antecedents(case_de("F6"))), "C6");
+    EXPECT_TRUE(tournee.jouable(case_ecrite("C6")));
+    EXPECT_EQ(tournee.image(case_ecrite("C6")), case_ecrite("F6"));
+    EXPECT_EQ(texte(tournee.antecedents(case_ecrite("F6"))), "C6");
 }
 
 // Lines are the library lines that nothing goes on from, their mirror forms together; rows that

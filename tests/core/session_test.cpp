@@ -41,7 +41,7 @@ struct Seance
     {
         std::vector<Case> reponses;
         for (std::size_t i = 0; i + 1 < coups.size(); i += 3) {
-            const Verdict v = session.coup_utilisateur(case_de(coups.substr(i, 2)));
+            const Verdict v = session.coup_utilisateur(case_ecrite(coups.substr(i, 2)));
             EXPECT_NE(v.jugement, Jugement::erreur) << v.message;
             while (const std::optional<Case> c = session.coup_programme()) reponses.push_back(*c);
         }
@@ -73,7 +73,7 @@ TEST(Session, ADayOfExercisesWrittenToTheNotebook)
     EXPECT_EQ(session.annonce(), "Nouvelle ligne : Bill (C4E3 F6E6 F5G6)");
     EXPECT_FALSE(session.coup_programme().has_value());
     EXPECT_EQ(s.joue("C4"), "E3");
-    const Verdict autre = session.coup_utilisateur(case_de("F4"));
+    const Verdict autre = session.coup_utilisateur(case_ecrite("F4"));
     EXPECT_EQ(autre.jugement, Jugement::autre_ligne);
     EXPECT_EQ(autre.message, "Autre ligne de la bibliothèque : coup accepté.");
     EXPECT_EQ(session.annonce(), "Nouvelle ligne : Cheval (C4E3 F4C5 E6)");
@@ -96,8 +96,8 @@ TEST(Session, ADayOfExercisesWrittenToTheNotebook)
     // out of turn are ignored.
     session.nouvel_exercice();
     EXPECT_EQ(s.joue("C4 F6"), "E3 E6");
-    EXPECT_EQ(session.coup_utilisateur(case_de("D4")).jugement, Jugement::refuse);
-    const Verdict faux = session.coup_utilisateur(case_de("D6"));
+    EXPECT_EQ(session.coup_utilisateur(case_ecrite("D4")).jugement, Jugement::refuse);
+    const Verdict faux = session.coup_utilisateur(case_ecrite("D6"));
     EXPECT_EQ(faux.jugement, Jugement::erreur);
     EXPECT_EQ(faux.message, "Coup hors bibliothèque. Coup de la bibliothèque : F5.");
     EXPECT_EQ(texte(faux.coups_biblio), "F5");
@@ -179,7 +179,7 @@ TEST(Session, MoveOutsideTheChoiceAndATurnMidExercise)
     Seance s(noir, {0, 1});
     s.session.nouvel_exercice();
     EXPECT_EQ(s.joue("C4"), "E3");
-    const Verdict v = s.session.coup_utilisateur(case_de("F4"));
+    const Verdict v = s.session.coup_utilisateur(case_ecrite("F4"));
     EXPECT_EQ(v.jugement, Jugement::erreur);
     EXPECT_EQ(v.message, "Coup hors des lignes choisies. Coup de ces lignes : F6.");
 
@@ -197,7 +197,7 @@ TEST(Session, EmptyChoice)
     EXPECT_EQ(vide.annonce(), "Aucune ligne à entraîner pour cette couleur dans ce choix.");
     vide.nouvel_exercice();
     EXPECT_FALSE(vide.coup_programme().has_value());
-    EXPECT_EQ(vide.coup_utilisateur(case_de("C4")).jugement, Jugement::refuse);
+    EXPECT_EQ(vide.coup_utilisateur(case_ecrite("C4")).jugement, Jugement::refuse);
 }
 
 // The library changes: a renamed line keeps its history; a line that left it is not shown but
@@ -235,7 +235,7 @@ TEST(Session, FailedLinesComeBackInTurn)
         s.session.nouvel_exercice();
         EXPECT_EQ(s.session.annonce(), annonce);
         s.joue("C4 F6");
-        EXPECT_EQ(s.session.coup_utilisateur(case_de(faux)).jugement, Jugement::erreur);
+        EXPECT_EQ(s.session.coup_utilisateur(case_ecrite(faux)).jugement, Jugement::erreur);
         s.joue(s.session.exercice().cible() == 0 ? "F5" : "F5 F4");
         ASSERT_TRUE(s.session.bilan());
     };

@@ -1,31 +1,8 @@
-#include "library/lignes.h"
+#include "library/noms.h"
 
 #include <array>
 
 namespace tavik {
-
-std::optional<std::vector<Case>> lit_coups(std::string_view coups)
-{
-    std::string serre;
-    for (const char c : coups)
-        if (c != ' ') serre += c;
-    if (serre.size() % 2 != 0) return std::nullopt;
-    std::vector<Case> cases(serre.size() / 2);
-    for (std::size_t i = 0; i < cases.size(); ++i)
-        if (!lit_case(std::string_view(serre).substr(2 * i, 2), cases[i])) return std::nullopt;
-    return cases;
-}
-
-std::string ecrit_coups(std::span<const Case> coups)
-{
-    std::string texte;
-    texte.reserve(coups.size() * 5 / 2);
-    for (std::size_t i = 0; i < coups.size(); ++i) {
-        if (i > 0 && i % 2 == 0) texte += ' ';
-        texte += notation(coups[i]);
-    }
-    return texte;
-}
 
 namespace {
 
