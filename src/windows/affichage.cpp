@@ -10,6 +10,12 @@ void Plateau::rafraichit()
     affiche_suites();
 }
 
+void Plateau::installe_entraineur(Entraineur* entraineur)
+{
+    entraineur_ = entraineur;
+    rafraichit(); // the drill's marks come and go with it
+}
+
 void Plateau::affiche_tab(const Grille& jeu)
 {
     for (int16_t ligne = 1; ligne <= 8; ++ligne)
@@ -32,14 +38,20 @@ int8_t Plateau::image_suite() const
     return static_cast<int8_t>(joueur_ + 4 + 2 * (controles.chk_voir_coup.cochee() ? 1 : 0));
 }
 
+// The library continuations when "Coups d'ouv." is ticked; then, whatever the box, the moves
+// that a drill on the board marks after a wrong move, with the same picture.
 void Plateau::affiche_suites()
 {
-    if (!controles.ChkVoirOuverture.cochee()) return;
-    for (const Liste::Entree& entree : controles.LstSuite.entrees) {
-        Case c;
-        if (lit_case(std::string_view(entree.texte).substr(0, 2), c))
-            controles.plateau[index_de(c)] = image_suite();
+    if (controles.ChkVoirOuverture.cochee()) {
+        for (const Liste::Entree& entree : controles.LstSuite.entrees) {
+            Case c;
+            if (lit_case(std::string_view(entree.texte).substr(0, 2), c))
+                controles.plateau[index_de(c)] = image_suite();
+        }
     }
+    if (entraineur_)
+        for (const int index : entraineur_->marques())
+            if (index >= 0 && index < 64) controles.plateau[index] = image_suite();
 }
 
 void Plateau::pose_pion(int index)

@@ -15,6 +15,8 @@ void Plateau::Form_Load()
         std::string& bilan = com_.biblio.lignes[r][col_bilan];
         bilan = conv_abrev(bilan);
     }
+    // The windows that show the library take it up as this window uses it.
+    for (const auto& lecteur : lecteurs_biblio_) lecteur.second();
     nouvelle_partie();
     affiche_tab(tab_);
     affiche_coups_possibles(tab_, image_coup_possible);
@@ -38,8 +40,7 @@ void Plateau::Form_Load()
 
 // Every load starts from an empty table, so a shorter record never shows cells of an
 // earlier file, and a file that cannot be read or used leaves the library empty; the game
-// goes on. The open chooser lists the new rows before the one message, if any, that says
-// what happened to the file; the caller shows it.
+// goes on. The caller shows the one message, if any, that says what happened to the file.
 std::optional<std::string> Plateau::charge_biblio()
 {
     com_.biblio = Biblio {};
@@ -60,8 +61,6 @@ std::optional<std::string> Plateau::charge_biblio()
         message = message_fichier_illisible(fichier->string(), raison);
     }
     com_.biblio.indexe(com_.nb_biblio);
-
-    for (const auto& lecteur : lecteurs_biblio_) lecteur.second();
     return message;
 }
 

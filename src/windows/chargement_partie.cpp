@@ -17,6 +17,7 @@ void Plateau::charge_partie(std::span<const Emplacement> partie)
     rotation = 0;
     sym_positive = 0;
     sym_negative = 0;
+    if (entraineur_) entraineur_->partie_chargee();
     CmdFin_Click();
 }
 

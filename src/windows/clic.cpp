@@ -13,6 +13,7 @@ void Plateau::plateau_MouseDown(int index, int16_t button, int16_t, float, float
         apercu(c);
         return;
     }
+    if (pris_par_l_entraineur(index)) return;
     if (suit_la_liste(c)) {
         CmdSuivant_Click();
         return;
@@ -23,6 +24,15 @@ void Plateau::plateau_MouseDown(int index, int16_t button, int16_t, float, float
 void Plateau::plateau_MouseUp(int, int16_t, int16_t, float, float)
 {
     rafraichit();
+}
+
+// A drill running on the board judges the user's press first; what it takes, the board only
+// redraws, with the marks that the drill may have put on it.
+bool Plateau::pris_par_l_entraineur(int index)
+{
+    if (!entraineur_ || !entraineur_->prend_clic(index)) return false;
+    rafraichit();
+    return true;
 }
 
 // After a step back, a press on the recorded next move steps forward along the record.

@@ -25,6 +25,7 @@ struct ZoneTexte
 {
     std::string texte;
     bool visible = true;
+    bool actif = true;
 };
 
 // A list box of texts with an optional integer per entry; selection -1 means none.
@@ -38,6 +39,7 @@ struct Liste
     };
     std::vector<Entree> entrees;
     int selection = -1;
+    bool actif = true;
 
     void vide()
     {
@@ -53,7 +55,8 @@ struct Liste
 };
 
 // A check box holds 1 (ticked) or 0. Changing its value, by the user or by the program, runs
-// its click operation once; assigning the value that it already has runs nothing.
+// its click operation once; assigning the value that it already has runs nothing. A disabled
+// box takes no click from the user; enabling or disabling it runs nothing.
 class CaseACocher
 {
 public:
@@ -66,10 +69,26 @@ public:
         if (clic_) clic_();
     }
     void sur_clic(std::function<void()> clic) { clic_ = std::move(clic); }
+    bool actif = true;
 
 private:
     int16_t valeur_ = 0;
     std::function<void()> clic_;
+};
+
+// One option button of a group, of which one is chosen.
+struct Option
+{
+    bool choisie = false;
+    bool actif = true;
+};
+
+// A box that holds a whole number between two bounds.
+struct Nombre
+{
+    int valeur = 0;
+    int minimum = 0;
+    int maximum = 0;
 };
 
 // Picture numbers of the image list `pion`; 0 means that a tile shows no picture yet.

@@ -1,6 +1,8 @@
 #include "engine/regles.h"
 #include "windows/plateau.h"
 
+#include <algorithm>
+
 namespace tavik {
 
 namespace {
@@ -14,6 +16,14 @@ bool suite_listee(const Liste& suites, int index)
             return true;
     }
     return false;
+}
+
+// Whether a drill on the board marks the tile, with the same picture as a library move.
+bool marque_par(const Entraineur* entraineur, int index)
+{
+    if (!entraineur) return false;
+    const std::vector<int> marques = entraineur->marques();
+    return std::find(marques.begin(), marques.end(), index) != marques.end();
 }
 
 } // namespace
@@ -35,8 +45,9 @@ std::string Plateau::description_case(int index) const
     std::string texte = nom + "vide";
     if (controles.chk_voir_coup.cochee() && test_coup_possible(tab_, joueur_, c.ligne, c.colonne))
         texte += ", coup possible";
-    if (controles.ChkVoirOuverture.cochee() && suite_listee(controles.LstSuite, index))
-        texte += ", coup d'ouverture";
+    const bool suite
+        = controles.ChkVoirOuverture.cochee() && suite_listee(controles.LstSuite, index);
+    if (suite || marque_par(entraineur_, index)) texte += ", coup d'ouverture";
     return texte;
 }
 

@@ -13,6 +13,7 @@ void Plateau::transforme_partie(Transformation t)
 
     for (Emplacement& e : liste_coups())
         if (const std::optional<Case> c = e.case_jouee()) e = Emplacement::coup(transforme(t, *c));
+    if (entraineur_) entraineur_->partie_tournee(t);
 
     affiche_tab(tab_);
     affiche_coups_possibles(tab_, image_coup_possible);

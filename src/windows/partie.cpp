@@ -50,6 +50,13 @@ void Plateau::nouvelle_partie()
     controles.CmdFin.actif = false;
 }
 
+void Plateau::recommence()
+{
+    for (int k = 1; k < nb_emplacements; ++k) liste_coups()[k] = Emplacement::passe();
+    nouvelle_partie();
+    rafraichit();
+}
+
 void Plateau::efface_panneau()
 {
     controles.LblOuverture.legende.clear();

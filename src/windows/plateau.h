@@ -6,6 +6,7 @@
 #include "orientation/transformations.h"
 #include "record/liste_coups.h"
 #include "windows/controles.h"
+#include "windows/entraineur.h"
 #include "windows/foncom.h"
 #include "windows/services.h"
 
@@ -50,8 +51,9 @@ public:
 
     // Start sequence, run when the window opens and by "Jouer".
     void Form_Load();
-    // `rappel` runs after every reading of the library file, before any message about it, so
-    // that an open chooser lists the rows just read. The number returned stops it.
+    // `rappel` runs after every reading of the library file, once the evaluations are texts
+    // and before any message about it, so that an open chooser lists the rows just read and the
+    // drill trains on them. The number returned stops it.
     int abonne_lecture_biblio(std::function<void()> rappel);
     void desabonne_lecture_biblio(int numero);
     void cmd_jouer_Click()
@@ -123,6 +125,13 @@ public:
     void ChkNoirAuto_Click();
     void ChkBlancAuto_Click();
 
+    // The drill that runs on the board, or none: the training window installs itself while a
+    // session runs and removes itself when it ends.
+    void installe_entraineur(Entraineur* entraineur);
+    const Entraineur* entraineur() const { return entraineur_; }
+    // A new game from the start position, without reading the library: an exercise's start.
+    void recommence();
+
     // A disc is being placed: the window still repaints, but no command may change the game
     // until the move is complete.
     bool occupe() const { return en_pose_; }
@@ -151,6 +160,7 @@ private:
     const ListeCoups& liste_coups() const { return com_.liste_coups; }
 
     void rafraichit(); // board, legal-move marks, library marks
+    bool pris_par_l_entraineur(int index);
     void joue_coup(int index, Case c); // the ordered steps of an accepted move
     void apercu(Case c); // the right-button preview
     bool coup_accepte(int index, Case c) const;
@@ -180,6 +190,7 @@ private:
     TableCommentaires commentaires_ {};
     bool en_pose_ = false; // a placing animation is waiting: presses are ignored
     bool bascule_auto_ = false; // ticking one automatic box is unticking the other
+    Entraineur* entraineur_ = nullptr;
     std::map<int, std::function<void()>> lecteurs_biblio_;
     int dernier_lecteur_ = 0;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "library/fichier.h"
+#include "training/moment.h"
 
 #include <filesystem>
 #include <functional>
@@ -28,6 +29,8 @@ struct Services
     // Whether anything is at `chemin`: a file found there is read, and any fault of it is
     // reported, rather than passed over for another place.
     std::function<bool(const std::filesystem::path& chemin)> existe = &tavik::existe;
+    // The time of day and the learner's local day, for the drill's schedule.
+    std::function<Moment()> maintenant = [] { return moment_local(std::time(nullptr)); };
 
     // Steady clock, an unseeded Mersenne twister, no messages, no events, the disk.
     static Services par_defaut();
