@@ -83,6 +83,9 @@ public:
     // The moves of the line aimed at as the board shows them: the game so far, then the rest.
     std::vector<Case> coups_de_la_cible() const;
 
+    // The game so far, as the board shows it.
+    const std::vector<Case>& joues() const { return joues_; }
+
     int coups() const { return coups_; }
     int trouves() const { return trouves_; }
     int erreurs() const { return erreurs_; }

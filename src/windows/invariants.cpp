@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 namespace tavik {
 
@@ -229,6 +230,33 @@ void verifie_auto(const Plateau& p, Rapport& r)
         r.push_back("the user is held to the library with no automatic box ticked");
     if (!p.CoupJoueurBiblio && une)
         r.push_back("an automatic box is ticked but the user is not held to the library");
+
+    // A drill on the board leaves no automatic player; without one, both boxes take clicks.
+    const bool entrainement = p.entraineur() != nullptr;
+    if (entrainement && une) r.push_back("an automatic box is ticked during a drill");
+    for (const auto& [cas, nom] : {cases[2], cases[3]})
+        if (cas->actif == entrainement)
+            r.push_back(
+                std::string(nom)
+                + (entrainement ? " is enabled during a drill" : " is disabled with no drill"));
+}
+
+// The drill marks legal moves of the side to move, each once.
+void verifie_marques(const Plateau& p, Rapport& r)
+{
+    if (!p.entraineur()) return;
+    std::array<bool, 64> vues {};
+    for (const int i : p.entraineur()->marques()) {
+        if (i < 0 || i > 63) {
+            r.push_back("the drill marks tile " + std::to_string(i));
+            continue;
+        }
+        const Case c = case_de(i);
+        if (!test_coup_possible(p.tab(), p.joueur(), c.ligne, c.colonne))
+            r.push_back("the drill marks " + notation(c) + ", which is not a legal move");
+        if (std::exchange(vues[static_cast<std::size_t>(i)], true))
+            r.push_back("the drill marks " + notation(c) + " twice");
+    }
 }
 
 void verifie_etat(const Plateau& p, Rapport& r)
@@ -274,12 +302,15 @@ void verifie_tuiles(const Plateau& p, Rapport& r)
                 image = image_coup_possible;
         }
     }
+    const auto marque = static_cast<int8_t>(p.joueur() + 4 + 2 * c.chk_voir_coup.valeur());
     if (c.ChkVoirOuverture.cochee()) {
-        const auto marque = static_cast<int8_t>(p.joueur() + 4 + 2 * c.chk_voir_coup.valeur());
         for (const Liste::Entree& e : c.LstSuite.entrees)
             if (Case s; lit_case(std::string_view(e.texte).substr(0, 2), s))
                 attendu[index_de(s)] = marque;
     }
+    if (p.entraineur())
+        for (const int i : p.entraineur()->marques())
+            if (i >= 0 && i < 64) attendu[static_cast<std::size_t>(i)] = marque;
     int differences = 0;
     std::string premiere;
     for (int i = 0; i < 64; ++i) {
@@ -308,6 +339,7 @@ std::vector<std::string> invariants_rompus(const Plateau& p, Vue vue)
     verifie_auto(p, r);
     verifie_suites(p, r);
     const bool joueur_sain = p.joueur() == noir || p.joueur() == blanc;
+    if (grille_saine && joueur_sain) verifie_marques(p, r);
     if (vue == Vue::jeu && grille_saine && joueur_sain) verifie_tuiles(p, r);
     return r;
 }

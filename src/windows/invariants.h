@@ -1,5 +1,6 @@
 #pragma once
 
+#include "windows/entrainement.h"
 #include "windows/plateau.h"
 
 #include <string>
@@ -22,12 +23,19 @@ enum class Vue {
 // The consistency of the main window between two user actions: the grid and its ring, the
 // counts shown, the record and its two counters, the replay of the record against the live
 // board, the side to move, the navigation buttons and next-move box, the move list, the
-// automatic-play boxes and their flag, the continuation list and, outside a preview, the
-// tiles. Returns one readable line per broken invariant; empty when all hold.
+// automatic-play boxes and their flag (unticked and disabled exactly while a drill runs), the
+// continuation list, the drill's marks and, outside a preview, the tiles. Returns one readable
+// line per broken invariant; empty when all hold.
 //
 // A replay starts from the start position of the current `rotation` and plays slots 1 to
 // `num_rejoue` - 1: every move must be legal for the side whose slot it is and every pass
 // must be forced. The board after slots 1 to `num_coup` - 1 must be `tab`.
 std::vector<std::string> invariants_rompus(const Plateau& p, Vue vue = Vue::jeu);
+
+// The training window against the board: its commands follow the session, the board's drill is
+// this window exactly while a session runs, and an exercise under way is the game recorded on
+// the board, with the learner to move once the board is at its end and marks only among the
+// moves of the lines chosen.
+std::vector<std::string> invariants_rompus(const Entrainement& e, const Plateau& p);
 
 } // namespace tavik

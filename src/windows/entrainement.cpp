@@ -1,0 +1,224 @@
+#include "windows/entrainement.h"
+
+#include "library/cle_ligne.h"
+#include "library/texte.h"
+#include "training/progres.h"
+
+#include <algorithm>
+
+namespace tavik {
+
+Entrainement::Entrainement(Plateau& plateau, Services services,
+                           std::optional<std::filesystem::path> carnet)
+    : plateau_(plateau)
+    , services_(std::move(services))
+    , chemin_(std::move(carnet))
+    , abonnement_(plateau_.abonne_lecture_biblio([this] { relit_biblio(); }))
+{
+    OptCouleur[choix_noir].choisie = true;
+    OptPortee[choix_tout].choisie = true;
+}
+
+Entrainement::~Entrainement()
+{
+    Form_Unload();
+    plateau_.desabonne_lecture_biblio(abonnement_);
+}
+
+std::filesystem::path Entrainement::chemin_carnet() const
+{
+    return carnet_ ? carnet_->chemin() : std::filesystem::path();
+}
+
+// The notebook is opened, a file that cannot be used set aside with a word to the learner; then
+// the lines of the library as it stands, and the progress.
+void Entrainement::Form_Load()
+{
+    if (!carnet_) {
+        const Moment m = services_.maintenant();
+        carnet_.emplace(chemin_ ? Carnet::ouvre(*chemin_, m.secondes) : Carnet::en_memoire());
+    }
+    TxtNouvelles.valeur = carnet_->nouvelles_par_jour();
+    relit_biblio();
+    LblMessage.legende = "Choisissez la couleur et les lignes, puis appuyez sur « Commencer ».";
+    etat_commandes();
+    if (!carnet_->avertissement().empty()) services_.message(carnet_->avertissement());
+}
+
+void Entrainement::Form_Unload()
+{
+    if (session_) termine_seance("Séance terminée.");
+}
+
+// The library was read again ("Jouer"): a session on the old lines ends, and the lines, the
+// list and the progress are those of the new table.
+void Entrainement::relit_biblio()
+{
+    if (session_) termine_seance("Séance terminée : la bibliothèque a été relue.");
+    if (!carnet_) return;
+    rep_ = construit_repertoire(plateau_.com().biblio, plateau_.com().nb_biblio);
+    LstOuverture.vide();
+    TxtFiltre_Change();
+    actualise_progres();
+}
+
+int16_t Entrainement::couleur() const
+{
+    return OptCouleur[choix_blanc].choisie ? blanc : noir;
+}
+
+void Entrainement::OptCouleur_Click(int index)
+{
+    if (session_ || index < 0 || index >= static_cast<int>(OptCouleur.size())) return;
+    for (std::size_t i = 0; i < OptCouleur.size(); ++i)
+        OptCouleur[i].choisie = static_cast<int>(i) == index;
+    actualise_progres();
+}
+
+void Entrainement::OptPortee_Click(int index)
+{
+    if (session_ || index < 0 || index >= static_cast<int>(OptPortee.size())) return;
+    for (std::size_t i = 0; i < OptPortee.size(); ++i)
+        OptPortee[i].choisie = static_cast<int>(i) == index;
+}
+
+// The row of the repertoire that the list selects, or -1.
+int Entrainement::rangee_choisie() const
+{
+    const int i = LstOuverture.selection;
+    if (i < 0 || i >= LstOuverture.nombre()) return -1;
+    const int r = LstOuverture.entrees[static_cast<std::size_t>(i)].donnee;
+    return r >= 0 && r < static_cast<int>(rep_.rangees.size()) ? r : -1;
+}
+
+// The openings whose name holds the filter; the one chosen stays chosen while it is listed.
+void Entrainement::TxtFiltre_Change()
+{
+    const int choisie = rangee_choisie();
+    LstOuverture.vide();
+    for (const int r : ouvertures_par_nom(rep_, TxtFiltre.texte)) {
+        const RangeeRepertoire& rangee = rep_.rangees[static_cast<std::size_t>(r)];
+        if (r == choisie) LstOuverture.selection = LstOuverture.nombre();
+        LstOuverture.ajoute(visible(rangee.nom) + " (" + cle_de_ligne(rangee.coups) + ")", r);
+    }
+}
+
+// Picking an opening in the list chooses to train it.
+void Entrainement::LstOuverture_Click()
+{
+    if (rangee_choisie() >= 0) OptPortee_Click(choix_ouverture);
+}
+
+std::optional<std::vector<int>> Entrainement::lignes_choisies() const
+{
+    const int16_t c = couleur();
+    if (OptPortee[choix_position].choisie)
+        return portee_position(rep_, c, plateau_.com().liste_coups, plateau_.num_coup);
+    if (OptPortee[choix_ouverture].choisie) {
+        const int r = rangee_choisie();
+        if (r < 0) return std::nullopt;
+        return portee_ouverture(rep_, c, rep_.rangees[static_cast<std::size_t>(r)].rangee);
+    }
+    return portee_complete(rep_, c);
+}
+
+void Entrainement::CmdCommencer_Click()
+{
+    if (session_ || !carnet_ || plateau_.occupe()) return;
+    std::optional<std::vector<int>> lignes = lignes_choisies();
+    if (!lignes) {
+        LblMessage.legende = "Choisissez une ouverture dans la liste.";
+        return;
+    }
+    session_.emplace(rep_, *carnet_, couleur(), std::move(*lignes),
+                     ServicesEntrainement {services_.maintenant, services_.hasard});
+    if (session_->vide()) {
+        LblAnnonce.legende = session_->annonce();
+        LblMessage.legende.clear();
+        session_.reset();
+        return;
+    }
+
+    // The board is the drill's: no automatic player, and the learner's presses judged.
+    ControlesPlateau& c = plateau_.controles;
+    c.ChkBlancAuto.fixe(0);
+    c.ChkNoirAuto.fixe(0);
+    c.ChkBlancAuto.actif = false;
+    c.ChkNoirAuto.actif = false;
+    plateau_.installe_entraineur(this);
+    nouvel_exercice();
+}
+
+void Entrainement::CmdArreter_Click()
+{
+    if (!session_ || plateau_.occupe()) return;
+    termine_seance("Séance terminée.");
+}
+
+void Entrainement::CmdSuivant_Click()
+{
+    if (!session_ || plateau_.occupe() || exercice_ == EtatExercice::en_cours) return;
+    nouvel_exercice();
+}
+
+// The game on the board stays, for the learner to step through; the automatic boxes can be
+// ticked again.
+void Entrainement::termine_seance(const std::string& texte)
+{
+    session_.reset();
+    exercice_ = EtatExercice::aucun;
+    marques_.clear();
+    plateau_.installe_entraineur(nullptr);
+    plateau_.controles.ChkBlancAuto.actif = true;
+    plateau_.controles.ChkNoirAuto.actif = true;
+    LblMessage.legende = texte;
+    etat_commandes();
+    actualise_progres();
+}
+
+void Entrainement::etat_commandes()
+{
+    const bool seance = session_.has_value();
+    CmdCommencer.actif = !seance;
+    CmdArreter.actif = seance;
+    CmdSuivant.actif = seance && exercice_ != EtatExercice::en_cours;
+    for (Option& o : OptCouleur) o.actif = !seance;
+    for (Option& o : OptPortee) o.actif = !seance;
+    TxtFiltre.actif = !seance;
+    LstOuverture.actif = !seance;
+}
+
+void Entrainement::actualise_progres()
+{
+    if (!carnet_) return;
+    const int16_t c = couleur();
+    const std::vector<int> lignes = portee_complete(rep_, c);
+    const Progres p = progres_de(rep_, *carnet_, c, lignes, etats_de(rep_, *carnet_, c),
+                                 services_.maintenant().jour);
+    LblProgres.legende = std::string("Avec les ") + (c == noir ? "noirs" : "blancs") + ", sur "
+        + std::to_string(lignes.size()) + (lignes.size() > 1 ? " lignes" : " ligne")
+        + " de la bibliothèque";
+    LblConnues.legende = std::to_string(p.connues);
+    LblDues.legende = std::to_string(p.dues);
+    LblNouvelles.legende = std::to_string(p.nouvelles);
+    LblApprentissage.legende = std::to_string(p.en_apprentissage);
+    LstFaibles.vide();
+    for (const LigneFaible& l : p.plus_faibles) LstFaibles.ajoute(texte_ligne_faible(l), l.ligne);
+    activite = p.jours;
+}
+
+// The pace of new lines, kept between its bounds; the session takes it up at its next exercise.
+void Entrainement::TxtNouvelles_Change()
+{
+    if (!carnet_) return;
+    TxtNouvelles.valeur
+        = std::clamp(TxtNouvelles.valeur, TxtNouvelles.minimum, TxtNouvelles.maximum);
+    if (TxtNouvelles.valeur == carnet_->nouvelles_par_jour()) return;
+    std::string raison;
+    if (carnet_->fixe_nouvelles_par_jour(TxtNouvelles.valeur, raison)) return;
+    TxtNouvelles.valeur = carnet_->nouvelles_par_jour();
+    services_.message("Le nombre de nouvelles lignes par jour n'a pas pu être enregistré (" + raison
+                      + ").");
+}
+
+} // namespace tavik

@@ -1,0 +1,129 @@
+#pragma once
+
+#include "training/carnet.h"
+#include "training/repertoire.h"
+#include "training/session.h"
+#include "windows/controles.h"
+#include "windows/entraineur.h"
+#include "windows/plateau.h"
+#include "windows/services.h"
+
+#include <array>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tavik {
+
+// The training window: the colour and the lines to train, "Commencer", "Arrêter" and
+// "Suivant", a panel that follows each exercise, and the learner's progress with the pace of
+// new lines. A session drills the lines on the main window's board: each exercise starts from
+// the start position, the program plays the other colour from the library, and the learner's
+// presses are judged before the board plays them. Meanwhile the automatic boxes are unticked
+// and disabled; "Jouer" or closing the window ends the session.
+//
+// While an exercise runs, the board keeps its commands: "<<", "<", ">" and ">>" step through
+// the exercise (a press on the recorded next move steps forward, any other press waits for
+// the exercise's position again), "Rot" and the mirrors turn the exercise with the board, and a
+// game loaded from the chooser or pasted interrupts it, ungraded. Once the exercise is over,
+// finished or interrupted, the board is the learner's until "Suivant".
+class Entrainement final : public Entraineur
+{
+public:
+    // `carnet`: the notebook's file, opened by Form_Load (its folder created when needed); none
+    // keeps the progress in memory. The window reads the lines again, and ends its session,
+    // whenever the main window reads the library file.
+    Entrainement(Plateau& plateau, Services services, std::optional<std::filesystem::path> carnet);
+    ~Entrainement();
+    Entrainement(const Entrainement&) = delete;
+    Entrainement& operator=(const Entrainement&) = delete;
+
+    // Indexes in the option groups.
+    static constexpr int choix_noir = 0, choix_blanc = 1;
+    static constexpr int choix_tout = 0, choix_position = 1, choix_ouverture = 2;
+
+    // The session page.
+    std::array<Option, 2> OptCouleur; // "Noir", "Blanc"
+    std::array<Option, 3> OptPortee; // every line, the lines through the board, one opening
+    ZoneTexte TxtFiltre {"", true}; // part of a name: the openings listed hold it
+    Liste LstOuverture; // "name (moves)"; data: the row's index in the repertoire
+    Bouton CmdCommencer;
+    Bouton CmdArreter {false};
+    Bouton CmdSuivant {false};
+    Etiquette LblAnnonce; // what the exercise aims at
+    Etiquette LblMessage; // what the last press gave, or what to do
+    Etiquette LblLigne; // the line finished: its name, evaluation and comment, and the score
+    Etiquette LblBilan;
+    Etiquette LblCommentaire;
+    Etiquette LblScore;
+
+    // The progress page, for the colour chosen, over every line of the library.
+    Etiquette LblProgres; // its title
+    Etiquette LblConnues;
+    Etiquette LblDues;
+    Etiquette LblNouvelles;
+    Etiquette LblApprentissage;
+    Liste LstFaibles; // the ten weakest lines with their error rates; data: the line
+    std::vector<JourActivite> activite; // the chart: the last 30 days, today last
+    Nombre TxtNouvelles {nouvelles_par_jour_par_defaut, 0, 100}; // new lines per day
+
+    void Form_Load();
+    void Form_Unload();
+    void OptCouleur_Click(int index);
+    void OptPortee_Click(int index);
+    void TxtFiltre_Change();
+    void LstOuverture_Click();
+    void CmdCommencer_Click();
+    void CmdArreter_Click();
+    void CmdSuivant_Click();
+    void TxtNouvelles_Change();
+
+    bool en_seance() const { return session_.has_value(); }
+    // An exercise is under way: the learner's presses are judged.
+    bool exercice_en_cours() const { return exercice_ == EtatExercice::en_cours; }
+    const Session* session() const { return session_ ? &*session_ : nullptr; }
+    const Repertoire& repertoire() const { return rep_; }
+    // The notebook's file; empty while it is kept in memory or not open yet.
+    std::filesystem::path chemin_carnet() const;
+
+    // The board's side of the drill (see Entraineur).
+    bool prend_clic(int index) override;
+    void partie_tournee(Transformation t) override;
+    void partie_chargee() override;
+    std::vector<int> marques() const override;
+
+private:
+    enum class EtatExercice { aucun, en_cours, fini, interrompu };
+
+    int16_t couleur() const;
+    std::optional<std::vector<int>> lignes_choisies() const;
+    int rangee_choisie() const;
+    void relit_biblio();
+    void etat_commandes();
+    void actualise_progres();
+    void termine_seance(const std::string& texte);
+
+    // The exercise on the board (entrainement_exercice.cpp).
+    void nouvel_exercice();
+    void joue_programme();
+    bool transmet(int index);
+    void suit_l_exercice();
+    void montre_bilan();
+    void efface_bilan();
+    void interrompt(const std::string& texte);
+    bool suivant_enregistre(int index) const;
+
+    Plateau& plateau_;
+    Services services_;
+    std::optional<std::filesystem::path> chemin_;
+    int abonnement_;
+    std::optional<Carnet> carnet_;
+    Repertoire rep_;
+    std::optional<Session> session_; // refers to rep_ and carnet_
+    EtatExercice exercice_ = EtatExercice::aucun;
+    std::vector<int> marques_; // after a wrong move: the library moves, as tiles
+    bool transmet_ = false; // the press is the drill's own: the board plays it
+};
+
+} // namespace tavik
