@@ -1,5 +1,6 @@
 #pragma once
 
+#include "windows/entrainement.h"
 #include "windows/ouverture.h"
 #include "windows/plateau.h"
 
@@ -70,27 +71,45 @@ enum class Genre : std::uint8_t {
     rouvre_choix, // the chooser closed and opened again: its list is filled afresh
     copie, // Ctrl+C: the game up to the current point copied as text
     colle, // Ctrl+V: the copied text loaded as a game
+    ouvre_entrainement, // "Entraîner": the training window opened, if it is not
+    ferme_entrainement, // the training window closed, if it is open
+    couleur, // "Noir" or "Blanc" chosen in the training window
+    portee, // the lines to train chosen: every line, the board's, or an entry of the list
+    filtre, // a text typed in the filter of the openings
+    commencer, // "Commencer"
+    arreter, // "Arrêter"
+    exercice_suivant, // the training window's "Suivant"
+    rythme, // a number of new lines per day typed in
 };
+inline constexpr int nb_genres = static_cast<int>(Genre::rythme) + 1;
 
 struct Action
 {
     Genre genre = Genre::clic;
     int index = 0; // the tile pressed, 0 (A1) to 63 (H8)
     std::int16_t bouton = bouton_gauche; // the button pressed: 1 left, 2 right, 4 middle
-    int entree = -1; // the chooser's entry selected before "Charger"; -1 for none
+    int entree = -1; // the list's entry selected before "Charger" or an opening; -1 for none
+    int valeur = 0; // the colour, the lines, the filter's text or the number typed
 };
 
+// The filter texts that the actions type in.
+inline constexpr const char* filtres[] = {"", "tigre", "E", "zzz"};
+
 // The next action, drawn from two or three bytes of the source. A press lands on any tile, on
-// a legal square of the side to move or on a listed library continuation, so that games go
-// deep; the chooser's entry is any of its list or none.
-Action tire_action(Source& source, const Plateau& plateau, const Ouverture& ouverture);
+// a legal square of the side to move, on a listed library continuation or, during an exercise,
+// on a move of the lines trained, so that games and exercises go deep; a list's entry is any of
+// the list or none. The training window, when open, gives its list and its exercise.
+Action tire_action(Source& source, const Plateau& plateau, const Ouverture& ouverture,
+                   const Entrainement* entrainement = nullptr);
 
 // The action as the user would do it in the windows: a press is followed by its release, a
 // check box click changes its value (which runs its click operation), "Charger" selects its
-// entry first, a disabled button does nothing, and the copy and paste keys go through
+// entry first, a disabled button or box does nothing, and the copy and paste keys go through
 // `presse_papiers`, which an empty copy leaves alone.
+// The training window's actions need it open (`entrainement`); opening and closing it is the
+// business of whoever owns it.
 void applique(const Action& action, Plateau& plateau, Ouverture& ouverture,
-              std::string& presse_papiers);
+              Entrainement* entrainement, std::string& presse_papiers);
 
 // For the reports: "left press F5", "\"<<\"", "\"Charger\" on entry 12".
 std::string decrit(const Action& action);

@@ -1,4 +1,4 @@
-// Fuzz target: a sequence of user actions on the two windows loaded with the shipped library.
+// Fuzz target: a sequence of user actions on the windows loaded with the shipped library.
 // The input's bytes choose the actions (two or three bytes each, see tire_action) and the
 // automatic player's draws; every invariant is checked after each action.
 
@@ -36,7 +36,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         echoue(rapport(harnais.rompus_au_chargement(), "the start", harnais.plateau()));
 
     for (int numero = 1; !source.epuisee(); ++numero) {
-        const Action action = tire_action(source, harnais.plateau(), harnais.ouverture());
+        const Action action
+            = tire_action(source, harnais.plateau(), harnais.ouverture(), harnais.entrainement());
         const std::vector<std::string> rompus = harnais.joue(action);
         if (!rompus.empty())
             echoue("action " + std::to_string(numero) + " "

@@ -79,6 +79,11 @@ Services Harnais::fabrique_services()
                 contenu = octets_;
                 return true;
             },
+        .maintenant =
+            [this] {
+                return Moment {1'700'000'000 + stats_.actions * 20,
+                               static_cast<Jour>(19'675 + stats_.actions / 500)};
+            },
     };
 }
 
@@ -88,14 +93,22 @@ std::vector<std::string> Harnais::joue(const Action& action)
     std::vector<std::string> rompus;
     const int16_t avant_coup = plateau_.num_coup;
     const double avant_temps = temps_;
+    const bool avant_seance = entrainement_ && entrainement_->en_seance();
+    const bool avant_exercice = entrainement_ && entrainement_->exercice_en_cours();
+    const int avant_erreurs = avant_exercice ? entrainement_->session()->exercice().erreurs() : 0;
 
     if (action.genre == Genre::appui)
         appuie(action, rompus);
+    else if (action.genre == Genre::ouvre_entrainement || action.genre == Genre::ferme_entrainement)
+        ouvre_ou_ferme(action);
     else
-        applique(action, plateau_, ouverture_, presse_papiers_);
+        applique(action, plateau_, ouverture_, entrainement(), presse_papiers_);
     if (apres_gestionnaires) apres_gestionnaires(*this);
 
     ajoute(rompus, "after the action", invariants_rompus(plateau_));
+    if (entrainement_)
+        ajoute(rompus, "in the training window", invariants_rompus(*entrainement_, plateau_));
+    compte_entrainement(avant_seance, avant_exercice, avant_erreurs);
     verifie_messages(rompus);
     if (action.genre == Genre::copie) verifie_copie(rompus);
     // Only the placing animation reads the clock: it moved on when a disc was placed.
@@ -104,6 +117,29 @@ std::vector<std::string> Harnais::joue(const Action& action)
 
     compte(action, action.genre == Genre::jouer ? 1 : avant_coup, a_pose);
     return rompus;
+}
+
+// The training window, opened as its Qt window is (its load), or closed (its unload).
+void Harnais::ouvre_ou_ferme(const Action& action)
+{
+    if (action.genre == Genre::ouvre_entrainement && !entrainement_) {
+        entrainement_.emplace(plateau_, services_, std::nullopt);
+        entrainement_->Form_Load();
+    } else if (action.genre == Genre::ferme_entrainement && entrainement_) {
+        entrainement_->Form_Unload();
+        entrainement_.reset();
+    }
+}
+
+// Sessions started, exercises finished and wrong moves, from the window before and after.
+void Harnais::compte_entrainement(bool avant_seance, bool avant_exercice, int avant_erreurs)
+{
+    if (!entrainement_) return;
+    const Entrainement& e = *entrainement_;
+    stats_.seances += !avant_seance && e.en_seance();
+    stats_.exercices += avant_exercice && e.session() && e.session()->bilan();
+    if (avant_exercice && e.session())
+        stats_.erreurs += std::max(e.session()->exercice().erreurs() - avant_erreurs, 0);
 }
 
 // The press of another button, checked while it is held, then its release.

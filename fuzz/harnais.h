@@ -1,6 +1,7 @@
 #pragma once
 
 #include "actions.h"
+#include "windows/entrainement.h"
 #include "windows/foncom.h"
 #include "windows/ouverture.h"
 #include "windows/plateau.h"
@@ -21,12 +22,17 @@ struct Statistiques
     long passes = 0; // passes recorded
     long chargements = 0; // lines loaded by "Charger"
     int plus_long = 0; // the longest record, in slots
+    long seances = 0; // training sessions started
+    long exercices = 0; // exercises finished
+    long erreurs = 0; // wrong moves judged in an exercise
     std::map<std::string, long> messages; // every message shown, by text
 };
 
-// The two windows on a library given as its file's bytes, driven as the user would drive
-// them, with a host that never waits and counts messages instead of showing them. After
-// every action it checks the main window's invariants and what the harness itself sees:
+// The windows on a library given as its file's bytes, driven as the user would drive them,
+// with a host that never waits and counts messages instead of showing them; the training
+// window keeps its notebook in memory and lives on a clock that moves a day every 500 actions.
+// After every action it checks the invariants of the main window and of the training window
+// when it is open, and what the harness itself sees:
 // at most one message per user action, a preview that leaves the game alone, an automatic
 // player that, given its turn, plays or says why not, and a copied game that reads back.
 class Harnais
@@ -40,6 +46,8 @@ public:
 
     Plateau& plateau() { return plateau_; }
     Ouverture& ouverture() { return ouverture_; }
+    // The training window, while it is open.
+    Entrainement* entrainement() { return entrainement_ ? &*entrainement_ : nullptr; }
     const Statistiques& statistiques() const { return stats_; }
 
     // What the start of the program broke.
@@ -70,6 +78,8 @@ private:
     void verifie_joueur_auto(const Action& action, bool a_pose,
                              std::vector<std::string>& rompus) const;
     void verifie_copie(std::vector<std::string>& rompus) const;
+    void ouvre_ou_ferme(const Action& action);
+    void compte_entrainement(bool avant_seance, bool avant_exercice, int avant_erreurs);
 
     std::string octets_;
     Source& hasard_;
@@ -83,6 +93,7 @@ private:
     FonCom com_; // its library starts empty: the start sequence fills it
     Plateau plateau_;
     Ouverture ouverture_;
+    std::optional<Entrainement> entrainement_;
 };
 
 // The record as the move list writes it, for the reports: "F5 D6 | -- C3", the current point

@@ -37,7 +37,9 @@ void resume(const Statistiques& s, std::uint64_t graine, double secondes)
               << " actions/s)\n"
               << "  " << s.coups_joues << " moves, " << s.passes << " passes, " << s.fins_de_partie
               << " games to their end, " << s.chargements << " lines loaded, longest record "
-              << s.plus_long << " slots\n";
+              << s.plus_long << " slots\n"
+              << "  " << s.seances << " training sessions, " << s.exercices
+              << " exercises finished, " << s.erreurs << " wrong moves in exercises\n";
     for (const auto& [texte, nombre] : s.messages)
         std::cout << "  " << nombre << " x \"" << texte << "\"\n";
 }
@@ -72,7 +74,8 @@ int main(int argc, char** argv)
 
     std::deque<std::string> historique;
     for (std::uint64_t i = 1; i <= n; ++i) {
-        const Action action = tire_action(source, harnais.plateau(), harnais.ouverture());
+        const Action action
+            = tire_action(source, harnais.plateau(), harnais.ouverture(), harnais.entrainement());
         historique.push_back(std::to_string(i) + ". " + decrit(action));
         if (historique.size() > longueur_historique) historique.pop_front();
 

@@ -51,12 +51,17 @@ void Entrainement::Form_Unload()
 }
 
 // The library was read again ("Jouer"): a session on the old lines ends, and the lines, the
-// list and the progress are those of the new table.
+// list and the progress are those of the new table. The file has most often not changed: the
+// lines are then kept as they are.
 void Entrainement::relit_biblio()
 {
     if (session_) termine_seance("Séance terminée : la bibliothèque a été relue.");
     if (!carnet_) return;
-    rep_ = construit_repertoire(plateau_.com().biblio, plateau_.com().nb_biblio);
+    const FonCom& com = plateau_.com();
+    const auto debut = com.biblio.lignes.begin();
+    if (lues_ && std::equal(debut, debut + com.nb_biblio, lues_->begin(), lues_->end())) return;
+    lues_.emplace(debut, debut + com.nb_biblio);
+    rep_ = construit_repertoire(com.biblio, com.nb_biblio);
     LstOuverture.vide();
     TxtFiltre_Change();
     actualise_progres();

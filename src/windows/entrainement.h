@@ -119,6 +119,7 @@ private:
     std::optional<std::filesystem::path> chemin_;
     int abonnement_;
     std::optional<Carnet> carnet_;
+    std::optional<std::vector<LigneBiblio>> lues_; // the library rows that rep_ was built from
     Repertoire rep_;
     std::optional<Session> session_; // refers to rep_ and carnet_
     EtatExercice exercice_ = EtatExercice::aucun;

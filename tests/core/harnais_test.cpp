@@ -59,7 +59,7 @@ TEST(Harnais, DecoderReachesEveryAction)
         }
         h.joue(a);
     }
-    EXPECT_EQ(genres.size(), static_cast<std::size_t>(Genre::colle) + 1);
+    EXPECT_EQ(genres.size(), static_cast<std::size_t>(nb_genres));
     EXPECT_EQ(entrees, (std::set<int> {-1, 0, 1}));
     EXPECT_GT(jouables * 2, clics);
 }
@@ -131,6 +131,38 @@ TEST(Harnais, ReportsWhatAnActionBroke)
     EXPECT_EQ(h.joue({.genre = Genre::blanc_auto}),
               Lignes {"after the action: the automatic player has the move but neither played nor "
                       "said why"});
+}
+
+// The training window's actions as its window applies them: nothing while it is closed, a
+// session that the automatic boxes cannot disturb, a box enabled behind its back reported; and
+// a seeded run on the training actions finishes exercises, some with wrong moves.
+TEST(Harnais, TrainingActions)
+{
+    SourceOctets aucun({});
+    Harnais h(biblio, aucun);
+    const ControlesPlateau& c = h.plateau().controles;
+    h.joue({.genre = Genre::commencer});
+    EXPECT_FALSE(h.plateau().entraineur());
+    h.joue({.genre = Genre::ouvre_entrainement});
+    EXPECT_EQ(h.joue({.genre = Genre::commencer}), Lignes {});
+    EXPECT_EQ(h.joue({.genre = Genre::noir_auto}), Lignes {});
+    EXPECT_FALSE(c.ChkNoirAuto.cochee());
+    EXPECT_EQ(h.joue({.genre = Genre::clic, .index = index_de("C4")}), Lignes {});
+    EXPECT_EQ(h.joue({.genre = Genre::clic, .index = index_de("F2")}), Lignes {}); // wrong
+    EXPECT_EQ(texte_partie(h.plateau()), "C4 E3 |");
+    h.apres_gestionnaires = [](Harnais& x) { x.plateau().controles.ChkNoirAuto.actif = true; };
+    EXPECT_EQ(h.joue({.genre = Genre::rotation}),
+              Lignes {"after the action: \"Noir auto\" is enabled during a drill"});
+    h.apres_gestionnaires = nullptr;
+    EXPECT_EQ(h.joue({.genre = Genre::ferme_entrainement}), Lignes {});
+    EXPECT_TRUE(c.ChkNoirAuto.actif && !h.plateau().entraineur());
+
+    SourceGraine source(3);
+    Harnais long_(biblio, source);
+    for (int i = 0; i < 5000; ++i)
+        long_.joue(tire_action(source, long_.plateau(), long_.ouverture(), long_.entrainement()));
+    EXPECT_GT(long_.statistiques().exercices, 0);
+    EXPECT_GT(long_.statistiques().erreurs, 0);
 }
 
 } // namespace tavik::test
