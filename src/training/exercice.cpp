@@ -12,7 +12,7 @@ namespace tavik {
 
 std::string texte_score(int trouves, int coups)
 {
-    return std::to_string(trouves) + (coups > 1 ? " coups sur " : " coup sur ")
+    return std::to_string(trouves) + (trouves > 1 ? " coups sur " : " coup sur ")
         + std::to_string(coups) + (trouves > 1 ? " trouvés" : " trouvé") + " du premier coup";
 }
 

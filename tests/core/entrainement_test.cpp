@@ -182,8 +182,8 @@ TEST(Entrainement, TurnedThenInterruptedByALoadedGame)
     s.sain();
 }
 
-// White is answered from the start; an opening picked by name, a position outside the
-// library, and a notebook that cannot be used, which the learner is told about.
+// White is answered from the start, on an opening picked by name, the score in the singular;
+// a position outside the library; a notebook that cannot be used, which the learner is told of.
 TEST(Entrainement, ColourScopeAndAnUnusableNotebook)
 {
     Seance s;
@@ -197,8 +197,10 @@ TEST(Entrainement, ColourScopeAndAnUnusableNotebook)
     EXPECT_TRUE(s.e->OptPortee[Entrainement::choix_ouverture].choisie);
     s.e->CmdCommencer_Click();
     EXPECT_EQ(partie(s.p()), "C4"); // the program's move; white to find E3
+    s.joue("C5");
+    EXPECT_EQ(s.e->LblMessage.legende, "Coup hors bibliothèque. Coup de la bibliothèque : E3.");
     s.joue("E3 C5");
-    EXPECT_EQ(s.e->LblScore.legende, "2 coups sur 2 trouvés du premier coup");
+    EXPECT_EQ(s.e->LblScore.legende, "1 coup sur 2 trouvé du premier coup");
     s.e->CmdArreter_Click();
 
     s.p().CmdDebut_Click();
