@@ -25,6 +25,9 @@ constexpr Description descriptions[] = {
      "Commence une nouvelle partie et relit la bibliothèque d'ouvertures (Ctrl+N)"},
     {"CmdChager", "Ouvertures",
      "Ouvre la liste des ouvertures de la bibliothèque, pour en charger une (Ctrl+O)"},
+    {"CmdEntrainer", "Entraîner",
+     "Ouvre la fenêtre d'entraînement : exercices sur les lignes de la bibliothèque et progrès "
+     "(Ctrl+E)"},
     {"CmdInfo", "A propos", "Montre les informations sur Tavik (F1)"},
     {"cadre", "Plateau", "Le plateau de jeu ; un texte de partie déposé ici est chargé"},
     {"quijoue", "Trait", "Le camp qui doit jouer"},

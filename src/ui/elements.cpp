@@ -1,6 +1,7 @@
 #include "elements.h"
 
 #include "images.h"
+#include "polices.h"
 #include "windows/controles.h"
 
 #include <QLabel>
@@ -45,6 +46,21 @@ int resserrement(const QFont& police, const QString& texte, int largeur)
 }
 
 } // namespace
+
+QLabel* etiquette(QWidget* parent, const QString& texte, const char* nom, int x, int y, int largeur,
+                  int hauteur)
+{
+    return place(new Libelle(texte, parent), nom, x, y, largeur, hauteur);
+}
+
+QLabel* legende(QWidget* parent, const QString& texte, const char* nom, int x, int y, int largeur,
+                int hauteur, const QFont* police)
+{
+    QLabel* l = etiquette(parent, texte, nom, x, y, largeur, hauteur);
+    l->setFont(police ? *police : police_normale());
+    ajuste_a_la_largeur(*l);
+    return l;
+}
 
 void montre_liste(QListWidget& liste, const Liste& donnees)
 {

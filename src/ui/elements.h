@@ -15,6 +15,23 @@ struct Liste;
 
 namespace tavik::ui {
 
+// A control named and placed in its parent's client area: the layouts are fixed.
+template <class W> W* place(W* w, const char* nom, int x, int y, int largeur, int hauteur)
+{
+    w->setObjectName(QString::fromLatin1(nom));
+    w->setGeometry(x, y, largeur, hauteur);
+    return w;
+}
+
+// A label whose text the core sets, named and placed (a `Libelle`).
+QLabel* etiquette(QWidget* parent, const QString& texte, const char* nom, int x, int y, int largeur,
+                  int hauteur);
+
+// A caption that never changes, in the window's font or in `police` (the window's when null),
+// kept inside its width.
+QLabel* legende(QWidget* parent, const QString& texte, const char* nom, int x, int y, int largeur,
+                int hauteur, const QFont* police = nullptr);
+
 // Shows a core list box on a list widget: its entries, rewritten only when they differ, and
 // its selection (-1 for none), scrolled into view. Signals are blocked meanwhile, so showing
 // the core's state never reads as a user's choice.

@@ -13,33 +13,11 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <algorithm>
 
 namespace tavik::ui {
 
 namespace {
-
-template <class W> W* place(W* w, const char* nom, int x, int y, int largeur, int hauteur)
-{
-    w->setObjectName(QString::fromLatin1(nom));
-    w->setGeometry(x, y, largeur, hauteur);
-    return w;
-}
-
-QLabel* etiquette(QWidget* parent, const QString& texte, const char* nom, int x, int y, int largeur,
-                  int hauteur)
-{
-    return place(new Libelle(texte, parent), nom, x, y, largeur, hauteur);
-}
-
-// A caption that never changes, in the window's font or in `police`, kept inside its width.
-QLabel* legende(QWidget* parent, const QString& texte, const char* nom, int x, int y, int largeur,
-                int hauteur, const QFont& police = police_normale())
-{
-    QLabel* l = etiquette(parent, texte, nom, x, y, largeur, hauteur);
-    l->setFont(police);
-    ajuste_a_la_largeur(*l);
-    return l;
-}
 
 QCheckBox* case_nue(QWidget* parent, const char* nom, int x, int y)
 {
@@ -86,7 +64,8 @@ FenetrePlateau::FenetrePlateau(FonCom& com, std::vector<Candidat> candidats, Hot
 
 FenetrePlateau::~FenetrePlateau()
 {
-    // The chooser writes into this window's game: it never outlives it.
+    // The chooser and the training window write into this window's game: they never outlive it.
+    delete entrainement_.data();
     delete ouverture_.data();
 }
 
@@ -103,6 +82,8 @@ void FenetrePlateau::construit()
         = place(new QPushButton(QStringLiteral("Jouer"), this), "cmd_jouer", 176, 8, 65, 17);
     auto* CmdChager
         = place(new QPushButton(QStringLiteral("Ouvertures"), this), "CmdChager", 248, 8, 65, 17);
+    auto* CmdEntrainer
+        = place(new QPushButton(QStringLiteral("Entraîner"), this), "CmdEntrainer", 320, 8, 65, 17);
     auto* CmdInfo
         = place(new QPushButton(QStringLiteral("A propos..."), this), "CmdInfo", 408, 8, 65, 17);
     new Ligne(112, 472, 32, this);
@@ -152,9 +133,10 @@ void FenetrePlateau::construit()
     CmdSuivant_ = place(new QPushButton(QStringLiteral(">"), this), "CmdSuivant", 168, 360, 17, 17);
     CmdFin_ = place(new QPushButton(QStringLiteral(">>"), this), "CmdFin", 192, 360, 25, 17);
     ChkNoirAuto_ = case_nue(this, "ChkNoirAuto", 232, 352);
-    legende(this, QStringLiteral("Noir auto"), "lbl_noir_auto", 248, 354, 49, 17);
+    lbl_noir_auto_ = legende(this, QStringLiteral("Noir auto"), "lbl_noir_auto", 248, 354, 49, 17);
     ChkBlancAuto_ = case_nue(this, "ChkBlancAuto", 232, 368);
-    legende(this, QStringLiteral("Blanc auto"), "lbl_blanc_auto", 248, 370, 73, 17);
+    lbl_blanc_auto_
+        = legende(this, QStringLiteral("Blanc auto"), "lbl_blanc_auto", 248, 370, 73, 17);
     auto* CmdSymPositive
         = place(new QPushButton(QStringLiteral("Sym /"), this), "CmdSymPositive", 320, 360, 41, 17);
     auto* CmdSymNegative = place(new QPushButton(QStringLiteral("Sym \\"), this), "CmdSymNegative",
@@ -163,12 +145,12 @@ void FenetrePlateau::construit()
         = place(new QPushButton(QStringLiteral("Rot"), this), "CmdRotation", 432, 360, 41, 17);
     new Ligne(8, 472, 392, this);
 
-    legende(this, QStringLiteral("Ouverture :"), "lbl_ouverture", 8, 400, 73, 17, police_grasse());
+    const QFont grasse = police_grasse();
+    legende(this, QStringLiteral("Ouverture :"), "lbl_ouverture", 8, 400, 73, 17, &grasse);
     LblOuverture_ = etiquette(this, {}, "LblOuverture", 24, 416, 201, 33);
-    legende(this, QStringLiteral("Bilan :"), "lbl_bilan", 8, 448, 81, 17, police_grasse());
+    legende(this, QStringLiteral("Bilan :"), "lbl_bilan", 8, 448, 81, 17, &grasse);
     LblBilan_ = etiquette(this, {}, "LblBilan", 24, 464, 193, 17);
-    legende(this, QStringLiteral("Commentaire :"), "lbl_commentaire", 8, 480, 145, 17,
-            police_grasse());
+    legende(this, QStringLiteral("Commentaire :"), "lbl_commentaire", 8, 480, 145, 17, &grasse);
     LblCommentaire_ = etiquette(this, {}, "LblCommentaire", 24, 496, 209, 41);
     for (QLabel* l : {LblOuverture_, LblBilan_, LblCommentaire_}) l->setWordWrap(true);
     LstSuite_ = liste(this, "LstSuite", 232, 400, 241, 134);
@@ -189,9 +171,9 @@ void FenetrePlateau::construit()
     commande(CmdSymPositive, &Plateau::CmdSymPositive_Click);
     commande(CmdSymNegative, &Plateau::CmdSymNegative_Click);
     commande(CmdRotation, &Plateau::CmdRotation_Click);
-    CmdChager->setAutoDefault(false);
-    CmdInfo->setAutoDefault(false);
+    for (QPushButton* b : {CmdChager, CmdEntrainer, CmdInfo}) b->setAutoDefault(false);
     connect(CmdChager, &QPushButton::clicked, this, &FenetrePlateau::CmdChager_Click);
+    connect(CmdEntrainer, &QPushButton::clicked, this, &FenetrePlateau::CmdEntrainer_Click);
     connect(CmdInfo, &QPushButton::clicked, this, &FenetrePlateau::CmdInfo_Click);
 
     ControlesPlateau& c = plateau_.controles;
@@ -240,7 +222,10 @@ void FenetrePlateau::actualise()
     for (const auto& [boite, cas] : cases) {
         const QSignalBlocker blocage(boite);
         boite->setChecked(cas->cochee());
+        boite->setEnabled(cas->actif);
     }
+    lbl_noir_auto_->setEnabled(c.ChkNoirAuto.actif);
+    lbl_blanc_auto_->setEnabled(c.ChkBlancAuto.actif);
 
     CmdDebut_->setEnabled(c.CmdDebut.actif);
     CmdPrecedent_->setEnabled(c.CmdPrecedent.actif);
@@ -253,8 +238,10 @@ void FenetrePlateau::actualise()
     montre_liste(*LstSuite_, c.LstSuite);
     actualise_descriptions();
 
-    // "Jouer" reads the library again: the open chooser then lists it anew.
+    // "Jouer" reads the library again: the open chooser then lists it anew, and a session in
+    // the training window ends.
     if (ouverture_) ouverture_->actualise();
+    if (entrainement_) entrainement_->actualise();
 }
 
 void FenetrePlateau::CmdChager_Click()
@@ -270,6 +257,21 @@ void FenetrePlateau::CmdChager_Click()
     ouverture_->activateWindow();
 }
 
+void FenetrePlateau::CmdEntrainer_Click()
+{
+    if (!entrainement_) {
+        entrainement_ = new FenetreEntrainement(*this);
+        // Beside the main window, top aligned with it, and beside the chooser when it is open.
+        int droite = frameGeometry().right();
+        if (ouverture_ && ouverture_->isVisible())
+            droite = std::max(droite, ouverture_->frameGeometry().right());
+        entrainement_->move(droite + 1, frameGeometry().top());
+    }
+    entrainement_->show();
+    entrainement_->raise();
+    entrainement_->activateWindow();
+}
+
 void FenetrePlateau::CmdInfo_Click()
 {
     FenetreInfo info(this);
@@ -279,6 +281,7 @@ void FenetrePlateau::CmdInfo_Click()
 void FenetrePlateau::Form_Unload()
 {
     if (ouverture_) ouverture_->close();
+    if (entrainement_) entrainement_->close();
 }
 
 void FenetrePlateau::closeEvent(QCloseEvent* e)

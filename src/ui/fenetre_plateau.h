@@ -1,6 +1,7 @@
 #pragma once
 
 #include "elements.h"
+#include "fenetre_entrainement.h"
 #include "fenetre_ouverture.h"
 #include "services_qt.h"
 #include "windows/foncom.h"
@@ -48,6 +49,10 @@ public:
     void CmdChager_Click();
     void CmdInfo_Click();
     FenetreOuverture* fenetre_ouverture() const { return ouverture_; }
+    // "Entraîner": the training window, modeless, one at most, beside this window and the
+    // chooser.
+    void CmdEntrainer_Click();
+    FenetreEntrainement* fenetre_entrainement() const { return entrainement_; }
 
     Tuile* tuile(int index) const { return tuiles_.at(static_cast<std::size_t>(index)); }
 
@@ -59,7 +64,7 @@ public:
     void charge_texte(const QString& texte);
 
 protected:
-    void closeEvent(QCloseEvent* e) override; // Form_Unload: the chooser goes too
+    void closeEvent(QCloseEvent* e) override; // Form_Unload: the other windows go too
     void dragEnterEvent(QDragEnterEvent* e) override;
     void dragMoveEvent(QDragMoveEvent* e) override;
     void dropEvent(QDropEvent* e) override;
@@ -82,6 +87,7 @@ private:
     Hote hote_;
     Plateau plateau_;
     QPointer<FenetreOuverture> ouverture_;
+    QPointer<FenetreEntrainement> entrainement_;
 
     std::array<Tuile*, 64> tuiles_ {};
     Tuile* quijoue_ = nullptr;
@@ -93,6 +99,8 @@ private:
     QCheckBox* ChkVoirOuverture_ = nullptr;
     QCheckBox* ChkNoirAuto_ = nullptr;
     QCheckBox* ChkBlancAuto_ = nullptr;
+    QLabel* lbl_noir_auto_ = nullptr;
+    QLabel* lbl_blanc_auto_ = nullptr;
     QPushButton* CmdDebut_ = nullptr;
     QPushButton* CmdPrecedent_ = nullptr;
     QPushButton* CmdSuivant_ = nullptr;

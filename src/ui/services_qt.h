@@ -4,6 +4,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <filesystem>
 #include <functional>
 #include <string>
 
@@ -13,8 +14,9 @@ namespace tavik::ui {
 // use it to see the messages without a blocking box and to run the animation on a fast clock.
 struct Hote
 {
-    std::function<void(const std::string& texte)> message; // empty: a modal box
-    std::function<double()> horloge; // empty: a monotonic clock
+    std::function<void(const std::string& texte)> message {}; // empty: a modal box
+    std::function<double()> horloge {}; // empty: a monotonic clock
+    std::filesystem::path carnet {}; // empty: entrainement.sqlite in the user's data folder
 };
 
 // The core's services on Qt. `fenetre` is the parent of the message boxes; `actualise` shows

@@ -1,9 +1,10 @@
-// The three windows held to their layouts: every control's place, size, caption, font and
-// initial state, the chooser's tab order and the message box.
+// The windows held to their layouts: every control's place, size, caption, font and initial
+// state, the chooser's tab order and the message box.
 
 #include "elements.h"
 #include "fenetre_info.h"
 #include "fenetre_plateau.h"
+#include "graphique.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -13,6 +14,10 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <map>
@@ -33,15 +38,20 @@ enum class Genre {
     cadre,
     image,
     tuile,
-    ligne
+    ligne,
+    option,
+    onglets,
+    nombre,
+    graphique
 };
 enum class Police { aucune, normale, grasse, lourde, fixe, arial_12, lourde_12 };
-enum class Etat { actif, inactif, cache };
+enum class Etat { actif, inactif, cache, choisi };
 
 // One control as the window must show it right after it opens.
 struct Controle
 {
-    const char* parent; // "plateau", "Score" (the frame's contents), "ouverture" or "Info"
+    const char* parent; // "plateau", "Score" (the frame's contents), "ouverture", "Info",
+                        // "entrainement", "seance" or "progres" (its pages)
     Genre genre;
     const char* nom; // the control's name, or nullptr: found by its caption, else by its place
     const char* texte; // its caption now; nullptr when its content is free
@@ -60,6 +70,7 @@ const Controle controles_fixes[] {
     {"plateau", G::image, nullptr, nullptr, {8, 8, 100, 30}},
     {"plateau", G::bouton, "cmd_jouer", "Jouer", {176, 8, 65, 17}, P::normale},
     {"plateau", G::bouton, "CmdChager", "Ouvertures", {248, 8, 65, 17}, P::normale},
+    {"plateau", G::bouton, "CmdEntrainer", "Entraîner", {320, 8, 65, 17}, P::normale},
     {"plateau", G::bouton, "CmdInfo", "A propos...", {408, 8, 65, 17}, P::normale},
     {"plateau", G::ligne, nullptr, nullptr, {QPoint(112, 32), QPoint(472, 32)}},
     {"plateau", G::image, nullptr, nullptr, {8, 40, 304, 304}},
@@ -132,6 +143,56 @@ const Controle controles_fixes[] {
      P::normale},
     {"Info", G::etiquette, nullptr, nullptr, {176, 184, 153, 17}, P::normale},
     {"Info", G::bouton, "CmdOk", "OK", {168, 208, 73, 25}, P::normale},
+
+    {"entrainement", G::fenetre, "entrainement", "Tavik - Entraînement", {0, 0, 330, 539},
+     P::normale},
+    {"entrainement", G::etiquette, nullptr, "Couleur :", {8, 10, 57, 17}, P::normale},
+    {"entrainement", G::option, "OptNoir", "Noir", {72, 10, 57, 17}, P::normale, Etat::choisi},
+    {"entrainement", G::option, "OptBlanc", "Blanc", {136, 10, 65, 17}, P::normale},
+    {"entrainement", G::onglets, "onglets", nullptr, {8, 34, 314, 497}, P::normale},
+
+    {"seance", G::etiquette, nullptr, "Lignes à entraîner :", {8, 8, 185, 17}, P::grasse},
+    {"seance", G::option, "OptTout", "Toute la bibliothèque", {16, 26, 273, 17}, P::normale,
+     Etat::choisi},
+    {"seance", G::option, "OptPosition", "Les lignes de la position du plateau",
+     {16, 44, 273, 17}, P::normale},
+    {"seance", G::option, "OptOuverture", "Une ouverture :", {16, 62, 273, 17}, P::normale},
+    {"seance", G::zone_de_texte, "TxtFiltre", "", {32, 82, 257, 19}, P::normale},
+    {"seance", G::liste, "LstOuverture", nullptr, {32, 104, 257, 106}, P::normale},
+    {"seance", G::bouton, "CmdCommencer", "Commencer", {8, 218, 89, 25}, P::normale},
+    {"seance", G::bouton, "CmdArreter", "Arrêter", {104, 218, 89, 25}, P::normale, Etat::inactif},
+    {"seance", G::bouton, "CmdSuivant", "Suivant", {200, 218, 89, 25}, P::normale, Etat::inactif},
+    {"seance", G::ligne, nullptr, nullptr, {QPoint(8, 251), QPoint(288, 251)}},
+    {"seance", G::etiquette, "LblAnnonce", "", {8, 258, 281, 33}, P::grasse},
+    {"seance", G::etiquette, "LblMessage",
+     "Choisissez la couleur et les lignes, puis appuyez sur « Commencer ».", {8, 294, 281, 41},
+     P::normale},
+    {"seance", G::etiquette, nullptr, "Ligne :", {8, 340, 81, 17}, P::grasse},
+    {"seance", G::etiquette, "LblLigne", "", {96, 340, 193, 33}, P::normale},
+    {"seance", G::etiquette, nullptr, "Bilan :", {8, 374, 81, 17}, P::grasse},
+    {"seance", G::etiquette, "LblBilan", "", {96, 374, 193, 17}, P::normale},
+    {"seance", G::etiquette, nullptr, "Commentaire :", {8, 392, 81, 17}, P::grasse},
+    {"seance", G::etiquette, "LblCommentaire", "", {96, 392, 193, 41}, P::normale},
+    {"seance", G::etiquette, nullptr, "Score :", {8, 436, 81, 17}, P::grasse},
+    {"seance", G::etiquette, "LblScore", "", {96, 436, 193, 17}, P::normale},
+
+    {"progres", G::etiquette, "LblProgres", nullptr, {8, 8, 281, 17}, P::grasse},
+    {"progres", G::etiquette, nullptr, "Lignes connues :", {16, 30, 137, 17}, P::normale},
+    {"progres", G::etiquette, "LblConnues", "0", {160, 30, 57, 17}, P::normale},
+    {"progres", G::etiquette, nullptr, "À revoir aujourd'hui :", {16, 48, 137, 17}, P::normale},
+    {"progres", G::etiquette, "LblDues", "0", {160, 48, 57, 17}, P::normale},
+    {"progres", G::etiquette, nullptr, "Nouvelles :", {16, 66, 137, 17}, P::normale},
+    {"progres", G::etiquette, "LblNouvelles", nullptr, {160, 66, 57, 17}, P::normale},
+    {"progres", G::etiquette, nullptr, "En apprentissage :", {16, 84, 137, 17}, P::normale},
+    {"progres", G::etiquette, "LblApprentissage", "0", {160, 84, 57, 17}, P::normale},
+    {"progres", G::etiquette, nullptr, "Les lignes les plus faibles :", {8, 108, 281, 17},
+     P::grasse},
+    {"progres", G::liste, "LstFaibles", nullptr, {8, 126, 281, 134}, P::normale},
+    {"progres", G::etiquette, nullptr, "Les 30 derniers jours :", {8, 268, 281, 17}, P::grasse},
+    {"progres", G::graphique, "graphique", nullptr, {8, 286, 281, 130}, P::normale},
+    {"progres", G::etiquette, nullptr, "Nouvelles lignes par jour :", {8, 428, 153, 17},
+     P::normale},
+    {"progres", G::nombre, "TxtNouvelles", nullptr, {168, 426, 57, 21}, P::normale},
 };
 // clang-format on
 
@@ -176,6 +237,14 @@ bool est_du_genre(QWidget* w, Genre g)
         return qobject_cast<Tuile*>(w);
     case G::ligne:
         return dynamic_cast<Ligne*>(w);
+    case G::option:
+        return qobject_cast<QRadioButton*>(w);
+    case G::onglets:
+        return qobject_cast<QTabWidget*>(w);
+    case G::nombre:
+        return qobject_cast<QSpinBox*>(w);
+    case G::graphique:
+        return qobject_cast<Graphique*>(w);
     }
     return false;
 }
@@ -230,8 +299,9 @@ QRect place(QWidget* w, Genre g)
 // "plateau: button CmdFin at 192,360", "Info: label at 0,72".
 QString nom_de(const Controle& c)
 {
-    static const char* const genres[] {"window",   "button", "check box", "label", "list",
-                                       "text box", "frame",  "picture",   "tile",  "line"};
+    static const char* const genres[] {"window",   "button", "check box",  "label", "list",
+                                       "text box", "frame",  "picture",    "tile",  "line",
+                                       "option",   "tabs",   "number box", "chart"};
     QString nom = QStringLiteral("%1: %2").arg(QLatin1String(c.parent),
                                                QLatin1String(genres[static_cast<int>(c.genre)]));
     if (c.nom)
@@ -275,23 +345,29 @@ QStringList ecarts(QWidget* fenetre, QWidget* w, const Controle& c)
     compare("enabled", w->isEnabled(), c.etat != Etat::inactif);
     compare("shown", w->isVisibleTo(fenetre), c.etat != Etat::cache);
     if (auto* boite = qobject_cast<QCheckBox*>(w)) compare("ticked", boite->isChecked(), false);
+    if (auto* o = qobject_cast<QRadioButton*>(w))
+        compare("chosen", o->isChecked(), c.etat == Etat::choisi);
     if (auto* l = qobject_cast<QLabel*>(w))
         compare("centred", l->alignment().testFlag(Qt::AlignHCenter), c.centre);
     return e;
 }
 
-// The main window on the shipped library, its chooser and an about box, all shown.
+// The main window on the shipped library, its chooser, its training window (on a notebook in
+// a scratch folder) and an about box, all shown.
 struct Fenetres
 {
+    QTemporaryDir dossier;
     FonCom com;
     std::unique_ptr<FenetrePlateau> plateau;
     std::unique_ptr<FenetreInfo> info;
 
     Fenetres()
     {
-        plateau = std::make_unique<FenetrePlateau>(com, TAVIK_BIBLIO);
+        const Hote hote {.carnet = dossier.filePath(QStringLiteral("carnet.sqlite")).toStdString()};
+        plateau = std::make_unique<FenetrePlateau>(com, TAVIK_BIBLIO, hote);
         plateau->show();
         QTest::mouseClick(plateau->findChild<QPushButton*>("CmdChager"), Qt::LeftButton);
+        QTest::mouseClick(plateau->findChild<QPushButton*>("CmdEntrainer"), Qt::LeftButton);
         info = std::make_unique<FenetreInfo>(plateau.get());
         info->show();
     }
@@ -301,6 +377,9 @@ struct Fenetres
         if (n == QLatin1String("plateau")) return plateau.get();
         if (n == QLatin1String("Score")) return plateau->findChild<QGroupBox*>(n);
         if (n == QLatin1String("ouverture")) return plateau->fenetre_ouverture();
+        if (n == QLatin1String("entrainement")) return plateau->fenetre_entrainement();
+        if (n == QLatin1String("seance") || n == QLatin1String("progres"))
+            return plateau->fenetre_entrainement()->findChild<QWidget*>(n);
         return info.get();
     }
 };
@@ -312,14 +391,15 @@ class TestFenetres : public QObject
     Q_OBJECT
 
 private slots:
-    // Every control of the three windows where it must be, as it must look at the start, and
-    // no control that the layouts do not hold.
+    // Every control of the windows where it must be, as it must look at the start, and no
+    // control that the layouts do not hold.
     void disposition()
     {
         Fenetres f;
         QVERIFY(f.plateau->fenetre_ouverture());
         std::map<QWidget*, std::pair<QList<QWidget*>, int>> enfants; // and how many are found
-        for (const char* p : {"plateau", "Score", "ouverture", "Info"}) {
+        for (const char* p :
+             {"plateau", "Score", "ouverture", "Info", "entrainement", "seance", "progres"}) {
             QWidget* parent = f.parent(p);
             QList<QWidget*> directs;
             for (QWidget* w : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
@@ -336,7 +416,7 @@ private slots:
                 continue;
             }
             if (c.genre != G::fenetre) ++enfants[parent].second;
-            const QStringList e = ecarts(parent->window(), w, c);
+            const QStringList e = ecarts(parent, w, c); // shown within its page
             if (!e.isEmpty()) fautes << nom_de(c) + QStringLiteral(": ") + e.join(", ");
         }
         for (const auto& [parent, vus] : enfants)

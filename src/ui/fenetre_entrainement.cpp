@@ -1,0 +1,342 @@
+#include "fenetre_entrainement.h"
+
+#include "dossiers.h"
+#include "elements.h"
+#include "fenetre_plateau.h"
+#include "graphique.h"
+#include "images.h"
+#include "polices.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QTabWidget>
+
+namespace tavik::ui {
+
+namespace {
+
+// The notebook: the host's, or entrainement.sqlite in the user's data folder; in memory when
+// the system knows no such folder.
+std::optional<std::filesystem::path> chemin_carnet(const Hote& hote)
+{
+    if (!hote.carnet.empty()) return hote.carnet;
+    const std::filesystem::path dossier = dossier_donnees_utilisateur();
+    if (dossier.empty()) return std::nullopt;
+    return dossier / "entrainement.sqlite";
+}
+
+QRadioButton* option(QWidget* parent, const QString& texte, const char* nom, int x, int y,
+                     int largeur)
+{
+    auto* o = place(new QRadioButton(texte, parent), nom, x, y, largeur, 17);
+    o->setAutoExclusive(false); // the core says which one is chosen
+    return o;
+}
+
+QListWidget* liste(QWidget* parent, const char* nom, int x, int y, int largeur, int hauteur)
+{
+    auto* l = place(new QListWidget(parent), nom, x, y, largeur, hauteur);
+    l->setSelectionMode(QAbstractItemView::SingleSelection);
+    l->setUniformItemSizes(true);
+    return l;
+}
+
+void montre_option(QRadioButton& bouton, const Option& o)
+{
+    const QSignalBlocker blocage(&bouton);
+    bouton.setChecked(o.choisie);
+    bouton.setEnabled(o.actif);
+}
+
+} // namespace
+
+FenetreEntrainement::FenetreEntrainement(FenetrePlateau& principale)
+    : QWidget(nullptr,
+              Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                  | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    , principale_(principale)
+    // The core's messages show over this window, once both windows are up to date.
+    , entrainement_(principale.plateau(),
+                    services_qt(
+                        this,
+                        [this] {
+                            principale_.actualise();
+                            actualise();
+                        },
+                        principale.hote()),
+                    chemin_carnet(principale.hote()))
+{
+    setObjectName(QStringLiteral("entrainement"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Tavik - Entraînement"));
+    setWindowIcon(icone_fenetres());
+    setFont(police_normale());
+    setFixedSize(330, 539);
+    construit();
+    decrit_controles();
+
+    entrainement_.Form_Load();
+    if (!chemin_carnet(principale.hote()))
+        boite_message(this,
+                      "Aucun dossier de données n'est connu : la progression ne sera pas "
+                      "enregistrée.");
+    actualise();
+}
+
+void FenetreEntrainement::construit()
+{
+    legende(this, QStringLiteral("Couleur :"), "lbl_couleur", 8, 10, 57, 17);
+    OptCouleur_[0] = option(this, QStringLiteral("Noir"), "OptNoir", 72, 10, 57);
+    OptCouleur_[1] = option(this, QStringLiteral("Blanc"), "OptBlanc", 136, 10, 65);
+    for (int i = 0; i < 2; ++i)
+        connect(OptCouleur_[static_cast<std::size_t>(i)], &QRadioButton::clicked, this, [this, i] {
+            entrainement_.OptCouleur_Click(i);
+            apres_action();
+        });
+
+    auto* onglets = place(new QTabWidget(this), "onglets", 8, 34, 314, 497);
+    auto* seance = new QWidget;
+    seance->setObjectName(QStringLiteral("seance"));
+    auto* progres = new QWidget;
+    progres->setObjectName(QStringLiteral("progres"));
+    onglets->addTab(seance, QStringLiteral("Séance"));
+    onglets->addTab(progres, QStringLiteral("Progrès"));
+    construit_seance(seance);
+    construit_progres(progres);
+}
+
+QPushButton* FenetreEntrainement::commande(QWidget* page, const QString& texte, const char* nom,
+                                           int x, void (Entrainement::*gestionnaire)())
+{
+    auto* b = place(new QPushButton(texte, page), nom, x, 218, 89, 25);
+    b->setAutoDefault(false);
+    connect(b, &QPushButton::clicked, this, [this, gestionnaire] {
+        (entrainement_.*gestionnaire)();
+        apres_action();
+    });
+    return b;
+}
+
+void FenetreEntrainement::construit_seance(QWidget* page)
+{
+    const QFont grasse = police_grasse();
+    legende(page, QStringLiteral("Lignes à entraîner :"), "lbl_lignes", 8, 8, 185, 17, &grasse);
+    OptPortee_[0] = option(page, QStringLiteral("Toute la bibliothèque"), "OptTout", 16, 26, 273);
+    OptPortee_[1] = option(page, QStringLiteral("Les lignes de la position du plateau"),
+                           "OptPosition", 16, 44, 273);
+    OptPortee_[2] = option(page, QStringLiteral("Une ouverture :"), "OptOuverture", 16, 62, 273);
+    for (int i = 0; i < 3; ++i)
+        connect(OptPortee_[static_cast<std::size_t>(i)], &QRadioButton::clicked, this, [this, i] {
+            entrainement_.OptPortee_Click(i);
+            apres_action();
+        });
+
+    TxtFiltre_ = place(new QLineEdit(page), "TxtFiltre", 32, 82, 257, 19);
+    TxtFiltre_->setPlaceholderText(QStringLiteral("Filtrer par nom"));
+    TxtFiltre_->setClearButtonEnabled(true);
+    connect(TxtFiltre_, &QLineEdit::textChanged, this, [this](const QString& texte) {
+        entrainement_.TxtFiltre.texte = texte.toStdString();
+        entrainement_.TxtFiltre_Change();
+        apres_action();
+    });
+    LstOuverture_ = liste(page, "LstOuverture", 32, 104, 257, 106);
+    connect(LstOuverture_, &QListWidget::currentRowChanged, this, [this](int ligne) {
+        entrainement_.LstOuverture.selection = ligne;
+        entrainement_.LstOuverture_Click();
+        apres_action();
+    });
+
+    CmdCommencer_ = commande(page, QStringLiteral("Commencer"), "CmdCommencer", 8,
+                             &Entrainement::CmdCommencer_Click);
+    CmdArreter_ = commande(page, QStringLiteral("Arrêter"), "CmdArreter", 104,
+                           &Entrainement::CmdArreter_Click);
+    CmdSuivant_ = commande(page, QStringLiteral("Suivant"), "CmdSuivant", 200,
+                           &Entrainement::CmdSuivant_Click);
+    new Ligne(8, 288, 251, page);
+
+    LblAnnonce_ = etiquette(page, {}, "LblAnnonce", 8, 258, 281, 33);
+    LblAnnonce_->setFont(grasse);
+    LblMessage_ = etiquette(page, {}, "LblMessage", 8, 294, 281, 41);
+    legende(page, QStringLiteral("Ligne :"), "lbl_ligne", 8, 340, 81, 17, &grasse);
+    LblLigne_ = etiquette(page, {}, "LblLigne", 96, 340, 193, 33);
+    legende(page, QStringLiteral("Bilan :"), "lbl_bilan", 8, 374, 81, 17, &grasse);
+    LblBilan_ = etiquette(page, {}, "LblBilan", 96, 374, 193, 17);
+    legende(page, QStringLiteral("Commentaire :"), "lbl_commentaire", 8, 392, 81, 17, &grasse);
+    LblCommentaire_ = etiquette(page, {}, "LblCommentaire", 96, 392, 193, 41);
+    legende(page, QStringLiteral("Score :"), "lbl_score", 8, 436, 81, 17, &grasse);
+    LblScore_ = etiquette(page, {}, "LblScore", 96, 436, 193, 17);
+    for (QLabel* l : {LblAnnonce_, LblMessage_, LblLigne_, LblCommentaire_}) l->setWordWrap(true);
+}
+
+void FenetreEntrainement::construit_progres(QWidget* page)
+{
+    const QFont grasse = police_grasse();
+    LblProgres_ = etiquette(page, {}, "LblProgres", 8, 8, 281, 17);
+    LblProgres_->setFont(grasse);
+    const struct
+    {
+        const char* texte;
+        const char* legende;
+        const char* nom;
+        QLabel** etiquette;
+    } comptes[] = {
+        {"Lignes connues :", "lbl_connues", "LblConnues", &LblConnues_},
+        {"À revoir aujourd'hui :", "lbl_dues", "LblDues", &LblDues_},
+        {"Nouvelles :", "lbl_nouvelles", "LblNouvelles", &LblNouvelles_},
+        {"En apprentissage :", "lbl_apprentissage", "LblApprentissage", &LblApprentissage_},
+    };
+    int y = 30;
+    for (const auto& c : comptes) {
+        legende(page, QString::fromUtf8(c.texte), c.legende, 16, y, 137, 17);
+        *c.etiquette = etiquette(page, {}, c.nom, 160, y, 57, 17);
+        y += 18;
+    }
+
+    legende(page, QStringLiteral("Les lignes les plus faibles :"), "lbl_faibles", 8, 108, 281, 17,
+            &grasse);
+    LstFaibles_ = liste(page, "LstFaibles", 8, 126, 281, 134);
+    LstFaibles_->setSelectionMode(QAbstractItemView::NoSelection);
+    legende(page, QStringLiteral("Les 30 derniers jours :"), "lbl_jours", 8, 268, 281, 17, &grasse);
+    graphique_ = place(new Graphique(page), "graphique", 8, 286, 281, 130);
+
+    legende(page, QStringLiteral("Nouvelles lignes par jour :"), "lbl_nouvelles_par_jour", 8, 428,
+            153, 17);
+    TxtNouvelles_ = place(new QSpinBox(page), "TxtNouvelles", 168, 426, 57, 21);
+    TxtNouvelles_->setKeyboardTracking(false); // the value typed counts once it is complete
+    connect(TxtNouvelles_, &QSpinBox::valueChanged, this, [this](int valeur) {
+        entrainement_.TxtNouvelles.valeur = valeur;
+        entrainement_.TxtNouvelles_Change();
+        apres_action();
+    });
+}
+
+// What a screen reader says of the window and its controls.
+void FenetreEntrainement::decrit_controles()
+{
+    struct Description
+    {
+        const char* objet;
+        const char* nom;
+        const char* description;
+    };
+    static constexpr Description descriptions[] = {
+        {"lbl_couleur", "Couleur", "Légende du choix de la couleur"},
+        {"OptNoir", "Noir", "S'entraîner avec les noirs"},
+        {"OptBlanc", "Blanc", "S'entraîner avec les blancs"},
+        {"onglets", "Pages", "La séance d'entraînement et les progrès"},
+        {"lbl_lignes", "Lignes à entraîner", "Légende du choix des lignes"},
+        {"OptTout", "Toute la bibliothèque", "Entraîner toutes les lignes de la bibliothèque"},
+        {"OptPosition", "Position du plateau",
+         "Entraîner les lignes qui passent par la position affichée sur le plateau"},
+        {"OptOuverture", "Une ouverture", "Entraîner l'ouverture choisie dans la liste"},
+        {"TxtFiltre", "Filtre", "Ne liste que les ouvertures dont le nom contient ce texte"},
+        {"LstOuverture", "Liste des ouvertures", "Choisissez l'ouverture à entraîner"},
+        {"CmdCommencer", "Commencer", "Commence une séance d'exercices sur le plateau"},
+        {"CmdArreter", "Arrêter", "Termine la séance ; la partie reste sur le plateau"},
+        {"CmdSuivant", "Suivant", "Commence l'exercice suivant"},
+        {"LblAnnonce", "Exercice", "La ligne que l'exercice vous fait jouer"},
+        {"LblMessage", "Message", "Ce que le dernier coup a donné, ou ce qu'il reste à faire"},
+        {"lbl_ligne", "Ligne", "Légende du nom de la ligne terminée"},
+        {"LblLigne", "Ligne", "Le nom de la ligne terminée"},
+        {"lbl_bilan", "Bilan", "Légende de l'évaluation"},
+        {"LblBilan", "Bilan", "L'évaluation de la ligne terminée"},
+        {"lbl_commentaire", "Commentaire", "Légende du commentaire"},
+        {"LblCommentaire", "Commentaire", "Le commentaire de la ligne terminée"},
+        {"lbl_score", "Score", "Légende du score"},
+        {"LblScore", "Score", "Les coups trouvés du premier coup dans l'exercice"},
+        {"LblProgres", "Progrès", "La couleur et les lignes comptées"},
+        {"lbl_connues", "Lignes connues", "Légende du nombre de lignes connues"},
+        {"LblConnues", "Lignes connues", "Les lignes retrouvées à leur dernière revue"},
+        {"lbl_dues", "À revoir aujourd'hui", "Légende du nombre de lignes à revoir"},
+        {"LblDues", "À revoir aujourd'hui", "Les lignes dont la revue tombe aujourd'hui"},
+        {"lbl_nouvelles", "Nouvelles", "Légende du nombre de nouvelles lignes"},
+        {"LblNouvelles", "Nouvelles", "Les lignes jamais entraînées"},
+        {"lbl_apprentissage", "En apprentissage", "Légende du nombre de lignes en apprentissage"},
+        {"LblApprentissage", "En apprentissage", "Les lignes manquées à leur dernière revue"},
+        {"lbl_faibles", "Lignes les plus faibles", "Légende de la liste des lignes faibles"},
+        {"LstFaibles", "Lignes les plus faibles",
+         "Les dix lignes les plus souvent manquées, avec leur taux d'échec"},
+        {"lbl_jours", "Les 30 derniers jours", "Légende du graphique"},
+        {"graphique", "Graphique", "Les revues et les erreurs de chacun des 30 derniers jours"},
+        {"lbl_nouvelles_par_jour", "Nouvelles lignes par jour",
+         "Légende du nombre de nouvelles lignes par jour"},
+        {"TxtNouvelles", "Nouvelles lignes par jour",
+         "Le nombre de lignes nouvelles que les séances proposent chaque jour"},
+    };
+    setAccessibleDescription(
+        QStringLiteral("L'entraînement aux ouvertures : exercices sur le plateau et progrès"));
+    for (const Description& d : descriptions) {
+        auto* w = findChild<QWidget*>(QLatin1String(d.objet));
+        Q_ASSERT(w);
+        w->setAccessibleName(QString::fromUtf8(d.nom));
+        w->setAccessibleDescription(QString::fromUtf8(d.description));
+    }
+    for (QWidget* w : findChildren<Ligne*>()) {
+        w->setAccessibleName(QStringLiteral("Séparateur"));
+        w->setAccessibleDescription(QStringLiteral("Un trait qui sépare deux parties de la page"));
+    }
+}
+
+void FenetreEntrainement::apres_action()
+{
+    principale_.actualise(); // which shows this window too, once it is the main window's
+    actualise();
+}
+
+void FenetreEntrainement::actualise()
+{
+    const Entrainement& e = entrainement_;
+    for (std::size_t i = 0; i < OptCouleur_.size(); ++i)
+        montre_option(*OptCouleur_[i], e.OptCouleur[i]);
+    for (std::size_t i = 0; i < OptPortee_.size(); ++i)
+        montre_option(*OptPortee_[i], e.OptPortee[i]);
+    const QString filtre = QString::fromStdString(e.TxtFiltre.texte);
+    if (TxtFiltre_->text() != filtre) {
+        const QSignalBlocker blocage(TxtFiltre_);
+        TxtFiltre_->setText(filtre);
+    }
+    TxtFiltre_->setEnabled(e.TxtFiltre.actif);
+    montre_liste(*LstOuverture_, e.LstOuverture);
+    LstOuverture_->setEnabled(e.LstOuverture.actif);
+    CmdCommencer_->setEnabled(e.CmdCommencer.actif);
+    CmdArreter_->setEnabled(e.CmdArreter.actif);
+    CmdSuivant_->setEnabled(e.CmdSuivant.actif);
+
+    const std::pair<QLabel*, const Etiquette*> textes[] = {
+        {LblAnnonce_, &e.LblAnnonce},
+        {LblMessage_, &e.LblMessage},
+        {LblLigne_, &e.LblLigne},
+        {LblBilan_, &e.LblBilan},
+        {LblCommentaire_, &e.LblCommentaire},
+        {LblScore_, &e.LblScore},
+        {LblProgres_, &e.LblProgres},
+        {LblConnues_, &e.LblConnues},
+        {LblDues_, &e.LblDues},
+        {LblNouvelles_, &e.LblNouvelles},
+        {LblApprentissage_, &e.LblApprentissage},
+    };
+    for (const auto& [label, texte] : textes) montre_texte(*label, texte->legende);
+    montre_liste(*LstFaibles_, e.LstFaibles);
+    graphique_->montre(e.activite);
+    if (TxtNouvelles_->value() != e.TxtNouvelles.valeur
+        || TxtNouvelles_->maximum() != e.TxtNouvelles.maximum) {
+        const QSignalBlocker blocage(TxtNouvelles_);
+        TxtNouvelles_->setRange(e.TxtNouvelles.minimum, e.TxtNouvelles.maximum);
+        TxtNouvelles_->setValue(e.TxtNouvelles.valeur);
+    }
+}
+
+void FenetreEntrainement::closeEvent(QCloseEvent* e)
+{
+    entrainement_.Form_Unload();
+    principale_.actualise();
+    e->accept();
+}
+
+} // namespace tavik::ui
