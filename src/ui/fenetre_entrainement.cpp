@@ -43,6 +43,7 @@ QListWidget* liste(QWidget* parent, const char* nom, int x, int y, int largeur, 
 {
     auto* l = place(new QListWidget(parent), nom, x, y, largeur, hauteur);
     l->setSelectionMode(QAbstractItemView::SingleSelection);
+    l->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     l->setUniformItemSizes(true);
     return l;
 }
@@ -205,7 +206,7 @@ void FenetreEntrainement::construit_progres(QWidget* page)
     legende(page, QStringLiteral("Les 30 derniers jours :"), "lbl_jours", 8, 268, 281, 17, &grasse);
     graphique_ = place(new Graphique(page), "graphique", 8, 286, 281, 130);
 
-    legende(page, QStringLiteral("Nouvelles lignes par jour :"), "lbl_nouvelles_par_jour", 8, 428,
+    legende(page, QStringLiteral("Nouvelles lignes par jour :"), "lbl_nouvelles_par_jour", 8, 430,
             153, 17);
     TxtNouvelles_ = place(new QSpinBox(page), "TxtNouvelles", 168, 426, 57, 21);
     TxtNouvelles_->setKeyboardTracking(false); // the value typed counts once it is complete

@@ -190,7 +190,7 @@ const Controle controles_fixes[] {
     {"progres", G::liste, "LstFaibles", nullptr, {8, 126, 281, 134}, P::normale},
     {"progres", G::etiquette, nullptr, "Les 30 derniers jours :", {8, 268, 281, 17}, P::grasse},
     {"progres", G::graphique, "graphique", nullptr, {8, 286, 281, 130}, P::normale},
-    {"progres", G::etiquette, nullptr, "Nouvelles lignes par jour :", {8, 428, 153, 17},
+    {"progres", G::etiquette, nullptr, "Nouvelles lignes par jour :", {8, 430, 153, 17},
      P::normale},
     {"progres", G::nombre, "TxtNouvelles", nullptr, {168, 426, 57, 21}, P::normale},
 };
