@@ -1,11 +1,18 @@
 #include "actions.h"
 
+#include "actions_entrainement.h"
 #include "engine/regles.h"
 
 #include <array>
 #include <vector>
 
 namespace tavik::fuzz {
+
+int entree_de(int v, const Liste& liste)
+{
+    const int n = liste.nombre();
+    return v % 16 == 0 || n == 0 ? -1 : (v / 16) % n;
+}
 
 std::uint8_t SourceOctets::octet()
 {
@@ -129,13 +136,6 @@ Action simple(Genre genre)
     return {.genre = genre};
 }
 
-// One choice in sixteen selects nothing; otherwise 4096 values spread over the list.
-int entree_de(int v, const Liste& liste)
-{
-    const int n = liste.nombre();
-    return v % 16 == 0 || n == 0 ? -1 : (v / 16) % n;
-}
-
 // "Charger" half the time, then "<<", "Jouer" and the chooser reopened.
 Action action_rare(Source& source, int param, const Ouverture& o)
 {
@@ -145,35 +145,6 @@ Action action_rare(Source& source, int param, const Ouverture& o)
     if (param < 192) return simple(Genre::debut);
     if (param < 224) return simple(Genre::jouer);
     return simple(Genre::rouvre_choix);
-}
-
-// During an exercise, the k-th move of the lines trained; otherwise a listed continuation.
-int case_attendue(const Plateau& p, const Entrainement* e, int k)
-{
-    if (!e || !e->exercice_en_cours() || !e->session()) return case_suite(p, k);
-    const std::vector<Case> coups = e->session()->exercice().coups_de_la_portee();
-    if (coups.empty()) return case_suite(p, k);
-    return index_de(coups[static_cast<std::size_t>(k) % coups.size()]);
-}
-
-// Mostly "Commencer" and "Suivant", so that sessions go from exercise to exercise; the window,
-// which builds its lines when it opens, opens about once in a thousand actions.
-Action action_entrainement(Source& source, int param, const Entrainement* e)
-{
-    if (param < 80) return simple(Genre::commencer);
-    if (param < 136) return simple(Genre::exercice_suivant);
-    if (param < 144) return simple(Genre::ouvre_entrainement);
-    if (param < 148) return simple(Genre::ferme_entrainement);
-    if (param < 164) return simple(Genre::arreter);
-    if (param < 192) return {.genre = Genre::couleur, .valeur = param & 1};
-    if (param < 224) {
-        static const Liste aucune;
-        const int entree = entree_de(param << 8 | source.octet(), e ? e->LstOuverture : aucune);
-        return {.genre = Genre::portee, .entree = entree, .valeur = param % 3};
-    }
-    if (param < 240)
-        return {.genre = Genre::filtre, .valeur = param % static_cast<int>(std::size(filtres))};
-    return {.genre = Genre::rythme, .valeur = source.octet() % 12 - 1}; // -1 is out of bounds
 }
 
 } // namespace
@@ -197,7 +168,8 @@ Action tire_action(Source& source, const Plateau& p, const Ouverture& o, const E
         return {.genre = Genre::appui, .index = index, .bouton = bouton};
     }
     case Tirage::clic_attendu:
-        return {.genre = Genre::clic, .index = case_attendue(p, e, param)};
+        return {.genre = Genre::clic,
+                .index = case_attendue(p, e, param).value_or(case_suite(p, param))};
     case Tirage::rare:
         return action_rare(source, param, o);
     case Tirage::entrainement:
@@ -240,42 +212,6 @@ void bascule(CaseACocher& cas)
 void si_actif(const Bouton& bouton, Plateau& p, void (Plateau::*gestionnaire)())
 {
     if (bouton.actif) (p.*gestionnaire)();
-}
-
-// The training window's controls, as its Qt window hands them over; disabled ones do nothing.
-void applique_entrainement(const Action& a, Entrainement& e)
-{
-    switch (a.genre) {
-    case Genre::couleur:
-        if (e.OptCouleur[0].actif) e.OptCouleur_Click(a.valeur);
-        return;
-    case Genre::portee:
-        if (!e.OptPortee[0].actif) return;
-        e.OptPortee_Click(a.valeur);
-        if (a.valeur == Entrainement::choix_ouverture) {
-            e.LstOuverture.selection = a.entree;
-            e.LstOuverture_Click();
-        }
-        return;
-    case Genre::filtre:
-        if (!e.TxtFiltre.actif) return;
-        e.TxtFiltre.texte = filtres[a.valeur];
-        return e.TxtFiltre_Change();
-    case Genre::commencer:
-        if (e.CmdCommencer.actif) e.CmdCommencer_Click();
-        return;
-    case Genre::arreter:
-        if (e.CmdArreter.actif) e.CmdArreter_Click();
-        return;
-    case Genre::exercice_suivant:
-        if (e.CmdSuivant.actif) e.CmdSuivant_Click();
-        return;
-    case Genre::rythme:
-        e.TxtNouvelles.valeur = a.valeur;
-        return e.TxtNouvelles_Change();
-    default:
-        return;
-    }
 }
 
 } // namespace
@@ -382,26 +318,15 @@ std::string decrit(const Action& a)
     case Genre::colle:
         return "Ctrl+V";
     case Genre::ouvre_entrainement:
-        return "\"Entraîner\"";
     case Genre::ferme_entrainement:
-        return "training window closed";
     case Genre::couleur:
-        return a.valeur == Entrainement::choix_blanc ? "\"Blanc\"" : "\"Noir\"";
     case Genre::portee:
-        return a.valeur == Entrainement::choix_tout ? "every line"
-            : a.valeur == Entrainement::choix_position
-            ? "the lines of the board"
-            : "the opening of entry " + std::to_string(a.entree);
     case Genre::filtre:
-        return "filter \"" + std::string(filtres[a.valeur]) + "\"";
     case Genre::commencer:
-        return "\"Commencer\"";
     case Genre::arreter:
-        return "\"Arrêter\"";
     case Genre::exercice_suivant:
-        return "the training window's \"Suivant\"";
     case Genre::rythme:
-        return std::to_string(a.valeur) + " new lines a day";
+        return decrit_entrainement(a);
     }
     return "?";
 }
