@@ -303,7 +303,13 @@ void FenetreEntrainement::actualise()
         TxtFiltre_->setText(filtre);
     }
     TxtFiltre_->setEnabled(e.TxtFiltre.actif);
-    montre_liste(*LstOuverture_, e.LstOuverture);
+    // The list of openings is long and this runs at each turn of the placing animation: it is
+    // shown again only when it changed.
+    if (e.LstOuverture.entrees != liste_montree_.entrees
+        || e.LstOuverture.selection != liste_montree_.selection) {
+        montre_liste(*LstOuverture_, e.LstOuverture);
+        liste_montree_ = e.LstOuverture;
+    }
     LstOuverture_->setEnabled(e.LstOuverture.actif);
     CmdCommencer_->setEnabled(e.CmdCommencer.actif);
     CmdArreter_->setEnabled(e.CmdArreter.actif);
@@ -335,6 +341,11 @@ void FenetreEntrainement::actualise()
 
 void FenetreEntrainement::closeEvent(QCloseEvent* e)
 {
+    // The session ends once the disc being placed is down.
+    if (principale_.plateau().occupe()) {
+        e->ignore();
+        return;
+    }
     entrainement_.Form_Unload();
     principale_.actualise();
     e->accept();

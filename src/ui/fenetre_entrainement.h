@@ -53,6 +53,7 @@ private:
     std::array<QRadioButton*, 3> OptPortee_ {};
     QLineEdit* TxtFiltre_ = nullptr;
     QListWidget* LstOuverture_ = nullptr;
+    Liste liste_montree_; // what LstOuverture_ shows
     QPushButton* CmdCommencer_ = nullptr;
     QPushButton* CmdArreter_ = nullptr;
     QPushButton* CmdSuivant_ = nullptr;

@@ -30,14 +30,16 @@ void Entrainement::joue_programme()
     }
 }
 
-// The board plays the drill's move; true when it did. A board that refuses a move of the
-// library (it never should) leaves the exercise behind: it is interrupted, not graded.
+// The board plays the drill's move; true when it did and the exercise goes on. The session
+// may have ended while the disc was placed; a board that refuses a move of the library (it
+// never should) leaves the exercise behind: it is interrupted, not graded.
 bool Entrainement::transmet(int index)
 {
     const int16_t avant = plateau_.num_coup;
     transmet_ = true;
     plateau_.plateau_MouseDown(index, bouton_gauche, 1, 1.0f, 1.0f);
     transmet_ = false;
+    if (!session_ || exercice_ != EtatExercice::en_cours) return false;
     if (plateau_.num_coup > avant) return true;
     interrompt("Exercice interrompu : le plateau n'a pas joué le coup.");
     return false;
@@ -46,7 +48,7 @@ bool Entrainement::transmet(int index)
 // A finished line is graded and written by the session: the panel shows it, and the progress.
 void Entrainement::suit_l_exercice()
 {
-    if (exercice_ == EtatExercice::en_cours && session_->bilan()) {
+    if (session_ && exercice_ == EtatExercice::en_cours && session_->bilan()) {
         exercice_ = EtatExercice::fini;
         montre_bilan();
         actualise_progres();
