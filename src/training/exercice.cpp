@@ -97,14 +97,18 @@ Case Exercice::joue_programme(float r)
     const std::vector<Case> coups = coups_programme();
     assert(!coups.empty());
     const Case c = coups[static_cast<std::size_t>(tire(r, static_cast<int>(coups.size())))];
-    const Case image = forme_.image(c);
+    joue(c, lignes_suivant(forme_.image(c)));
+    return c;
+}
+
+std::vector<int> Exercice::lignes_suivant(Case image) const
+{
     const std::size_t k = forme_.coups().size();
     std::vector<int> suivent;
     for (const int l : en_cours_)
         if (rep_->lignes[l].coups.size() > k && rep_->lignes[l].coups[k] == image)
             suivent.push_back(l);
-    joue(c, std::move(suivent));
-    return c;
+    return suivent;
 }
 
 bool Exercice::dans_la_bibliotheque(Case image) const
@@ -121,11 +125,7 @@ Verdict Exercice::joue_utilisateur(Case c)
 {
     if (terminee() || trait() != couleur_ || !forme_.jouable(c)) return {};
     const Case image = forme_.image(c);
-    const std::size_t k = forme_.coups().size();
-    std::vector<int> suivent;
-    for (const int l : en_cours_)
-        if (rep_->lignes[l].coups.size() > k && rep_->lignes[l].coups[k] == image)
-            suivent.push_back(l);
+    std::vector<int> suivent = lignes_suivant(image);
 
     if (suivent.empty()) {
         ++erreurs_;

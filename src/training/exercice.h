@@ -96,6 +96,8 @@ private:
     std::vector<Case> vers_plateau(const std::vector<int>& lignes) const;
     void joue(Case c, std::vector<int> suivent);
     bool dans_la_bibliotheque(Case image) const;
+    // The lines still played that go on with `image` (in the common form) at the next move.
+    std::vector<int> lignes_suivant(Case image) const;
 
     const Repertoire* rep_;
     int16_t couleur_;

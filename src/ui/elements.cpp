@@ -62,6 +62,15 @@ QLabel* legende(QWidget* parent, const QString& texte, const char* nom, int x, i
     return l;
 }
 
+QListWidget* liste(QWidget* parent, const char* nom, int x, int y, int largeur, int hauteur)
+{
+    auto* l = place(new QListWidget(parent), nom, x, y, largeur, hauteur);
+    l->setSelectionMode(QAbstractItemView::SingleSelection);
+    l->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    l->setUniformItemSizes(true);
+    return l;
+}
+
 void montre_liste(QListWidget& liste, const Liste& donnees)
 {
     const QSignalBlocker blocage(liste);

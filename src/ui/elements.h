@@ -32,6 +32,9 @@ QLabel* etiquette(QWidget* parent, const QString& texte, const char* nom, int x,
 QLabel* legende(QWidget* parent, const QString& texte, const char* nom, int x, int y, int largeur,
                 int hauteur, const QFont* police = nullptr);
 
+// A single-selection list box, named and placed, without a horizontal scroll bar.
+QListWidget* liste(QWidget* parent, const char* nom, int x, int y, int largeur, int hauteur);
+
 // Shows a core list box on a list widget: its entries, rewritten only when they differ, and
 // its selection (-1 for none), scrolled into view. Signals are blocked meanwhile, so showing
 // the core's state never reads as a user's choice.

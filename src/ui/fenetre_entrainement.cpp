@@ -39,15 +39,6 @@ QRadioButton* option(QWidget* parent, const QString& texte, const char* nom, int
     return o;
 }
 
-QListWidget* liste(QWidget* parent, const char* nom, int x, int y, int largeur, int hauteur)
-{
-    auto* l = place(new QListWidget(parent), nom, x, y, largeur, hauteur);
-    l->setSelectionMode(QAbstractItemView::SingleSelection);
-    l->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    l->setUniformItemSizes(true);
-    return l;
-}
-
 void montre_option(QRadioButton& bouton, const Option& o)
 {
     const QSignalBlocker blocage(&bouton);

@@ -26,15 +26,6 @@ QCheckBox* case_nue(QWidget* parent, const char* nom, int x, int y)
     return c;
 }
 
-QListWidget* liste(QWidget* parent, const char* nom, int x, int y, int largeur, int hauteur)
-{
-    auto* l = place(new QListWidget(parent), nom, x, y, largeur, hauteur);
-    l->setSelectionMode(QAbstractItemView::SingleSelection);
-    l->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    l->setUniformItemSizes(true);
-    return l;
-}
-
 } // namespace
 
 FenetrePlateau::FenetrePlateau(FonCom& com, std::filesystem::path fichier_biblio, Hote hote)
