@@ -2,6 +2,8 @@
 
 #include "library/lecture_biblio.h"
 
+#include <gtest/gtest.h>
+#include <sqlite3.h>
 #include <stdexcept>
 
 namespace tavik::test {
@@ -56,6 +58,24 @@ std::string texte(const std::vector<Case>& coups)
     std::string s;
     for (const Case c : coups) s += (s.empty() ? "" : " ") + notation(c);
     return s;
+}
+
+std::vector<std::string> sql(const std::filesystem::path& fichier, const std::string& requete)
+{
+    sqlite3* db = nullptr;
+    sqlite3_open(fichier.c_str(), &db);
+    std::vector<std::string> lignes;
+    const auto rappel = [](void* v, int n, char** valeurs, char**) {
+        std::string ligne;
+        for (int i = 0; i < n; ++i)
+            ligne += (i ? "|" : "") + std::string(valeurs[i] ? valeurs[i] : "");
+        static_cast<std::vector<std::string>*>(v)->push_back(ligne);
+        return 0;
+    };
+    EXPECT_EQ(sqlite3_exec(db, requete.c_str(), rappel, &lignes, nullptr), SQLITE_OK)
+        << sqlite3_errmsg(db);
+    sqlite3_close(db);
+    return lignes;
 }
 
 } // namespace tavik::test

@@ -4,6 +4,7 @@
 #include "training/session.h"
 
 #include <deque>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -38,5 +39,8 @@ struct HoteEntrainement
 
 Case case_ecrite(const std::string& coup); // "F5"
 std::string texte(const std::vector<Case>& coups); // "F5 D6"
+
+// Runs SQL on a notebook's file, as another program would; the rows it gives as "a|b|c".
+std::vector<std::string> sql(const std::filesystem::path& fichier, const std::string& requete);
 
 } // namespace tavik::test

@@ -1,4 +1,5 @@
 #include "entrainement_support.h"
+#include "library/noms.h"
 #include "library/recherche.h"
 #include "support.h"
 
@@ -77,30 +78,35 @@ TEST(Recherche, GameWithAPassFindsNothing)
 // off the index).
 TEST(Recherche, LinesThroughAGameInFileOrder)
 {
+    const char* coups[] = {"C4E3 F6", "C4C3", "C4E3 F4"};
     std::vector<std::string> enregistrements;
-    for (int i = 0; i < 40; ++i)
-        enregistrements.push_back("L" + std::to_string(i) + ";;"
-                                  + (i % 3 == 0       ? "C4E3 F6"
-                                         : i % 3 == 1 ? "C4C3"
-                                                      : "C4E3 F4"));
-    enregistrements.push_back("Z;;C4E3 F6E6");
-    enregistrements.push_back("Y;;C4E3 F6E6 F5G6"); // sorts after the next row
-    enregistrements.push_back("X;;C4E3 F6E6 F5C5");
+    for (int i = 0; i < 40; ++i) enregistrements.push_back(";;" + std::string(coups[i % 3]));
+    for (const char* l : {";;C4E3 F6E6", ";;C4E3 F6E6 F5G6", ";;C4E3 F6E6 F5C5"})
+        enregistrements.push_back(l); // the last two sort against file order
     const BiblioChargee b(enregistrements);
-    std::vector<int> f6, tous;
-    for (int i = 0; i < 40; ++i) {
-        if (i % 3 != 1) tous.push_back(i);
-        if (i % 3 == 0) f6.push_back(i);
-    }
-    for (const int r : {40, 41, 42}) {
-        tous.push_back(r);
-        f6.push_back(r);
-    }
-    EXPECT_EQ(lignes_commencant_par(b.biblio, b.nb, "C4E3"), tous);
-    EXPECT_EQ(lignes_commencant_par(b.biblio, b.nb, "C4E3 F6"), f6);
+    const auto attendues = [](bool f4) {
+        std::vector<int> v;
+        for (int r = 0; r < 43; ++r)
+            if (r >= 40 || r % 3 == 0 || (f4 && r % 3 == 2)) v.push_back(r);
+        return v;
+    };
+    EXPECT_EQ(lignes_commencant_par(b.biblio, b.nb, "C4E3"), attendues(true));
+    EXPECT_EQ(lignes_commencant_par(b.biblio, b.nb, "C4E3 F6"), attendues(false));
     EXPECT_EQ(lignes_commencant_par(b.biblio, b.nb, "C4E3 F6E6"), (std::vector<int> {40, 41, 42}));
     EXPECT_EQ(lignes_commencant_par(b.biblio, b.nb, "C4E3 F6E6 F5"), (std::vector<int> {41, 42}));
     EXPECT_TRUE(lignes_commencant_par(b.biblio, b.nb, "C4E3 F5").empty());
+}
+
+// Names are found without regard to case or accents, ligatures included.
+TEST(Noms, FoundWithoutCaseOrAccents)
+{
+    EXPECT_EQ(forme_de_recherche("Bétonnage ŒIL Cœur À Ça Ñ × ß"),
+              "betonnage oeil coeur a ca n × ss");
+    EXPECT_TRUE(nom_contient("De Grey de bétonnage", "BETON") && nom_contient("Tigre", ""));
+    EXPECT_FALSE(nom_contient("Tigre", "tigres"));
+    const BiblioChargee b(petite_biblio());
+    EXPECT_EQ(lignes_par_nom(b.biblio, b.nb, "PARALLELE"), std::vector<int> {6});
+    EXPECT_EQ(lignes_par_nom(b.biblio, b.nb, "").size(), petite_biblio().size());
 }
 
 } // namespace tavik::test
