@@ -51,24 +51,25 @@ TEST(Clic, F5FromTheStartPreviewedThenPlayedWithAPressDuringTheAnimation)
     EXPECT_EQ(partie(p), "F5 D6") << "presses are taken again once the disc is placed";
 }
 
+// The recorded next move is followed, whether played or loaded by the chooser (its row a digit
+// text); a square that shares only its row or its column with it (F6 against D6 or F4) is
+// played anew and cuts the record.
 TEST(Clic, RecordedNextMoveIsFollowedAnotherMoveCutsTheRecord)
 {
-    Fenetre f;
-    f.joue("F5 D6 C3");
-    f.p().CmdDebut_Click();
-    f.clic("F5");
-    EXPECT_EQ(partie(f.p()), "F5 D6 C3");
-    EXPECT_EQ(f.p().controles.TxtSuivant.texte, "2. D6");
-    f.clic("F4");
-    EXPECT_EQ(partie(f.p()), "F5 F4");
-    EXPECT_FALSE(f.p().controles.CmdSuivant.actif || f.p().controles.TxtSuivant.visible);
-    f.clic("C3"); // still in slot 3 from the longer game, but past the record's end now
-    EXPECT_EQ(partie(f.p()), "F5 F4 C3");
-}
-
-// F6 shares its row with D6 and its column with F4, but is neither: it is played anew.
-TEST(Clic, FollowingTheRecordNeedsTheSameRowAndColumn)
-{
+    for (const bool chargee : {false, true}) {
+        Fenetre f;
+        if (chargee) {
+            for (int k = 1; k <= 3; ++k)
+                f.p().com().liste_coups[k] = Emplacement::coup_charge("FFE"[k - 1], "566"[k - 1]);
+            f.p().num_rejoue = 4;
+        } else {
+            f.joue("F5 F6 E6");
+        }
+        f.p().CmdDebut_Click();
+        f.p().CmdSuivant_Click();
+        f.clic("F6");
+        EXPECT_EQ(partie(f.p()) + "|" + f.p().controles.TxtSuivant.texte, "F5 F6 E6|3. E6");
+    }
     for (const std::string jouee : {"F5 D6 C3", "F5 F4 E3"}) {
         Fenetre f;
         f.joue(jouee);
@@ -77,6 +78,15 @@ TEST(Clic, FollowingTheRecordNeedsTheSameRowAndColumn)
         f.clic("F6");
         EXPECT_EQ(partie(f.p()), "F5 F6");
     }
+    Fenetre f;
+    f.joue("F5 D6 C3");
+    f.p().CmdDebut_Click();
+    f.p().CmdSuivant_Click();
+    f.clic("F4");
+    EXPECT_EQ(partie(f.p()), "F5 F4");
+    EXPECT_FALSE(f.p().controles.CmdSuivant.actif || f.p().controles.TxtSuivant.visible);
+    f.clic("C3"); // still in slot 3 from the longer game, but past the record's end now
+    EXPECT_EQ(partie(f.p()), "F5 F4 C3");
 }
 
 // After C4 E3 this library lists F6 (legal), D4 (occupied) and A1 (turns nothing).

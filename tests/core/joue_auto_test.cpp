@@ -6,26 +6,28 @@ namespace tavik::test {
 
 using Lignes = std::vector<std::string>;
 
-// Black's first move is drawn among four in the board's orientation, whatever the library offers.
+static const std::string plus_de_coups = "Vous n'avez plus de coups d'ouverture.";
+static std::string plus_de_suite(bool noir)
+{
+    return std::string("Il n'y a plus de suite pour ") + (noir ? "noir." : "blanc.");
+}
+
+// Black's first move is drawn among four in the board's orientation, whatever the library offers,
+// with one draw.
 TEST(JoueAuto, FirstMoveDrawn)
 {
-    const struct
-    {
-        int rotation;
-        float tirage;
-        std::string coup;
-    } cas[] = {{0, 0.2499f, "D3"},
-               {0, 0.25f, "C4"},
-               {0, 0.99999f, "E6"},
-               {1, 0.0f, "E3"},
-               {1, 0.6f, "C5"}};
-    for (const auto& c : cas) {
+    const std::tuple<int, float, std::string> cas[] = {{0, 0.2499f, "D3"},
+                                                       {0, 0.25f, "C4"},
+                                                       {0, 0.99999f, "E6"},
+                                                       {1, 0.0f, "E3"},
+                                                       {1, 0.6f, "C5"}};
+    for (const auto& [rotation, tirage, coup] : cas) {
         Fenetre f(Lignes {"Perpendiculaire;;C4E3"});
-        if (c.rotation) f.p().CmdRotation_Click();
-        f.hote.tirages = {c.tirage, 0.0f};
+        if (rotation) f.p().CmdRotation_Click();
+        f.hote.tirages = {tirage, 0.0f};
         f.p().controles.ChkNoirAuto.fixe(1);
-        EXPECT_EQ(partie(f.p()), c.coup) << c.tirage;
-        EXPECT_EQ(f.hote.tirages.size(), 1U); // one draw for one move
+        EXPECT_EQ(partie(f.p()) + "|" + std::to_string(f.hote.tirages.size()), coup + "|1")
+            << tirage;
     }
 }
 
@@ -41,7 +43,7 @@ TEST(JoueAuto, OneBoxAtATimeAndTheUserHeldToTheLibrary)
         c.ChkBlancAuto.fixe(1); // C3, second of "C5 : a" and "C3 : b"
         EXPECT_EQ(partie(f.p()), "D3 C3"); // black no longer automatic
         c.ChkNoirAuto.fixe(1); // C4; white, no longer automatic, has no line left
-        EXPECT_EQ(f.hote.messages, Lignes {"Vous n'avez plus de coups d'ouverture."});
+        EXPECT_EQ(f.hote.messages, Lignes {plus_de_coups});
         f.joue("E3"); // legal for white, offered by no line
         EXPECT_EQ(partie(f.p()), "D3 C3 C4");
         if (recule)
@@ -57,21 +59,18 @@ TEST(JoueAuto, OneBoxAtATimeAndTheUserHeldToTheLibrary)
 // The user's colour must pass right after an automatic move: the automatic colour is asked again.
 TEST(JoueAuto, AutomaticColourAskedAgainAfterTheUsersPass)
 {
-    const struct
-    {
-        bool noir;
-        std::string ligne, coups, partie, couleur;
-    } cas[]
-        = {{true, "C4C3 C2B2 D3C1 A1C5 B1E3 D1", "C3 B2 C1 C5 E3",
-            "C4 C3 C2 B2 D3 C1 A1 C5 B1 E3 D1 --", "noir"},
-           {false, "C4C3 C2B2 E6C1 A1A3", "C4 C2 E6 A1", "C4 C3 C2 B2 E6 C1 A1 A3 --", "blanc"}};
-    for (const auto& c : cas) {
-        Fenetre f(Lignes {"Passe;;" + c.ligne});
+    const std::tuple<bool, std::string, std::string, std::string> cas[] = {
+        {true, "C4C3 C2B2 D3C1 A1C5 B1E3 D1", "C3 B2 C1 C5 E3",
+         "C4 C3 C2 B2 D3 C1 A1 C5 B1 E3 D1 --"},
+        {false, "C4C3 C2B2 E6C1 A1A3", "C4 C2 E6 A1", "C4 C3 C2 B2 E6 C1 A1 A3 --"},
+    };
+    for (const auto& [noir_auto, ligne, coups, jouee] : cas) {
+        Fenetre f(Lignes {"Passe;;" + ligne});
         f.hote.tirages = {0.25f}; // black's first move C4
-        (c.noir ? f.p().controles.ChkNoirAuto : f.p().controles.ChkBlancAuto).fixe(1);
-        f.joue(c.coups);
-        EXPECT_EQ(partie(f.p()), c.partie);
-        EXPECT_EQ(f.hote.messages, Lignes {"Il n'y a plus de suite pour " + c.couleur + "."});
+        (noir_auto ? f.p().controles.ChkNoirAuto : f.p().controles.ChkBlancAuto).fixe(1);
+        f.joue(coups);
+        EXPECT_EQ(partie(f.p()), jouee);
+        EXPECT_EQ(f.hote.messages, Lignes {plus_de_suite(noir_auto)});
     }
 }
 
@@ -85,15 +84,11 @@ TEST(JoueAuto, TickingTheOtherBoxShowsOneMessage)
         f.hote.tirages = {0.25f}; // black's first move C4
         if (noir) f.joue("C4");
         (noir ? c.ChkBlancAuto : c.ChkNoirAuto).fixe(1);
-        ASSERT_EQ(f.hote.messages, Lignes {"Vous n'avez plus de coups d'ouverture."});
+        ASSERT_EQ(f.hote.messages, Lignes {plus_de_coups});
         (noir ? c.ChkNoirAuto : c.ChkBlancAuto).fixe(1);
-        EXPECT_EQ(
-            f.hote.messages,
-            (Lignes {"Vous n'avez plus de coups d'ouverture.",
-                     std::string("Il n'y a plus de suite pour ") + (noir ? "noir." : "blanc.")}));
+        EXPECT_EQ(f.hote.messages, (Lignes {plus_de_coups, plus_de_suite(noir)}));
         EXPECT_EQ(partie(f.p()), noir ? "C4 E3" : "C4");
-        EXPECT_TRUE(f.p().CoupJoueurBiblio);
-        EXPECT_FALSE((noir ? c.ChkBlancAuto : c.ChkNoirAuto).cochee());
+        EXPECT_TRUE(f.p().CoupJoueurBiblio && !(noir ? c.ChkBlancAuto : c.ChkNoirAuto).cochee());
     }
 }
 
@@ -111,11 +106,11 @@ TEST(JoueAuto, OnlyLegalContinuationsCount)
     Fenetre blanc(Lignes {"Fautive;;C4D4", "Perdue;;C4A1"});
     blanc.joue("C4");
     blanc.p().controles.ChkBlancAuto.fixe(1);
-    EXPECT_EQ(blanc.hote.messages, Lignes {"Il n'y a plus de suite pour blanc."});
+    EXPECT_EQ(blanc.hote.messages, Lignes {plus_de_suite(false)});
     Fenetre noir(Lignes {"Perpendiculaire;;C4E3", "Fautive;;C4E3 D4"});
     noir.joue("C4");
     noir.p().controles.ChkBlancAuto.fixe(1); // E3, then the user may not play D4
-    EXPECT_EQ(noir.hote.messages, Lignes {"Vous n'avez plus de coups d'ouverture."});
+    EXPECT_EQ(noir.hote.messages, Lignes {plus_de_coups});
 }
 
 // A library line that ends the game, black taking every disc: the result is the one message of
