@@ -35,7 +35,8 @@ void revoit_selon(std::initializer_list<Revue> table, const ParametresSm2& p = {
 
 // SM-2 by hand. A grade of 5 adds 0.1 to the easiness, 4 keeps it, 3 takes 0.14 off, down to
 // 1.3; intervals are 1 day, 6 days, then the last one times the new easiness, rounded up
-// (6 x 2.8 = 16.8 gives 17, 10 x 1.3 gives 13). A lapse starts again at 1 day, easiness kept.
+// (6 x 2.8 = 16.8 gives 17) but never past a whole number that the sum 2.7 + 0.1 only nearly
+// makes (10 x 2.8 gives 28). A lapse starts again at 1 day, easiness kept.
 TEST(Sm2, IntervalsGrowOnSuccessEasinessFollowsTheGradeALapseStartsAgain)
 {
     // clang-format off
@@ -52,6 +53,8 @@ TEST(Sm2, IntervalsGrowOnSuccessEasinessFollowsTheGradeALapseStartsAgain)
     const EtatLigne e = apres_revue(&bas, 2, 5, p);
     EXPECT_NEAR(e.facilite, 1.3, 1e-9);
     EXPECT_EQ(e.intervalle, 13);
+    const EtatLigne presque {.repetitions = 3, .facilite = 2.7, .intervalle = 10, .echeance = 5};
+    EXPECT_EQ(apres_revue(&presque, 0, 5, {}).intervalle, 28);
 }
 
 // A review before the day it is due (the same-day repetition of a failed line, free practice)
