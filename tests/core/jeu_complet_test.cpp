@@ -20,6 +20,8 @@ static std::string vue(Fenetre& f)
     return s;
 }
 
+// (The buttons, the next-move box and the side-to-move picture are the window's invariants,
+// which the soak checks after every action.)
 TEST(JeuComplet, PlayedByPressesToTheEndThenWalkedThroughBothWays)
 {
     Fenetre f;
@@ -31,7 +33,6 @@ TEST(JeuComplet, PlayedByPressesToTheEndThenWalkedThroughBothWays)
         if (coup(slot) == "--") continue; // recorded by the move before
         f.clic(coup(slot));
         ASSERT_EQ(p.num_coup, slot == 12 ? 14 : slot + 1) << coup(slot) << " at " << slot;
-        ASSERT_EQ(c.quijoue, f.joueur()) << "after slot " << slot;
         ASSERT_EQ(f.hote.messages.size(), slot == 61 ? 1u : 0u) << "after slot " << slot;
         vues[p.num_coup] = vue(f);
     }
@@ -55,11 +56,6 @@ TEST(JeuComplet, PlayedByPressesToTheEndThenWalkedThroughBothWays)
         }
         EXPECT_EQ(f.joueur(), n % 2 == 1 ? noir : blanc) << n;
         EXPECT_EQ(c.LstCoup.selection, n / 2 - 1) << "the line of the last move played, " << n;
-        const std::string boutons {"01"[c.CmdDebut.actif], "01"[c.CmdPrecedent.actif],
-                                   "01"[c.CmdSuivant.actif], "01"[c.CmdFin.actif]};
-        EXPECT_EQ(boutons, n == 1 ? "0011" : n == 62 ? "1100" : "1111") << n;
-        const std::string suivant = n < 62 ? std::to_string(n) + ". " + coup(n) : "";
-        EXPECT_EQ(c.TxtSuivant.visible ? c.TxtSuivant.texte : "", suivant) << n;
         EXPECT_EQ(vue(chargee) + "|" + chargee.p().controles.TxtSuivant.texte,
                   vue(f) + "|" + c.TxtSuivant.texte)
             << n;
