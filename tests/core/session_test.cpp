@@ -159,9 +159,9 @@ TEST(Session, WhiteAgainstTheProgramsOpening)
     EXPECT_EQ(s.session.bilan()->nom, "Bill");
 }
 
-// A library move that leaves the lines chosen is an error, said as such; the board's turn in
-// the middle of an exercise turns what comes after.
-TEST(Session, MoveOutsideTheChoiceAndATurnMidExercise)
+// A library move that leaves the lines chosen is an error, said as such (the training window's
+// test turns the board mid-exercise).
+TEST(Session, MoveOutsideTheChoice)
 {
     Seance s(noir, {0, 1});
     s.session.nouvel_exercice();
@@ -169,22 +169,6 @@ TEST(Session, MoveOutsideTheChoiceAndATurnMidExercise)
     const Verdict v = s.session.coup_utilisateur(case_ecrite("F4"));
     EXPECT_EQ(v.jugement, Jugement::erreur);
     EXPECT_EQ(v.message, "Coup hors des lignes choisies. Coup de ces lignes : F6.");
-
-    s.session.tourne(Transformation::rotation); // C4 E3 is now E3 F5; F6 is on C6
-    EXPECT_EQ(texte(s.session.exercice().coups_attendus()), "C6");
-    EXPECT_EQ(s.joue("C6"), "C5");
-}
-
-// A choice without a line for the colour says so and starts nothing.
-TEST(Session, EmptyChoice)
-{
-    Seance s(noir, {});
-    Session vide(s.rep, s.carnet, noir, {}, s.hote.services());
-    EXPECT_TRUE(vide.vide());
-    EXPECT_EQ(vide.annonce(), "Aucune ligne à entraîner pour cette couleur dans ce choix.");
-    vide.nouvel_exercice();
-    EXPECT_FALSE(vide.coup_programme().has_value());
-    EXPECT_EQ(vide.coup_utilisateur(case_ecrite("C4")).jugement, Jugement::refuse);
 }
 
 // The library changes: a renamed line keeps its history; a line that left it is not shown but
