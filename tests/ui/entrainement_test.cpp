@@ -100,8 +100,7 @@ private slots:
             QCOMPARE(f->tuile(index_de(c))->image(), 6); // the library mark, black to move
         }
         QCOMPARE(texte("LblMessage"),
-                 QStringLiteral("Coup hors bibliothèque. Coups de la "
-                                "bibliothèque : %1.")
+                 QStringLiteral("Coup hors bibliothèque. Coups de la bibliothèque : %1.")
                      .arg(attendus.join(QStringLiteral(", "))));
 
         int coups = 2;
@@ -110,12 +109,9 @@ private slots:
             clique(suite.empty() ? exercice().coups_de_la_portee().front() : suite.front());
         }
         const int trouves = coups - 2; // all but the one missed
-        QCOMPARE(texte("LblScore"),
-                 QStringLiteral("%1 %2 sur %3 %4 du premier coup")
-                     .arg(trouves)
-                     .arg(trouves > 1 ? "coups" : "coup")
-                     .arg(coups - 1)
-                     .arg(trouves > 1 ? "trouvés" : "trouvé"));
+        const QString s = trouves > 1 ? QStringLiteral("s") : QString();
+        const QString score = QStringLiteral("%1 coup%2 sur %3 trouvé%2 du premier coup");
+        QCOMPARE(texte("LblScore"), score.arg(trouves).arg(s).arg(coups - 1));
         QVERIFY(!texte("LblLigne").isEmpty());
         QVERIFY(w(e(), "CmdSuivant")->isEnabled());
 

@@ -28,30 +28,17 @@ using namespace tavik::ui;
 
 namespace {
 
-enum class Genre {
-    fenetre,
-    bouton,
-    case_a_cocher,
-    etiquette,
-    liste,
-    zone_de_texte,
-    cadre,
-    image,
-    tuile,
-    ligne,
-    option,
-    onglets,
-    nombre,
-    graphique
-};
+// clang-format off
+enum class Genre { fenetre, bouton, case_a_cocher, etiquette, liste, zone_de_texte, cadre, image,
+                   tuile, ligne, option, onglets, nombre, graphique };
 enum class Police { aucune, normale, grasse, lourde, fixe, arial_12, lourde_12 };
+// clang-format on
 enum class Etat { actif, inactif, cache, choisi };
 
 // One control as the window must show it right after it opens.
 struct Controle
 {
-    const char* parent; // "plateau", "Score" (the frame's contents), "ouverture", "Info",
-                        // "entrainement", "seance" or "progres" (its pages)
+    const char* parent; // a window, "Score" (the frame) or "seance" and "progres" (tab pages)
     Genre genre;
     const char* nom; // the control's name, or nullptr: found by its caption, else by its place
     const char* texte; // its caption now; nullptr when its content is free
@@ -106,20 +93,10 @@ const Controle controles_fixes[] {
     {"plateau", G::etiquette, "LblCommentaire", "", {24, 496, 209, 41}, P::normale},
     {"plateau", G::liste, "LstSuite", nullptr, {232, 400, 241, 134}, P::normale},
 
-    {"ouverture",
-     G::fenetre,
-     "ouverture",
-     "Tavik - Liste des ouvertures",
-     {0, 0, 256, 539},
+    {"ouverture", G::fenetre, "ouverture", "Tavik - Liste des ouvertures", {0, 0, 256, 539},
      P::normale},
-    {"ouverture",
-     G::etiquette,
-     nullptr,
-     "Choisissez l'ouverture à charger",
-     {8, 8, 241, 25},
-     P::normale,
-     Etat::actif,
-     true},
+    {"ouverture", G::etiquette, nullptr, "Choisissez l'ouverture à charger", {8, 8, 241, 25},
+     P::normale, Etat::actif, true},
     {"ouverture", G::liste, "LstOuverture", nullptr, {8, 32, 241, 459}, P::normale},
     {"ouverture", G::bouton, "Cmdcharger", "Charger", {72, 504, 105, 25}, P::normale},
 
@@ -199,55 +176,37 @@ const Controle controles_fixes[] {
 // The fixed controls, then the 64 tiles of the board, row by row from A1.
 std::vector<Controle> table()
 {
-    static const std::vector<QByteArray> noms = [] {
-        std::vector<QByteArray> n;
-        for (int i = 0; i < 64; ++i) n.push_back("plateau_" + QByteArray::number(i));
-        return n;
-    }();
+    static QByteArray noms[64];
     std::vector<Controle> t(std::begin(controles_fixes), std::end(controles_fixes));
-    for (int i = 0; i < 64; ++i)
-        t.push_back({"plateau",
-                     G::tuile,
-                     noms[static_cast<std::size_t>(i)].constData(),
-                     nullptr,
-                     {32 + 32 * (i % 8), 64 + 32 * (i / 8), 32, 32}});
+    for (int i = 0; i < 64; ++i) {
+        noms[i] = "plateau_" + QByteArray::number(i);
+        const QRect place(32 + 32 * (i % 8), 64 + 32 * (i / 8), 32, 32);
+        t.push_back({"plateau", G::tuile, noms[i].constData(), nullptr, place});
+    }
     return t;
 }
 
-bool est_du_genre(QWidget* w, Genre g)
+template <class W> bool est(QWidget* w)
 {
-    switch (g) {
-    case G::fenetre:
-        return w->isWindow();
-    case G::bouton:
-        return qobject_cast<QPushButton*>(w);
-    case G::case_a_cocher:
-        return qobject_cast<QCheckBox*>(w);
-    case G::etiquette:
-        return qobject_cast<QLabel*>(w);
-    case G::liste:
-        return qobject_cast<QListWidget*>(w);
-    case G::zone_de_texte:
-        return qobject_cast<QLineEdit*>(w);
-    case G::cadre:
-        return qobject_cast<QGroupBox*>(w);
-    case G::image:
-        return dynamic_cast<Vignette*>(w);
-    case G::tuile:
-        return qobject_cast<Tuile*>(w);
-    case G::ligne:
-        return dynamic_cast<Ligne*>(w);
-    case G::option:
-        return qobject_cast<QRadioButton*>(w);
-    case G::onglets:
-        return qobject_cast<QTabWidget*>(w);
-    case G::nombre:
-        return qobject_cast<QSpinBox*>(w);
-    case G::graphique:
-        return qobject_cast<Graphique*>(w);
-    }
-    return false;
+    return dynamic_cast<W*>(w) != nullptr;
 }
+bool est_fenetre(QWidget* w)
+{
+    return w->isWindow();
+}
+
+// clang-format off
+// Each kind as a message names it, and how it is recognised.
+const std::pair<const char*, bool (*)(QWidget*)> genres[] {
+    {"window", est_fenetre}, {"button", est<QPushButton>}, {"check box", est<QCheckBox>},
+    {"label", est<QLabel>}, {"list", est<QListWidget>}, {"text box", est<QLineEdit>},
+    {"frame", est<QGroupBox>}, {"picture", est<Vignette>}, {"tile", est<Tuile>},
+    {"line", est<Ligne>}, {"option", est<QRadioButton>}, {"tabs", est<QTabWidget>},
+    {"number box", est<QSpinBox>}, {"chart", est<Graphique>}};
+// The requested family (substitutes are the system's business), size in pixels, weight.
+const QString polices[] {"", "MS Sans Serif/11/400", "MS Sans Serif/11/700",
+    "Arial Black/11/900", "Courier/13/400", "Arial/16/400", "Arial Black/16/900"};
+// clang-format on
 
 QString legende(QWidget* w)
 {
@@ -259,34 +218,10 @@ QString legende(QWidget* w)
     return {};
 }
 
-// The requested family (substitutes are the system's business), size in pixels, weight.
-QString police(Police p)
-{
-    switch (p) {
-    case P::aucune:
-        return {};
-    case P::normale:
-        return QStringLiteral("MS Sans Serif/11/400");
-    case P::grasse:
-        return QStringLiteral("MS Sans Serif/11/700");
-    case P::lourde:
-        return QStringLiteral("Arial Black/11/900");
-    case P::fixe:
-        return QStringLiteral("Courier/13/400");
-    case P::arial_12:
-        return QStringLiteral("Arial/16/400");
-    case P::lourde_12:
-        return QStringLiteral("Arial Black/16/900");
-    }
-    return {};
-}
-
 QString police(const QFont& f)
 {
-    return QStringLiteral("%1/%2/%3")
-        .arg(f.families().value(0))
-        .arg(f.pixelSize())
-        .arg(static_cast<int>(f.weight()));
+    const int poids = f.weight();
+    return QStringLiteral("%1/%2/%3").arg(f.families().value(0)).arg(f.pixelSize()).arg(poids);
 }
 
 QRect place(QWidget* w, Genre g)
@@ -299,15 +234,9 @@ QRect place(QWidget* w, Genre g)
 // "plateau: button CmdFin at 192,360", "Info: label at 0,72".
 QString nom_de(const Controle& c)
 {
-    static const char* const genres[] {"window",   "button", "check box",  "label", "list",
-                                       "text box", "frame",  "picture",    "tile",  "line",
-                                       "option",   "tabs",   "number box", "chart"};
-    QString nom = QStringLiteral("%1: %2").arg(QLatin1String(c.parent),
-                                               QLatin1String(genres[static_cast<int>(c.genre)]));
-    if (c.nom)
-        nom += QLatin1Char(' ') + QLatin1String(c.nom);
-    else if (c.texte)
-        nom += QStringLiteral(" \"%1\"").arg(QString::fromUtf8(c.texte));
+    QString nom = QStringLiteral("%1: %2").arg(c.parent, genres[int(c.genre)].first);
+    if (c.nom || c.texte)
+        nom += c.nom ? QStringLiteral(" %1").arg(c.nom) : QStringLiteral(" \"%1\"").arg(c.texte);
     return nom + QStringLiteral(" at %1,%2").arg(c.place.x()).arg(c.place.y());
 }
 
@@ -318,7 +247,7 @@ QWidget* trouve(QWidget* parent, const QList<QWidget*>& enfants, const Controle&
     if (c.genre == G::fenetre) return parent;
     QList<QWidget*> candidats;
     for (QWidget* w : enfants) {
-        if (!est_du_genre(w, c.genre)) continue;
+        if (!genres[int(c.genre)].second(w)) continue;
         if (c.nom         ? w->objectName() == QLatin1String(c.nom)
                 : c.texte ? legende(w) == QString::fromUtf8(c.texte)
                           : w->pos() == c.place.topLeft())
@@ -334,14 +263,12 @@ QStringList ecarts(QWidget* fenetre, QWidget* w, const Controle& c)
     const auto compare = [&e](const char* quoi, const auto& vu, const auto& voulu) {
         if (vu != voulu)
             e << QStringLiteral("%1 %2 instead of %3")
-                     .arg(QLatin1String(quoi))
-                     .arg(QDebug::toString(vu))
-                     .arg(QDebug::toString(voulu));
+                     .arg(QLatin1String(quoi), QDebug::toString(vu), QDebug::toString(voulu));
     };
     compare("place", place(w, c.genre), c.place);
     if (c.genre == G::fenetre) compare("fixed size", w->minimumSize(), w->maximumSize());
     if (c.texte) compare("caption", legende(w), QString::fromUtf8(c.texte));
-    if (c.police != P::aucune) compare("font", police(w->font()), police(c.police));
+    if (c.police != P::aucune) compare("font", police(w->font()), polices[int(c.police)]);
     compare("enabled", w->isEnabled(), c.etat != Etat::inactif);
     compare("shown", w->isVisibleTo(fenetre), c.etat != Etat::cache);
     if (auto* boite = qobject_cast<QCheckBox*>(w)) compare("ticked", boite->isChecked(), false);

@@ -43,12 +43,6 @@ int distance(QRgb a, QRgb b)
 
 } // namespace
 
-// The green of the board, read from the empty square's middle.
-QRgb vert_du_plateau(int r)
-{
-    return image_case(1, r).centre();
-}
-
 class TestImages : public QObject
 {
     Q_OBJECT
@@ -67,7 +61,7 @@ private slots:
     void lignes_et_case_vide()
     {
         QFETCH_GLOBAL(int, r);
-        const QRgb vert = vert_du_plateau(r);
+        const QRgb vert = image_case(1, r).centre(); // the empty square's middle
         QVERIFY(attendu::est_vert(vert));
         for (int numero = 1; numero <= nb_images_pion; ++numero) {
             const ImageCase c = image_case(numero, r);
@@ -91,14 +85,13 @@ private slots:
     void disques()
     {
         QFETCH_GLOBAL(int, r);
-        const QRgb vert = vert_du_plateau(r);
+        const QRgb vert = image_case(1, r).centre();
         const std::pair<int, QRgb> disques[] {{2, attendu::noir}, {3, attendu::blanc}};
         for (const auto& [numero, teinte] : disques) {
             const ImageCase c = image_case(numero, r);
-            const QRgb couleur = teinte;
-            QCOMPARE(c.centre(), couleur);
+            QCOMPARE(c.centre(), teinte);
             const int l = largeur(
-                c, [couleur, vert](QRgb p) { return distance(p, couleur) < distance(p, vert); });
+                c, [&, t = teinte](QRgb p) { return distance(p, t) < distance(p, vert); });
             QVERIFY2(l >= 26 * r && l <= 30 * r, qPrintable(QStringLiteral("%1 across").arg(l)));
         }
     }
@@ -107,7 +100,7 @@ private slots:
     void points()
     {
         QFETCH_GLOBAL(int, r);
-        const QRgb vert = vert_du_plateau(r);
+        const QRgb vert = image_case(1, r).centre();
         const std::pair<int, QRgb> points[] {{4, attendu::point_rouge}, {5, attendu::point_jaune}};
         for (const auto& [numero, couleur] : points) {
             const ImageCase c = image_case(numero, r);
@@ -128,7 +121,7 @@ private slots:
     void ombres()
     {
         QFETCH_GLOBAL(int, r);
-        const QRgb vert = vert_du_plateau(r);
+        const QRgb vert = image_case(1, r).centre();
         for (const int numero : {6, 7}) {
             const ImageCase c = image_case(numero, r);
             const QRgb ombre = c.centre();

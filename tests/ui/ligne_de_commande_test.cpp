@@ -1,70 +1,56 @@
-// The command line read as the program reads it, and the user's data folder.
+// The command line read as the program reads it, the user's data folder, and the real program
+// run as `tavik --verifier FICHIER`.
 
 #include "dossiers.h"
 #include "ligne_de_commande.h"
 
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace tavik::ui;
 using Action = LigneDeCommande::Action;
-
-Q_DECLARE_METATYPE(Action)
 
 class TestLigneDeCommande : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void lecture_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<Action>("action");
-        QTest::addColumn<QString>("biblio");
-        QTest::addColumn<QString>("a_verifier");
-        QTest::addColumn<QString>("texte"); // a part of the printed text
-
-        // clang-format off
-        QTest::newRow("rien") << QStringList {} << Action::lancer << "" << "" << "";
-        QTest::newRow("--biblio F") << QStringList {"--biblio", "a b/é.csv"} << Action::lancer
-                                    << "a b/é.csv" << "" << "";
-        QTest::newRow("--biblio=F") << QStringList {"--biblio=/x.csv"} << Action::lancer
-                                    << "/x.csv" << "" << "";
-        // --verifier takes its own file, whatever --biblio names.
-        QTest::newRow("--verifier") << QStringList {"--biblio", "a.csv", "--verifier", "b c/é.csv"}
-                                    << Action::verifier << "" << "b c/é.csv" << "";
-        QTest::newRow("--help") << QStringList {"--help"} << Action::aide << "" << ""
-                                << "--verifier FICHIER";
-        QTest::newRow("-h avant une faute") << QStringList {"--inconnue", "-h"} << Action::aide
-                                            << "" << "" << "2 si le fichier ne peut pas être lu";
-        QTest::newRow("--version") << QStringList {"--version"} << Action::version << "" << ""
-                                   << "Tavik 1.4\n";
-        QTest::newRow("-v avant une faute") << QStringList {"-v", "--biblio"} << Action::version
-                                            << "" << "" << "Tavik 1.4\n";
-        QTest::newRow("option inconnue") << QStringList {"--biblo", "x.csv"} << Action::erreur
-                                         << "" << "" << "Option inconnue : --biblo.";
-        QTest::newRow("fichier manquant") << QStringList {"--biblio"} << Action::erreur << "" << ""
-                                          << "Il manque FICHIER après --biblio.";
-        QTest::newRow("--verifier sans fichier") << QStringList {"--verifier"} << Action::erreur
-                                                 << "" << "" << "Il manque FICHIER après --verifier.";
-        QTest::newRow("argument en trop") << QStringList {"x.csv"} << Action::erreur << "" << ""
-                                          << "Argument inattendu : x.csv.";
-        // clang-format on
-    }
-
+    // The action, the library, the file to check and a part of the printed text.
     void lecture()
     {
-        QFETCH(QStringList, arguments);
-        QFETCH(Action, action);
-        QFETCH(QString, biblio);
-        QFETCH(QString, a_verifier);
-        QFETCH(QString, texte);
-        arguments.prepend(QStringLiteral("tavik"));
-        const LigneDeCommande ligne = lit_ligne_de_commande(arguments);
-        QCOMPARE(ligne.action, action);
-        QCOMPARE(ligne.biblio ? texte_chemin(*ligne.biblio) : QString(), biblio);
-        QCOMPARE(ligne.a_verifier ? texte_chemin(*ligne.a_verifier) : QString(), a_verifier);
-        QVERIFY2(ligne.texte.contains(texte), qPrintable(ligne.texte));
-        if (action == Action::erreur) QVERIFY(ligne.texte.contains(QStringLiteral("tavik --help")));
+        struct Cas
+        {
+            QStringList arguments;
+            Action action;
+            const char *biblio, *a_verifier, *texte;
+        };
+        // clang-format off
+        const Cas cas[] {
+            {{}, Action::lancer, "", "", ""},
+            {{"--biblio", "a b/é.csv"}, Action::lancer, "a b/é.csv", "", ""},
+            {{"--biblio=/x.csv"}, Action::lancer, "/x.csv", "", ""},
+            // --verifier takes its own file, whatever --biblio names.
+            {{"--biblio", "a.csv", "--verifier", "b c/é.csv"}, Action::verifier, "", "b c/é.csv", ""},
+            {{"--help"}, Action::aide, "", "", "--verifier FICHIER"},
+            {{"--inconnue", "-h"}, Action::aide, "", "", "2 si le fichier ne peut pas être lu"},
+            {{"--version"}, Action::version, "", "", "Tavik 1.4\n"},
+            {{"-v", "--biblio"}, Action::version, "", "", "Tavik 1.4\n"},
+            {{"--biblo", "x.csv"}, Action::erreur, "", "", "Option inconnue : --biblo."},
+            {{"--biblio"}, Action::erreur, "", "", "Il manque FICHIER après --biblio."},
+            {{"--verifier"}, Action::erreur, "", "", "Il manque FICHIER après --verifier."},
+            {{"x.csv"}, Action::erreur, "", "", "Argument inattendu : x.csv."}};
+        // clang-format on
+        for (const Cas& c : cas) {
+            const LigneDeCommande l = lit_ligne_de_commande(QStringList {"tavik"} + c.arguments);
+            const auto chemin = [](const auto& p) { return p ? texte_chemin(*p) : QString(); };
+            QCOMPARE(QStringList({c.arguments.join(' '), chemin(l.biblio), chemin(l.a_verifier)}),
+                     QStringList({c.arguments.join(' '), c.biblio, c.a_verifier}));
+            QVERIFY2(l.action == c.action && l.texte.contains(QString::fromUtf8(c.texte))
+                         && (c.action != Action::erreur || l.texte.contains("tavik --help")),
+                     qPrintable(c.arguments.join(' ') + QStringLiteral(": ") + l.texte));
+        }
     }
 
     // Only a line free of single-dash words can be judged before QApplication takes out its
@@ -95,6 +81,59 @@ private slots:
         qunsetenv("XDG_DATA_HOME");
         QCOMPARE(texte_chemin(dossier_donnees_utilisateur()),
                  QDir::homePath() + QStringLiteral("/.local/share/tavik"));
+    }
+
+    // What `tavik --verifier` prints and its exit status, on a display that does not exist
+    // too: building the toolkit's application object, and so any window, would stop it there.
+    void verifier()
+    {
+        QTemporaryDir dossier;
+        const QString fautive = dossier.filePath("fautive.csv");
+        const QString absent = dossier.filePath("absent.csv");
+        QFile f(fautive);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("Nom;Name;Coups;Bilan;Commentaire;Sources\r\n"
+                "Tigre;Tiger;C4E3 F6E6 F5;eq;Un, deux;\r\n"
+                "Tigre;;c4e3 f6e6 f5;eq\r\n"
+                "Tigre faux;;C4E3 F6E6 F5A1;N+\r\n"
+                "Tigre \xC3\xA0 l'envers;;F5D6 C3D3 C4\r\n");
+        f.close();
+        const struct
+        {
+            QString fichier;
+            int code;
+            QString sortie, erreurs; // all of the output, a part of the error output
+        } cas[] {
+            {TAVIK_BIBLIO, 0, "0 erreur, 0 avertissement\n", ""},
+            {fautive, 1,
+             "ligne 3 : erreur : mêmes coups et même nom que la ligne 2 : « Tigre »\n"
+             "ligne 4 : erreur : le coup 6 « A1 » n'est pas jouable\n"
+             "ligne 4 : avertissement : code d'évaluation « N+ » inconnu : le bilan reste "
+             "vide (« n+ » ?)\n"
+             "ligne 5 : erreur : jamais atteinte par la recherche : elle commence par F5 et non "
+             "par C4 ; la même ligne depuis C4 : « C4E3 F6E6 F5 »\n"
+             "ligne 5 : avertissement : même ligne que la ligne 2 sur des cases symétriques à "
+             "partir du coup 1, sous deux noms : « Tigre » et « Tigre à l'envers »\n"
+             "3 erreurs, 2 avertissements\n",
+             ""},
+            {absent, 2, "", "Impossible de lire le fichier « " + absent + " » : "}};
+        for (const char* plateforme : {"offscreen", "aucune-plateforme"}) {
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert(QStringLiteral("QT_QPA_PLATFORM"), plateforme);
+            env.remove(QStringLiteral("DISPLAY"));
+            env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+            for (const auto& c : cas) {
+                QProcess p;
+                p.setProcessEnvironment(env);
+                p.start(QStringLiteral(TAVIK_PROGRAMME), {QStringLiteral("--verifier"), c.fichier});
+                QVERIFY(p.waitForFinished(60000));
+                const QString erreurs = QString::fromUtf8(p.readAllStandardError());
+                QCOMPARE(QString::fromUtf8(p.readAllStandardOutput()), c.sortie);
+                QVERIFY2(erreurs.contains(c.erreurs) && c.erreurs.isEmpty() == erreurs.isEmpty(),
+                         qPrintable(erreurs));
+                QCOMPARE(p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, c.code);
+            }
+        }
     }
 };
 

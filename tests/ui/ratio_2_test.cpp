@@ -15,8 +15,7 @@ using namespace tavik::ui;
 
 namespace {
 
-// The rectangle `zone` (in pixels of the window) of the window's grab, at 2 device pixels
-// per pixel.
+// The rectangle `zone`, in pixels of the window, of its grab at 2 device pixels per pixel.
 QImage zone(const QImage& fenetre, QRect zone)
 {
     return fenetre.copy(zone.x() * 2, zone.y() * 2, zone.width() * 2, zone.height() * 2);
@@ -45,13 +44,13 @@ int nuances(const QImage& image)
     return static_cast<int>(couleurs.size());
 }
 
-QRect case_(int index)
-{
-    return {32 + 32 * (index % 8), 64 + 32 * (index / 8), 32, 32};
-}
 int index(const char* c)
 {
     return (c[1] - '1') * 8 + (c[0] - 'A');
+}
+QImage case_(const QImage& fenetre, int i)
+{
+    return zone(fenetre, {32 + 32 * (i % 8), 64 + 32 * (i / 8), 32, 32});
 }
 
 // A disc or a disc-shaped mark on a tile (64 x 64 device pixels): a smooth edge, sharp grid
@@ -59,10 +58,9 @@ int index(const char* c)
 // green of the square, not a blend of the two.
 void tuile_nette(const QImage& tuile, const char* quoi)
 {
-    QVERIFY2(blocs_nuances(tuile) >= 60,
-             qPrintable(QStringLiteral("%1: %2 fine blocks").arg(quoi).arg(blocs_nuances(tuile))));
-    QVERIFY2(nuances(tuile) >= 16,
-             qPrintable(QStringLiteral("%1: %2 shades").arg(quoi).arg(nuances(tuile))));
+    const int fins = blocs_nuances(tuile), teintes = nuances(tuile);
+    QVERIFY2(fins >= 60 && teintes >= 16,
+             qPrintable(QString::asprintf("%s: %d fine blocks, %d shades", quoi, fins, teintes)));
     const QRgb vert = tuile.pixel(4, 4);
     QVERIFY2(attendu::est_vert(vert), quoi);
     for (int i = 0; i < 64; ++i)
@@ -73,12 +71,17 @@ void tuile_nette(const QImage& tuile, const char* quoi)
         QVERIFY2(tuile.pixel(61, i) == vert && tuile.pixel(i, 61) == vert, quoi);
 }
 
-// A dot of a mark: 10 x 10 device pixels of its colour, no more.
-void point_net(const QImage& tuile, QRgb couleur)
+// The dots of `couleur` on the tiles that show picture `image`, as "10 x 10: 100" each: the
+// size of the dot and how many device pixels it holds.
+QStringList points(const FenetrePlateau& f, const QImage& fenetre, int image, QRgb couleur)
 {
-    const attendu::Tache t = attendu::tache(tuile, couleur);
-    QCOMPARE(t.cadre.size(), QSize(10, 10));
-    QCOMPARE(t.pixels, 100);
+    QStringList l;
+    for (int i = 0; i < 64; ++i)
+        if (f.tuile(i)->image() == image) {
+            const attendu::Tache t = attendu::tache(case_(fenetre, i), couleur);
+            l << QString::asprintf("%d x %d: %d", t.cadre.width(), t.cadre.height(), t.pixels);
+        }
+    return l;
 }
 
 } // namespace
@@ -115,12 +118,12 @@ private slots:
         const QImage e = ecran();
         QCOMPARE(e.size(), QSize(962, 1078));
 
-        tuile_nette(zone(e, case_(index("D4"))), "white disc on D4");
-        tuile_nette(zone(e, case_(index("E4"))), "black disc on E4");
-        QCOMPARE(zone(e, case_(index("D4"))).pixel(31, 31), attendu::blanc);
-        QCOMPARE(zone(e, case_(index("E4"))).pixel(31, 31), attendu::noir);
+        tuile_nette(case_(e, index("D4")), "white disc on D4");
+        tuile_nette(case_(e, index("E4")), "black disc on E4");
+        QCOMPARE(case_(e, index("D4")).pixel(31, 31), attendu::blanc);
+        QCOMPARE(case_(e, index("E4")).pixel(31, 31), attendu::noir);
         // An empty square is flat: no fine blocks.
-        QCOMPARE(blocs_nuances(zone(e, case_(index("A1")))), 0);
+        QCOMPARE(blocs_nuances(case_(e, index("A1"))), 0);
 
         const QImage quijoue = zone(e, {320, 64, 32, 32});
         tuile_nette(quijoue, "side to move");
@@ -146,33 +149,23 @@ private slots:
         QTest::mouseClick(f_->tuile(index("F5")), Qt::LeftButton);
         clique("chk_voir_coup");
         clique("ChkVoirOuverture");
-        int points = 0, marques = 0;
+        const QString point = QStringLiteral("10 x 10: 100");
         QImage e = ecran();
-        for (int i = 0; i < 64; ++i) {
-            const int image = f_->tuile(i)->image();
-            if (image == image_coup_possible) {
-                point_net(zone(e, case_(i)), attendu::point_rouge);
-                ++points;
-            }
-            if (image == 9) { // library continuation with the legal-move dot, white to move
-                tuile_nette(zone(e, case_(i)), "library mark");
-                point_net(zone(e, case_(i)), attendu::point_rouge);
-                ++marques;
-            }
-        }
-        QVERIFY(points + marques == 3 && marques > 0);
+        // Picture 9: a library continuation with the legal-move dot, white to move.
+        const QStringList marques = points(*f_, e, 9, attendu::point_rouge);
+        QVERIFY(!marques.isEmpty());
+        QCOMPARE(marques + points(*f_, e, image_coup_possible, attendu::point_rouge),
+                 QStringList(3, point));
+        for (int i = 0; i < 64; ++i)
+            if (f_->tuile(i)->image() == 9) tuile_nette(case_(e, i), "library mark");
 
         QTest::mousePress(f_->tuile(index("F6")), Qt::RightButton);
         e = ecran();
-        int reponses = 0;
-        for (int i = 0; i < 64; ++i)
-            if (f_->tuile(i)->image() == image_reponse) {
-                point_net(zone(e, case_(i)), attendu::point_jaune);
-                ++reponses;
-            }
+        const QStringList reponses = points(*f_, e, image_reponse, attendu::point_jaune);
         QTest::mouseRelease(f_->tuile(index("F6")), Qt::RightButton);
-        QVERIFY(reponses > 0);
-        tuile_nette(zone(e, case_(index("F6"))), "disc previewed on F6");
+        QVERIFY(!reponses.isEmpty());
+        QCOMPARE(reponses, QStringList(reponses.size(), point));
+        tuile_nette(case_(e, index("F6")), "disc previewed on F6");
     }
 };
 

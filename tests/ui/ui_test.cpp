@@ -1,4 +1,5 @@
-// The windows driven through their real controls offscreen.
+// The windows driven through their real controls offscreen: the mouse, the keyboard, the
+// clipboard, a dropped text and a screen reader; the about box and the desktop icons.
 
 #include "attendu.h"
 #include "dossiers.h"
@@ -7,14 +8,20 @@
 #include "images.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using namespace tavik;
 using namespace tavik::ui;
@@ -41,23 +48,54 @@ void textes_loges(const QWidget& fenetre)
     }
 }
 
-// The main window on the shipped library, shown; a message fails, the animation's clock is fast.
+// The main window on a library, shown and active; messages are kept, the animation's clock is
+// fast.
 struct Banc
 {
     FonCom com;
+    std::vector<std::string> messages;
     std::unique_ptr<FenetrePlateau> f;
 
-    Banc()
+    explicit Banc(const std::string& biblio = TAVIK_BIBLIO)
     {
-        Hote hote {[](const std::string& texte) { QFAIL(texte.c_str()); },
+        Hote hote {[this](const std::string& texte) { messages.push_back(texte); },
                    [t = 0.0]() mutable { return t += 0.03; }};
-        f = std::make_unique<FenetrePlateau>(com, TAVIK_BIBLIO, hote);
+        f = std::make_unique<FenetrePlateau>(com, biblio, hote);
         f->show();
-        QVERIFY(QTest::qWaitForWindowExposed(f.get()));
+        f->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.get()));
     }
-    template <class W = QAbstractButton> W* w(const char* n) const { return f->findChild<W*>(n); }
-    QString texte(const char* nom) const { return w<QLabel>(nom)->text(); }
+    template <class W = QWidget> W* w(const char* nom) const { return f->findChild<W*>(nom); }
+    bool coche(const char* nom) const { return w<QCheckBox>(nom)->isChecked(); }
     Tuile* tuile(const char* c) const { return f->tuile((c[1] - '1') * 8 + (c[0] - 'A')); }
+    void joue(std::initializer_list<const char*> coups) const
+    {
+        for (const char* c : coups) QTest::mouseClick(tuile(c), Qt::LeftButton);
+    }
+    // A key pressed where the focus is, as a user types it.
+    void touche(QKeyCombination k) const
+    {
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keyClick(focus ? focus : f.get(), k.key(), k.keyboardModifiers());
+    }
+    void touche(QKeySequence::StandardKey k) const
+    {
+        touche(QKeySequence::keyBindings(k).value(0)[0]);
+    }
+    QString coups() const // the move list's lines joined by "|"
+    {
+        QStringList l;
+        const auto* liste = w<QListWidget>("LstCoup");
+        for (int i = 0; i < liste->count(); ++i) l << liste->item(i)->text();
+        return l.join(QLatin1Char('|'));
+    }
+    QString navigation() const // "<<", "<", ">" and ">>" enabled, as "1100"
+    {
+        QString s;
+        for (const char* nom : {"CmdDebut", "CmdPrecedent", "CmdSuivant", "CmdFin"})
+            s += QLatin1Char(w(nom)->isEnabled() ? '1' : '0');
+        return s;
+    }
     QString images() const
     {
         QStringList l;
@@ -65,6 +103,11 @@ struct Banc
             if (const int n = f->tuile(i)->image(); n != 1)
                 l << QStringLiteral("%1%2:%3").arg(QChar(u'A' + i % 8)).arg(i / 8 + 1).arg(n);
         return l.join(QLatin1Char(' '));
+    }
+    static QString accessible(QObject* o, QAccessible::Text t = QAccessible::Name)
+    {
+        QAccessibleInterface* i = QAccessible::queryAccessibleInterface(o);
+        return i ? i->text(t) : QStringLiteral("(aucune interface)");
     }
 };
 
@@ -94,25 +137,34 @@ private slots:
         Plateau& p = b.f->plateau();
         p.controles.chk_voir_coup.sur_clic([&] { ++clics, p.chk_voir_coup_Click(); });
         clique(*b.f, "chk_voir_coup");
-        QVERIFY(clics == 1 && b.w("chk_voir_coup")->isChecked());
+        QVERIFY(clics == 1 && b.coche("chk_voir_coup"));
         QCOMPARE(b.images(), QStringLiteral("D4:3 E4:2 F4:4 D5:2 E5:2 F5:2 D6:4 F6:4"));
         clique(*b.f, "chk_voir_coup");
-        QVERIFY(clics == 2 && !b.w("chk_voir_coup")->isChecked());
+        QVERIFY(clics == 2 && !b.coche("chk_voir_coup"));
         QCOMPARE(b.images(), apres_f5);
 
-        // "<" unticks the automatic box in the core and on the screen, and redraws the tiles
-        // (the keyboard's test presses the other commands).
+        // "<" unticks the automatic box in the core and on the screen, and redraws the tiles.
         clique(*b.f, "ChkNoirAuto"); // white to move: nothing is played
-        QVERIFY(b.w("ChkNoirAuto")->isChecked());
+        QVERIFY(b.coche("ChkNoirAuto"));
         clique(*b.f, "CmdPrecedent");
-        QVERIFY(!b.w("ChkNoirAuto")->isChecked());
+        QVERIFY(!b.coche("ChkNoirAuto"));
         QCOMPARE(b.images(), depart);
+        QVERIFY(b.messages.empty());
     }
 
-    // "Ouvertures" twice, an opening loaded, then the main window closed.
+    // "Ouvertures" twice opens one chooser beside the main window; an opening loaded. "Jouer"
+    // reads the file again: the chooser lists the new file, no entry selected, so "Charger"
+    // never loads a row of the new file under an old name. Closing the main window closes it.
     void fenetre_des_ouvertures()
     {
-        Banc b;
+        QTemporaryDir dossier;
+        const QString chemin = dossier.filePath(QStringLiteral("biblio.csv"));
+        const auto ecrit = [&](const char* contenu) {
+            QFile fichier(chemin);
+            QVERIFY(fichier.open(QIODevice::WriteOnly) && fichier.write(contenu) > 0);
+        };
+        ecrit("Nom\nAutre;;C4C3\nTigre;;C4E3 F6E6 F5\n");
+        Banc b(chemin.toStdString());
         clique(*b.f, "CmdChager");
         clique(*b.f, "CmdChager");
         int visibles = 0;
@@ -129,47 +181,25 @@ private slots:
         QTest::mouseClick(liste->viewport(), Qt::LeftButton, {},
                           liste->visualItemRect(tigre).center());
         clique(*choix, "Cmdcharger");
-        QCOMPARE(b.texte("LblOuverture"), QStringLiteral("Tigre"));
+        QCOMPARE(b.w<QLabel>("LblOuverture")->text(), QStringLiteral("Tigre"));
         QCOMPARE(b.images(), QStringLiteral("E3:3 C4:2 D4:2 E4:3 D5:2 E5:2 F5:2 E6:3 F6:2"));
+        QCOMPARE(liste->selectedItems().size(), 1);
+
+        ecrit("Nom\nNouvelle;;C4C3\n");
+        clique(*b.f, "cmd_jouer");
+        QCOMPARE(liste->count(), 1);
+        QCOMPARE(liste->item(0)->text(), QStringLiteral("Nouvelle"));
+        QVERIFY(liste->selectedItems().isEmpty());
+        clique(*choix, "Cmdcharger");
+        QCOMPARE(b.images(), depart);
+        QVERIFY(b.messages.empty());
 
         QVERIFY(b.f->close());
         QTRY_VERIFY(choix.isNull());
     }
 
-    // "Jouer" reads the library file again: the open chooser lists the new file, no entry
-    // selected, so "Charger" never loads a row of the new file under an old name.
-    void ouverture_suit_la_relecture()
-    {
-        QTemporaryDir dossier;
-        const QString chemin = dossier.filePath(QStringLiteral("biblio.csv"));
-        const auto ecrit = [&](const char* contenu) {
-            QFile fichier(chemin);
-            QVERIFY(fichier.open(QIODevice::WriteOnly));
-            fichier.write(contenu);
-        };
-        ecrit("Nom\nAncienne;;C4E3\nAutre;;C4C3\n");
-        FonCom com;
-        FenetrePlateau f(com, chemin.toStdString(),
-                         {[](const std::string& t) { QFAIL(t.c_str()); }, {}});
-        clique(f, "CmdChager");
-        FenetreOuverture* choix = f.fenetre_ouverture();
-        auto* liste = choix->findChild<QListWidget*>(QStringLiteral("LstOuverture"));
-        QTest::mouseClick(liste->viewport(), Qt::LeftButton, {},
-                          liste->visualItemRect(liste->item(1)).center());
-        QCOMPARE(liste->selectedItems().size(), 1);
-
-        ecrit("Nom\nNouvelle;;C4C3\n");
-        clique(f, "cmd_jouer");
-        QCOMPARE(liste->count(), 1);
-        QCOMPARE(liste->item(0)->text(), QStringLiteral("Nouvelle"));
-        QVERIFY(liste->selectedItems().isEmpty());
-        clique(*choix, "Cmdcharger");
-        QCOMPARE(f.plateau().num_rejoue, 0);
-    }
-
     // The address lines point to the version and to the installed documentation, or, where
-    // the program is not installed, to its own help; "OK" closes the box (the keyboard's test
-    // opens it as the modal window).
+    // the program is not installed, to its own help; "OK" closes the box.
     void a_propos_adresses()
     {
         const QTemporaryDir installee;
@@ -225,6 +255,173 @@ private slots:
                 differents += !proche(rendu.pixel(x, y), png.pixel(x, y))
                     && qAlpha(rendu.pixel(x, y)) + qAlpha(png.pixel(x, y)) > 0;
         QVERIFY2(differents < 64 * 64 / 50, qPrintable(QString::number(differents)));
+    }
+
+    // The arrows, Home and End step through the game whatever control has the focus, and only
+    // as far as the buttons allow.
+    void fleches_quel_que_soit_le_focus()
+    {
+        Banc b;
+        b.joue({"F5", "D6", "C3"});
+        QCOMPARE(b.coups(), QStringLiteral(" 1. F5   2. D6| 3. C3"));
+        const char* focus[]
+            = {"LstCoup", "LstSuite", "chk_voir_coup", "ChkNoirAuto", "CmdRotation", "TxtSuivant"};
+        for (const char* nom : focus) {
+            b.w("LstCoup")->setFocus();
+            b.touche(Qt::Key_Left); // the next-move box shows inside the game only
+            QWidget* cible = b.w(nom);
+            cible->setFocus();
+            QVERIFY2(QApplication::focusWidget() == cible, nom);
+            // clang-format off
+            const std::pair<Qt::Key, const char*> pas[] = {
+                {Qt::Key_Home, "0011"}, {Qt::Key_Right, "1111"}, {Qt::Key_Left, "0011"},
+                {Qt::Key_End, "1100"}};
+            // clang-format on
+            for (const auto& [touche, boutons] : pas) {
+                if (QApplication::focusWidget() != cible) break; // the hidden next-move box
+                b.touche(touche);
+                QCOMPARE(b.navigation(), QLatin1String(boutons));
+            }
+            QCOMPARE(b.coups(), QStringLiteral(" 1. F5   2. D6| 3. C3"));
+            QVERIFY2(!b.coche("chk_voir_coup"), nom);
+        }
+        QVERIFY(b.messages.empty());
+
+        // At the start "<<" is off: Home does not run it, which would untick "Blanc auto".
+        b.w("LstCoup")->setFocus();
+        b.touche(Qt::Key_Home);
+        QTest::mouseClick(b.w<QCheckBox>("ChkBlancAuto"), Qt::LeftButton);
+        b.touche(Qt::Key_Home);
+        b.touche(Qt::Key_Left);
+        QVERIFY(b.coche("ChkBlancAuto"));
+        QCOMPARE(b.f->plateau().num_coup, 1);
+    }
+
+    // Ctrl+N, Ctrl+O and F1 press "Jouer", "Ouvertures" and "A propos..."; the tooltips say so.
+    void touches_des_commandes()
+    {
+        Banc b;
+        // clang-format off
+        const std::pair<const char*, const char*> bulles[] = {
+            {"cmd_jouer", "Ctrl+N"}, {"CmdChager", "Ctrl+O"}, {"CmdInfo", "F1"},
+            {"CmdDebut", "Origine"}, {"CmdPrecedent", "flèche gauche"},
+            {"CmdSuivant", "flèche droite"}, {"CmdFin", "(Fin)"}};
+        // clang-format on
+        for (const auto& [bouton, touche] : bulles)
+            QVERIFY2(b.w(bouton)->toolTip().contains(QString::fromUtf8(touche)), bouton);
+
+        b.joue({"F5"});
+        b.w("LstSuite")->setFocus();
+        b.touche(Qt::CTRL | Qt::Key_N);
+        QCOMPARE(b.coups(), QString());
+        b.touche(Qt::CTRL | Qt::Key_O);
+        QVERIFY(b.f->fenetre_ouverture() && b.f->fenetre_ouverture()->isVisible());
+        b.f->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(b.f.get()));
+
+        bool ouverte = false;
+        QTimer::singleShot(0, [&] {
+            auto* boite = qobject_cast<FenetreInfo*>(QApplication::activeModalWidget());
+            ouverte = boite != nullptr;
+            if (boite) boite->reject();
+        });
+        b.touche(Qt::Key_F1); // returns once the box is closed
+        QVERIFY(ouverte);
+    }
+
+    // Copied at the current point, pasted back; a faulty text is refused with its place.
+    void presse_papiers_aller_retour()
+    {
+        Banc b;
+        QClipboard* pp = QGuiApplication::clipboard();
+        b.joue({"F5", "D6", "C3", "D3"});
+        b.w("LstCoup")->setFocus();
+        b.touche(QKeySequence::Copy);
+        QCOMPARE(pp->text(), QStringLiteral("f5d6c3d3"));
+        b.touche(Qt::Key_Left);
+        b.touche(QKeySequence::Copy);
+        QCOMPARE(pp->text(), QStringLiteral("f5d6c3"));
+
+        pp->setText(QStringLiteral("1. C4 e3\n2. F6 e6 3. f5"));
+        b.w("chk_voir_coup")->setFocus();
+        b.touche(QKeySequence::Paste);
+        QCOMPARE(b.coups(), QStringLiteral(" 1. C4   2. E3| 3. F6   4. E6| 5. F5"));
+        QCOMPARE(b.w<QLabel>("LblOuverture")->text(), QStringLiteral("Tigre"));
+        QCOMPARE(b.navigation(), QStringLiteral("1100"));
+
+        pp->setText(QStringLiteral("f5 d6 c3 d3 c4 z4"));
+        b.touche(QKeySequence::Paste);
+        QCOMPARE(b.coups(), QStringLiteral(" 1. C4   2. E3| 3. F6   4. E6| 5. F5"));
+        QCOMPARE(b.messages.size(), std::size_t {1});
+        QVERIFY(b.messages[0].find("au caractère 16, « z »") != std::string::npos);
+
+        pp->setText(QStringLiteral("f5d6c3"));
+        b.touche(QKeySequence::Paste);
+        QCOMPARE(b.coups(), QStringLiteral(" 1. F5   2. D6| 3. C3"));
+        b.touche(QKeySequence::Copy);
+        QCOMPARE(pp->text(), QStringLiteral("f5d6c3"));
+    }
+
+    // A text dropped on the board loads the game; elsewhere the window does not take it.
+    void texte_depose_sur_le_plateau()
+    {
+        Banc b;
+        QMimeData texte;
+        texte.setText(QStringLiteral("f5 d6 c3"));
+        const auto depose = [&](QPoint ou) {
+            QDragEnterEvent entree(ou, Qt::CopyAction, &texte, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(b.f.get(), &entree);
+            QDropEvent depot(ou, Qt::CopyAction, &texte, Qt::LeftButton, Qt::NoModifier);
+            if (entree.isAccepted()) QApplication::sendEvent(b.f.get(), &depot);
+            return entree.isAccepted() && depot.isAccepted();
+        };
+        QVERIFY(!depose(b.w("LstSuite")->geometry().center()));
+        QCOMPARE(b.coups(), QString());
+        QVERIFY(depose(b.tuile("E5")->geometry().center()));
+        QCOMPARE(b.coups(), QStringLiteral(" 1. F5   2. D6| 3. C3"));
+        QVERIFY(b.messages.empty());
+    }
+
+    // Every control has a French name and description; the tiles and the texts that follow the
+    // game read as the game stands.
+    void lecteur_d_ecran()
+    {
+        Banc b;
+        QTest::mouseClick(b.w("CmdChager"), Qt::LeftButton);
+        QWidget* choix = b.f->fenetre_ouverture();
+        for (QWidget* w : b.f->findChildren<QWidget*>() + choix->findChildren<QWidget*>()) {
+            // Every named control, and the chooser's unnamed caption.
+            if (w->objectName().startsWith(QLatin1String("qt_"))
+                || (w->objectName().isEmpty() && w->parentWidget() != choix))
+                continue;
+            const QString nom = b.accessible(w) + QLatin1Char('/') + w->objectName();
+            QVERIFY2(!b.accessible(w).isEmpty(), qPrintable(nom));
+            QVERIFY2(!b.accessible(w, QAccessible::Description).isEmpty(), qPrintable(nom));
+        }
+        QCOMPARE(b.accessible(choix->findChild<QListWidget*>()),
+                 QStringLiteral("Liste des ouvertures"));
+        QCOMPARE(b.accessible(b.w("CmdPrecedent")), QStringLiteral("Coup précédent"));
+
+        const auto lues = [&] {
+            QStringList l;
+            for (const char* c : {"D4", "E4", "F5", "D6"}) l << b.accessible(b.tuile(c));
+            for (const char* n : {"quijoue", "nb_noir", "LblOuverture"}) l << b.accessible(b.w(n));
+            return l.join(QLatin1Char('|'));
+        };
+        QCOMPARE(lues(),
+                 QStringLiteral("D4 : pion blanc|E4 : pion noir|F5 : vide|D6 : vide|"
+                                "Au tour de noir|Pions noirs : 2|Ouverture : aucune"));
+        QTest::mouseClick(b.w<QCheckBox>("chk_voir_coup"), Qt::LeftButton);
+        QCOMPARE(b.accessible(b.tuile("F5")), QStringLiteral("F5 : vide, coup possible"));
+
+        // Pressing a square through the accessibility interface plays it, as a left click.
+        QAccessibleInterface* f5 = QAccessible::queryAccessibleInterface(b.tuile("F5"));
+        QCOMPARE(f5->role(), QAccessible::Button);
+        f5->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(lues(),
+                 QStringLiteral("D4 : pion blanc|E4 : pion noir|F5 : pion noir|"
+                                "D6 : vide, coup possible|Au tour de blanc|"
+                                "Pions noirs : 4|Ouverture : aucune"));
     }
 };
 
