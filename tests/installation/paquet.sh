@@ -5,41 +5,29 @@
 # Usage: paquet.sh BUILD_DIR SCRATCH_DIR APP_ID VERSION
 set -euo pipefail
 construction=$1 brouillon=$2 id=$3 version=$4
+echec() { echo "$*"; exit 1; }
 
 rm -rf "$brouillon"
 mkdir -p "$brouillon"
 cpack -G DEB --config "$construction/CPackConfig.cmake" -B "$brouillon/cpack" >"$brouillon/cpack.log" \
     || { cat "$brouillon/cpack.log"; exit 1; }
 paquet=$(echo "$brouillon"/cpack/tavik_*.deb)
-[ -f "$paquet" ] || { echo "no package in $brouillon/cpack"; exit 1; }
+[ -f "$paquet" ] || echec "no package in $brouillon/cpack"
 
 echo "== $(basename "$paquet")"
 dpkg-deb -c "$paquet" | tee "$brouillon/contenu"
-manque=0
-attendus=(
-    ./usr/bin/tavik
-    ./usr/share/tavik/biblio.csv
-    "./usr/share/applications/$id.desktop"
-    "./usr/share/metainfo/$id.metainfo.xml"
-    "./usr/share/icons/hicolor/scalable/apps/$id.svg"
-    ./usr/share/doc/tavik/README.md
-    ./usr/share/doc/tavik/COPYING
-)
-for taille in 16 22 24 32 48 64 128 256; do
-    attendus+=("./usr/share/icons/hicolor/${taille}x${taille}/apps/$id.png")
+for f in ./usr/bin/tavik ./usr/share/tavik/biblio.csv "./usr/share/applications/$id.desktop" \
+    "./usr/share/metainfo/$id.metainfo.xml" "./usr/share/icons/hicolor/scalable/apps/$id.svg" \
+    ./usr/share/doc/tavik/README.md ./usr/share/doc/tavik/COPYING; do
+    awk '{print $NF}' "$brouillon/contenu" | grep -qxF "$f" || echec "missing: $f"
 done
-for f in "${attendus[@]}"; do
-    awk '{print $NF}' "$brouillon/contenu" | grep -qxF "$f" || { echo "missing: $f"; manque=1; }
-done
-[ "$manque" -eq 0 ]
 
 echo "== control"
 dpkg-deb -f "$paquet" Package Version Depends | tee "$brouillon/controle"
-grep -q "^Version: $version" "$brouillon/controle" || { echo "version is not $version"; exit 1; }
+grep -q "^Version: $version" "$brouillon/controle" || echec "version is not $version"
 # Computed from the binary's libraries, plus the fonts that the layouts were drawn for.
 for dependance in libc6 libqt6core6 libqt6widgets6 fonts-liberation2; do
-    grep -q "^Depends:.*\b$dependance\b" "$brouillon/controle" \
-        || { echo "Depends lacks $dependance"; exit 1; }
+    grep -q "^Depends:.*\b$dependance\b" "$brouillon/controle" || echec "Depends lacks $dependance"
 done
 
 racine="$brouillon/racine"
@@ -47,20 +35,20 @@ dpkg-deb -x "$paquet" "$racine"
 for taille in 16 22 24 32 48 64 128 256; do
     icone="$racine/usr/share/icons/hicolor/${taille}x${taille}/apps/$id.png"
     file "$icone" | grep -q "PNG image data, $taille x $taille," \
-        || { echo "not a $taille-pixel icon: $(file "$icone")"; exit 1; }
+        || echec "not a $taille-pixel icon: $icone"
 done
 mkdir -p "$brouillon/travail" "$brouillon/maison" "$brouillon/execution"
 chmod 700 "$brouillon/execution"
 programme="$racine/usr/bin/tavik"
 
 echo "== tavik --version, --help, a mistake: answered without a display"
-sans_affichage=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM)
-"${sans_affichage[@]}" "$programme" --version | grep -qxF "Tavik $version"
-"${sans_affichage[@]}" "$programme" --help | grep -q -- "--biblio FICHIER"
+sans_affichage=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$programme")
+"${sans_affichage[@]}" --version | grep -qxF "Tavik $version"
+"${sans_affichage[@]}" --help | grep -q -- "--biblio FICHIER"
 statut=0
-"${sans_affichage[@]}" "$programme" --biblo x.csv 2>"$brouillon/erreur" || statut=$?
+"${sans_affichage[@]}" --biblo x.csv 2>"$brouillon/erreur" || statut=$?
 [ "$statut" -eq 2 ] && grep -q "Option inconnue : --biblo" "$brouillon/erreur" \
-    || { echo "a mistake gave status $statut: $(cat "$brouillon/erreur")"; exit 1; }
+    || echec "a mistake gave status $statut: $(cat "$brouillon/erreur")"
 
 echo "== started from an empty folder"
 cd "$brouillon/travail"
@@ -79,5 +67,5 @@ kill "$pid" 2>/dev/null || true
 wait "$pid" 2>/dev/null || true
 cat "$journal"
 grep -F "$attendu" "$journal" | grep -q " [1-9][0-9]* ouvertures" \
-    || { echo "the unpacked program did not read its installed library"; exit 1; }
+    || echec "the unpacked program did not read its installed library"
 echo "== package checked"

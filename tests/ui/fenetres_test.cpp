@@ -300,14 +300,13 @@ struct Fenetres
     }
     QWidget* parent(const char* nom) const
     {
-        const QString n = QString::fromLatin1(nom);
-        if (n == QLatin1String("plateau")) return plateau.get();
-        if (n == QLatin1String("Score")) return plateau->findChild<QGroupBox*>(n);
-        if (n == QLatin1String("ouverture")) return plateau->fenetre_ouverture();
-        if (n == QLatin1String("entrainement")) return plateau->fenetre_entrainement();
-        if (n == QLatin1String("seance") || n == QLatin1String("progres"))
-            return plateau->fenetre_entrainement()->findChild<QWidget*>(n);
-        return info.get();
+        const std::string n = nom;
+        if (n == "plateau") return plateau.get();
+        if (n == "Score") return plateau->findChild<QGroupBox*>(nom);
+        if (n == "ouverture") return plateau->fenetre_ouverture();
+        if (n == "Info") return info.get();
+        QWidget* entrainement = plateau->fenetre_entrainement();
+        return n == "entrainement" ? entrainement : entrainement->findChild<QWidget*>(nom);
     }
 };
 
@@ -348,8 +347,8 @@ private slots:
         }
         for (const auto& [parent, vus] : enfants)
             if (vus.first.size() != vus.second)
-                fautes << QStringLiteral("%1: %2 controls, %3 of them in the layout")
-                              .arg(parent->objectName())
+                fautes << parent->objectName()
+                        + QStringLiteral(": %1 controls, %2 in the layout")
                               .arg(vus.first.size())
                               .arg(vus.second);
         QVERIFY2(fautes.isEmpty(), qPrintable(fautes.join('\n')));

@@ -1,12 +1,11 @@
 // The main window on a screen of device pixel ratio 2 (CTest runs it with QT_SCALE_FACTOR=2):
-// the board, the discs, the marks, the side-to-move box, the logo and the frame reach the
-// window drawn at full resolution, not as pictures of half the size with doubled pixels.
+// the tiles, the side-to-move box, the logo and the frame reach the window drawn at full
+// resolution, not as pictures of half the size with doubled pixels.
 
 #include "attendu.h"
 #include "fenetre_plateau.h"
 #include "images.h"
 
-#include <QAbstractButton>
 #include <QSet>
 #include <QTest>
 
@@ -44,18 +43,14 @@ int nuances(const QImage& image)
     return static_cast<int>(couleurs.size());
 }
 
-int index(const char* c)
+// Square `c` ("D4") of the window's grab.
+QImage case_(const QImage& fenetre, const char* c)
 {
-    return (c[1] - '1') * 8 + (c[0] - 'A');
-}
-QImage case_(const QImage& fenetre, int i)
-{
-    return zone(fenetre, {32 + 32 * (i % 8), 64 + 32 * (i / 8), 32, 32});
+    return zone(fenetre, {32 + 32 * (c[0] - 'A'), 64 + 32 * (c[1] - '1'), 32, 32});
 }
 
-// A disc or a disc-shaped mark on a tile (64 x 64 device pixels): a smooth edge, sharp grid
-// lines: the two last columns and rows are the line's colour and the one before is the
-// green of the square, not a blend of the two.
+// A disc on a tile (64 x 64 device pixels): a smooth edge, sharp grid lines: the two last
+// columns and rows are the line's colour, the one before is the square's green, not a blend.
 void tuile_nette(const QImage& tuile, const char* quoi)
 {
     const int fins = blocs_nuances(tuile), teintes = nuances(tuile);
@@ -71,19 +66,6 @@ void tuile_nette(const QImage& tuile, const char* quoi)
         QVERIFY2(tuile.pixel(61, i) == vert && tuile.pixel(i, 61) == vert, quoi);
 }
 
-// The dots of `couleur` on the tiles that show picture `image`, as "10 x 10: 100" each: the
-// size of the dot and how many device pixels it holds.
-QStringList points(const FenetrePlateau& f, const QImage& fenetre, int image, QRgb couleur)
-{
-    QStringList l;
-    for (int i = 0; i < 64; ++i)
-        if (f.tuile(i)->image() == image) {
-            const attendu::Tache t = attendu::tache(case_(fenetre, i), couleur);
-            l << QString::asprintf("%d x %d: %d", t.cadre.width(), t.cadre.height(), t.pixels);
-        }
-    return l;
-}
-
 } // namespace
 
 class TestRatio2 : public QObject
@@ -94,10 +76,6 @@ class TestRatio2 : public QObject
     std::unique_ptr<FenetrePlateau> f_;
 
     QImage ecran() const { return f_->grab().toImage().convertToFormat(QImage::Format_RGB32); }
-    void clique(const char* nom)
-    {
-        QTest::mouseClick(f_->findChild<QAbstractButton*>(nom), Qt::LeftButton);
-    }
 
 private slots:
     void initTestCase()
@@ -118,12 +96,12 @@ private slots:
         const QImage e = ecran();
         QCOMPARE(e.size(), QSize(962, 1078));
 
-        tuile_nette(case_(e, index("D4")), "white disc on D4");
-        tuile_nette(case_(e, index("E4")), "black disc on E4");
-        QCOMPARE(case_(e, index("D4")).pixel(31, 31), attendu::blanc);
-        QCOMPARE(case_(e, index("E4")).pixel(31, 31), attendu::noir);
+        tuile_nette(case_(e, "D4"), "white disc on D4");
+        tuile_nette(case_(e, "E4"), "black disc on E4");
+        QCOMPARE(case_(e, "D4").pixel(31, 31), attendu::blanc);
+        QCOMPARE(case_(e, "E4").pixel(31, 31), attendu::noir);
         // An empty square is flat: no fine blocks.
-        QCOMPARE(blocs_nuances(case_(e, index("A1"))), 0);
+        QCOMPARE(blocs_nuances(case_(e, "A1")), 0);
 
         const QImage quijoue = zone(e, {320, 64, 32, 32});
         tuile_nette(quijoue, "side to move");
@@ -140,32 +118,6 @@ private slots:
         for (int x = 0; x < 4; ++x) QCOMPARE(cadre.pixel(x, 300), cadre.pixel(0, 300));
         QVERIFY(cadre.pixel(4, 300) != cadre.pixel(3, 300));
         QCOMPARE(cadre.pixel(4, 300), cadre.pixel(20, 300));
-    }
-
-    // The marks, after F5: the red dots and the library's shaded discs, then the preview's
-    // yellow dots.
-    void marks()
-    {
-        QTest::mouseClick(f_->tuile(index("F5")), Qt::LeftButton);
-        clique("chk_voir_coup");
-        clique("ChkVoirOuverture");
-        const QString point = QStringLiteral("10 x 10: 100");
-        QImage e = ecran();
-        // Picture 9: a library continuation with the legal-move dot, white to move.
-        const QStringList marques = points(*f_, e, 9, attendu::point_rouge);
-        QVERIFY(!marques.isEmpty());
-        QCOMPARE(marques + points(*f_, e, image_coup_possible, attendu::point_rouge),
-                 QStringList(3, point));
-        for (int i = 0; i < 64; ++i)
-            if (f_->tuile(i)->image() == 9) tuile_nette(case_(e, i), "library mark");
-
-        QTest::mousePress(f_->tuile(index("F6")), Qt::RightButton);
-        e = ecran();
-        const QStringList reponses = points(*f_, e, image_reponse, attendu::point_jaune);
-        QTest::mouseRelease(f_->tuile(index("F6")), Qt::RightButton);
-        QVERIFY(!reponses.isEmpty());
-        QCOMPARE(reponses, QStringList(reponses.size(), point));
-        tuile_nette(case_(e, index("F6")), "disc previewed on F6");
     }
 };
 
