@@ -23,7 +23,7 @@ HEATH_D6 = "f5f6e6d6e7"        # the same opening, English form (its mirror)
 DIAGONAL = "f5f6e6"
 
 
-def write_fixture(folder, fr_rows=(), en_rows=(), scores=None, skip_eval=()):
+def write_fixture(folder, fr_rows=(), en_rows=(), scores=None, skip_eval=(), extra_eval=()):
     """Write the three TSV files; every line gets score 0 unless given in scores."""
     folder = Path(folder)
     scores = dict(scores or {})
@@ -35,6 +35,7 @@ def write_fixture(folder, fr_rows=(), en_rows=(), scores=None, skip_eval=()):
     for line in dict.fromkeys(lines):
         if line not in skip_eval:
             ev.append(f"{line}\t{scores.get(line, '0.00')}\tmoteur test\t19+20")
+    ev += [f"{line}\t{score}\tmoteur test\t19+20" for line, score in extra_eval]
     for name, content in (("catalogue_fr.tsv", fr), ("catalogue_en.tsv", en),
                           ("evaluations.tsv", ev)):
         (folder / name).write_text("\n".join(content) + "\n", encoding="utf-8")
@@ -51,24 +52,17 @@ def parse_csv(text):
 
 class FixtureCase(unittest.TestCase):
     def setUp(self):
-        self._tmp = tempfile.TemporaryDirectory()
-        self.folder = Path(self._tmp.name)
-
-    def tearDown(self):
-        self._tmp.cleanup()
+        tmp = tempfile.TemporaryDirectory()
+        self.addCleanup(tmp.cleanup)
+        self.folder = Path(tmp.name)
 
     def generate(self, **fixture):
         write_fixture(self.folder, **fixture)
         text, notes, _ = gb.generate(self.folder)
         return parse_csv(text), notes
 
-    def assertGenError(self, pattern, **fixture):
-        write_fixture(self.folder, **fixture)
-        with self.assertRaisesRegex(gb.GenError, pattern):
-            gb.generate(self.folder)
 
-
-class MoveTransformTest(unittest.TestCase):
+class MovesTest(unittest.TestCase):
     def test_half_turn_pairs_and_mirror_after_the_symmetric_prefix(self):
         lib = lambda text: gb.library_moves(gb.rotate_half_turn(gb.parse_moves(text)))
         self.assertEqual(lib("f5d6c3a1h8a8"), "C4E3 F6H8 A1H1")
@@ -80,14 +74,10 @@ class MoveTransformTest(unittest.TestCase):
         for text in (DIAGONAL, "f5f6e3f4", TIGER):
             self.assertFalse(gb.has_symmetric_prefix(gb.parse_moves(text)), text)
 
-    def test_malformed_move_strings_are_rejected(self):
+    def test_malformed_or_illegal_moves_are_refused(self):
         for text in ("", "f5d", "F5D6", "f5i3", "f5d9", "f5 d6"):
             with self.subTest(text=text), self.assertRaises(gb.GenError):
                 gb.parse_moves(text)
-
-
-class LegalityTest(unittest.TestCase):
-    def test_replays_known_lines_and_names_illegal_moves(self):
         for text in (TIGER, HEATH_F4, HEATH_D6, "f5f6e6f4c3d6f3c4c5b4a5a3c6b5"):
             gb.check_legal(gb.parse_moves(text), text)
         cases = {"f5e5": "coup 2 \\(e5\\)",       # occupied square
@@ -115,17 +105,13 @@ class GenerationErrorTest(FixtureCase):
                   en_rows=[("Tiger B2", TIGER, "e")])),
             ("'eq' serait remplacé",
              dict(fr_rows=[("a", "tigre", TIGER, "", "s"), ("b", "tigre requiem", TIGER, "", "s")])),
+            ("contradictoires",
+             dict(fr_rows=[("t", "tigre", TIGER, "", "s")], extra_eval=[(TIGER, "+3.00")])),
         ]
         for pattern, fixture in cases:
-            with self.subTest(pattern=pattern):
-                self.assertGenError(pattern, **fixture)
-
-    def test_contradictory_evaluations_fail(self):
-        write_fixture(self.folder, fr_rows=[("t", "tigre", TIGER, "", "s")])
-        path = self.folder / "evaluations.tsv"
-        path.write_text(path.read_text() + f"{TIGER}\t+3.00\tmoteur test\t19+20\n")
-        with self.assertRaisesRegex(gb.GenError, "contradictoires"):
-            gb.generate(self.folder)
+            write_fixture(self.folder, **fixture)
+            with self.subTest(pattern=pattern), self.assertRaisesRegex(gb.GenError, pattern):
+                gb.generate(self.folder)
 
 
 class EvaluationTest(FixtureCase):
@@ -143,35 +129,30 @@ class EvaluationTest(FixtureCase):
                                          ("q", "par", PARALLEL, "", "s")],
                                 scores={TIGER: "+6.00", PERPENDICULAR: "-12.01",
                                         PARALLEL: "+0.04"})
-        self.assertEqual([r["Bilan"] for r in rows], ["n+=", "b++", "eq"])
-        self.assertIn("noir +6,0 pions", rows[0]["Commentaire"])
-        self.assertIn("blanc +12,0 pions", rows[1]["Commentaire"])
-        self.assertIn("égalité", rows[2]["Commentaire"])
-        self.assertIn("prof. 19-20", rows[0]["Commentaire"])
+        self.assertEqual([(r["Bilan"], r["Commentaire"]) for r in rows],
+                         [("n+=", "Moteur : noir +6,0 pions (prof. 19-20)"),
+                          ("b++", "Moteur : blanc +12,0 pions (prof. 19-20)"),
+                          ("eq", "Moteur : égalité (prof. 19-20)")])
 
 
-class NamingAndSelectionTest(FixtureCase):
-    def test_french_names(self):
+class RowsTest(FixtureCase):
+    def test_french_names_and_uncertain_names_said_in_words(self):
         rows, _ = self.generate(
             fr_rows=[("andersson, var.cali", "andersson, var. Cali", TIGER, "Tiger", "s1"),
                      ("élyséenne", "", PERPENDICULAR, "", "s2"),
-                     ("x", "tigre centrale de Paris", PARALLEL, "", "s3")],
+                     ("x", "tigre centrale de Paris", PARALLEL, "", "s3"),
+                     ("c ???", "campagnarde ???", DIAGONAL, "", "s4"),
+                     ("p (?)", "plate (?)", "f5d6c3", "", "s5")],
             en_rows=[("Tiger", TIGER, "e1")])
-        self.assertEqual([r["Nom"] for r in rows],
-                         ["Andersson, var. Cali", "Élyséenne", "Tigre centrale de Paris"])
-        self.assertEqual([r["Name"] for r in rows], ["Tiger", "", ""])
-        self.assertEqual([r["Sources"] for r in rows], ["s1", "s2", "s3"])
+        self.assertEqual([(r["Nom"], r["Name"], r["Sources"]) for r in rows],
+                         [("Andersson, var. Cali", "Tiger", "s1"), ("Élyséenne", "", "s2"),
+                          ("Tigre centrale de Paris", "", "s3"),
+                          ("Campagnarde (nom incertain)", "", "s4"),
+                          ("Plate (nom incertain)", "", "s5")])
         self.assertTrue(rows[0]["Commentaire"].startswith("Anglais : Tiger/"))
 
-    def test_uncertain_names_said_in_words(self):
-        rows, _ = self.generate(fr_rows=[("c ???", "campagnarde ???", TIGER, "", "s"),
-                                         ("p (?)", "plate (?)", PERPENDICULAR, "", "s")])
-        self.assertEqual([r["Nom"] for r in rows],
-                         ["Campagnarde (nom incertain)", "Plate (nom incertain)"])
-
     def test_english_only_rows_follow_french_rows_in_catalogue_order(self):
-        # A French row may carry an English name given to a transposition of its line:
-        # the English row is then left out although its moves differ.
+        # The English row of a transposition named by a French row is left out.
         rows, _ = self.generate(
             fr_rows=[("p", "popov", "f5d6c3d3c4f4f6g5e3f3g4", "Popov", "s")],
             en_rows=[("Parallel Opening", PARALLEL, "e1"),
@@ -191,8 +172,6 @@ class NamingAndSelectionTest(FixtureCase):
         self.assertEqual(rows[0]["Commentaire"].split("/")[0],
                          "Anglais : Heath ou Tobidashi \u201cJumping Out\u201d")
 
-
-class MirrorFormTest(FixtureCase):
     def test_both_forms_in_order_with_same_name_and_score(self):
         rows, notes = self.generate(
             fr_rows=[("heath", "Heath", HEATH_F4, "", "s"), ("t", "tigre", TIGER, "", "s"),
@@ -209,16 +188,17 @@ class MirrorFormTest(FixtureCase):
         self.assertEqual(rows[0]["Commentaire"], rows[1]["Commentaire"])
         self.assertEqual(notes, [])
 
-
-class DuplicateTest(FixtureCase):
-    def test_same_moves_in_two_french_rows(self):
-        rows, notes = self.generate(fr_rows=[("a", "tigre", TIGER, "", "s"),
+    def test_every_move_sequence_once_under_the_first_name(self):
+        rows, notes = self.generate(fr_rows=[("a", "x", HEATH_F4, "", "s"),
+                                             ("b", "y", HEATH_D6, "", "s"),
+                                             ("c", "z", TIGER, "", "s"),
                                              ("p", "perp", PERPENDICULAR, "", "s"),
-                                             ("b", "tigre bis", TIGER, "", "s")])
-        self.assertEqual([r["Nom"] for r in rows], ["Tigre", "Perp"])
-        self.assertIn("/Aussi : Tigre bis/", "/" + rows[0]["Commentaire"])
-        self.assertEqual(len(notes), 1)
-        self.assertIn("Tigre bis", notes[0])
+                                             ("d", "tigre bis", TIGER, "", "s")])
+        self.assertEqual([(r["Nom"], r["Commentaire"].split("/")[0]) for r in rows],
+                         [("X", "Aussi : Y"), ("X", "Aussi : Y"), ("Z", "Aussi : Tigre bis"),
+                          ("Perp", "Moteur : égalité (prof. 19-20)")])
+        self.assertEqual(len(notes), 3)
+        self.assertIn("« Tigre bis » (f5d6c3d3c4) fusionné dans « Z »", notes[2])
 
     def test_mirrored_form_colliding_with_english_only_row(self):
         rows, notes = self.generate(fr_rows=[("heath", "Heath", HEATH_F4, "", "s")],
@@ -229,19 +209,6 @@ class DuplicateTest(FixtureCase):
             self.assertTrue(row["Commentaire"].startswith("Anglais : Snake/Moteur"))
             self.assertNotIn("Aussi", row["Commentaire"])
         self.assertEqual(len(notes), 2)   # both forms of the English row were merged
-
-    def test_every_move_sequence_once(self):
-        rows, _ = self.generate(fr_rows=[("a", "x", HEATH_F4, "", "s"),
-                                         ("b", "y", HEATH_D6, "", "s"),
-                                         ("c", "z", TIGER, "", "s"),
-                                         ("d", "w", TIGER, "", "s")])
-        moves = [r["Coups"] for r in rows]
-        self.assertEqual(len(moves), 3)
-        self.assertEqual(len(set(moves)), 3)
-        self.assertEqual([r["Nom"] for r in rows], ["X", "X", "Z"])
-        self.assertIn("Aussi : Y", rows[0]["Commentaire"])
-        self.assertIn("Aussi : Y", rows[1]["Commentaire"])
-        self.assertIn("Aussi : W", rows[2]["Commentaire"])
 
 
 class CommentCheckTest(unittest.TestCase):
