@@ -5,12 +5,6 @@
 
 namespace tavik::test {
 
-// After white's H4 (slot 12) black passes in slot 13; A4 in slot 61 ends it at 25 to 39.
-constexpr const char* partie_connue
-    = "F5 F6 F7 F4 D3 G5 H5 H6 G3 E3 F3 H4 -- F2 F1 E1 H2 F8 D1 C4 B5 E2 G6 D6 E6 A6 G8 H8 C3 E8 "
-      "G1 G4 D2 E7 H7 C6 G7 C1 B1 D7 C5 C2 B7 B6 G2 C8 B2 H1 A5 H3 A8 C7 B4 A1 A2 B3 A7 B8 D8 A3 "
-      "A4";
-
 // What the window shows: the board, the counts and the move list.
 static std::string vue(Fenetre& f)
 {

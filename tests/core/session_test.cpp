@@ -1,4 +1,3 @@
-#include "entrainement_support.h"
 #include "support.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "library/biblio.h"
+#include "training/session.h"
 #include "windows/ouverture.h"
 #include "windows/plateau.h"
 
@@ -78,6 +80,15 @@ struct Fenetre
     void joue(const std::string& coups);
 };
 
+// A recorded game, "--" for a pass: black passes in slot 13, after white's H4; A4 in slot 61
+// ends it at 25 to 39.
+inline constexpr const char* partie_connue
+    = "F5 F6 F7 F4 D3 G5 H5 H6 G3 E3 F3 H4 -- F2 F1 E1 H2 F8 D1 C4 B5 E2 G6 D6 E6 A6 G8 H8 C3 E8 "
+      "G1 G4 D2 E7 H7 C6 G7 C1 B1 D7 C5 C2 B7 B6 G2 C8 B2 H1 A5 H3 A8 C7 B4 A1 A2 B3 A7 B8 D8 A3 "
+      "A4";
+
+// A library file's text: the header, then the records.
+std::string fichier_de(const std::vector<std::string>& enregistrements);
 // The tile index of a square written as "F5".
 int index_de(const std::string& coup);
 // The tiles as eight rows of picture numbers ("1" to "9", "0" for no picture).
@@ -86,5 +97,38 @@ std::string images(const Plateau& p);
 std::string image_grille(const Grille& g);
 // The record's moves from slot 1 to num_rejoue - 1, "--" for a pass: "F5 D6 -- C3".
 std::string partie(const Plateau& p);
+
+// A library table filled from records ("name;english;moves;evaluation;comment") and indexed,
+// as the start sequence leaves it.
+struct BiblioChargee
+{
+    explicit BiblioChargee(const std::vector<std::string>& enregistrements);
+    Biblio biblio;
+    int nb = 0;
+};
+
+// Lines of the shipped library. Bill and Tigre centrale go through Tigre and part at white's
+// third move; Cheval leaves them at black's second; Ishii tigre is written in both of its
+// mirror forms; Parallèle has one move for each colour. The last three rows cannot be played.
+const std::vector<std::string>& petite_biblio();
+
+// A clock that stays where it is put and a queue of draws (0 once empty).
+struct HoteEntrainement
+{
+    Moment maintenant {1'700'000'000, 19'675};
+    std::deque<float> tirages;
+    ServicesEntrainement services();
+    void lendemain()
+    {
+        maintenant.secondes += 86'400;
+        ++maintenant.jour;
+    }
+};
+
+Case case_ecrite(const std::string& coup); // "F5"
+std::string texte(const std::vector<Case>& coups); // "F5 D6"
+
+// Runs SQL on a notebook's file, as another program would; the rows it gives as "a|b|c".
+std::vector<std::string> sql(const std::filesystem::path& fichier, const std::string& requete);
 
 } // namespace tavik::test
