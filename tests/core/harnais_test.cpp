@@ -24,7 +24,7 @@ TEST(Harnais, SameSeedSameRunAndEveryActionDrawn)
         SourceGraine source(graine);
         Harnais h(biblio, source);
         std::string actions;
-        for (int i = 0; i < 10000; ++i) {
+        for (int i = 0; i < 6000; ++i) {
             const Action a = tire_action(source, h.plateau(), h.ouverture());
             actions += decrit(a) + "\n";
             genres.insert(a.genre);

@@ -48,7 +48,6 @@ TEST(JeuComplet, PlayedByPressesToTheEndThenWalkedThroughBothWays)
         } else {
             EXPECT_EQ(vue(f), vues.at(n)) << n;
         }
-        EXPECT_EQ(f.joueur(), n % 2 == 1 ? noir : blanc) << n;
         EXPECT_EQ(c.LstCoup.selection, n / 2 - 1) << "the line of the last move played, " << n;
         EXPECT_EQ(vue(chargee) + "|" + chargee.p().controles.TxtSuivant.texte,
                   vue(f) + "|" + c.TxtSuivant.texte)

@@ -11,13 +11,6 @@ static void charge(Fenetre& f, std::size_t entree)
     f.ouverture->Cmdcharger_Click();
 }
 
-static std::string grille_apres(const std::string& coups)
-{
-    Fenetre g;
-    g.joue(coups);
-    return image_grille(g.tab());
-}
-
 // Faulty lines are refused with a message naming them and the game stays; a loosely written
 // line gives the clean game in the library's orientation; a long then a short line; no line.
 TEST(Selecteur, ChargerLoadsTheCleanGameOrRefusesTheLine)
@@ -53,18 +46,14 @@ TEST(Selecteur, ChargerLoadsTheCleanGameOrRefusesTheLine)
         EXPECT_EQ(etat(), avant);
     }
 
+    // (That the board is the replay of the record is the invariants' part.)
     charge(f, 0);
     EXPECT_EQ(partie(p), "C4 E3 F6 E6");
-    EXPECT_EQ(image_grille(f.tab()), grille_apres("C4 E3 F6 E6"));
     charge(f, 1);
     charge(f, 2);
     EXPECT_EQ(partie(p), "C4 C3");
-    EXPECT_EQ(image_grille(f.tab()), grille_apres("C4 C3"));
     charge(f, 3);
-    EXPECT_EQ(p.num_coup, 1);
-    EXPECT_EQ(p.num_rejoue, 1);
-    EXPECT_EQ(image_grille(f.tab()), grille_apres(""));
-    EXPECT_FALSE(p.controles.CmdDebut.actif || p.controles.CmdPrecedent.actif);
+    EXPECT_EQ(partie(p) + std::to_string(p.num_coup), "1");
 }
 
 // The refusal shows a faulty move readably and a nameless opening as "(sans nom)"; the list
