@@ -136,20 +136,25 @@ class EvaluationTest(FixtureCase):
 
 
 class RowsTest(FixtureCase):
-    def test_french_names_and_uncertain_names_said_in_words(self):
+    def test_french_names_uncertain_names_said_in_words_and_english_aliases(self):
+        heath = 'Heath / Tobidashi "Jumping Out"'
         rows, _ = self.generate(
             fr_rows=[("andersson, var.cali", "andersson, var. Cali", TIGER, "Tiger", "s1"),
                      ("élyséenne", "", PERPENDICULAR, "", "s2"),
                      ("x", "tigre centrale de Paris", PARALLEL, "", "s3"),
                      ("c ???", "campagnarde ???", DIAGONAL, "", "s4"),
-                     ("p (?)", "plate (?)", "f5d6c3", "", "s5")],
-            en_rows=[("Tiger", TIGER, "e1")])
-        self.assertEqual([(r["Nom"], r["Name"], r["Sources"]) for r in rows],
+                     ("p (?)", "plate (?)", "f5d6c3", "", "s5"),
+                     ("heath", "Heath", HEATH_F4, heath, "s6")],
+            en_rows=[("Tiger", TIGER, "e1"), (heath, HEATH_D6, "e")])
+        self.assertEqual([(r["Nom"], r["Name"], r["Sources"]) for r in rows][:5],
                          [("Andersson, var. Cali", "Tiger", "s1"), ("Élyséenne", "", "s2"),
                           ("Tigre centrale de Paris", "", "s3"),
                           ("Campagnarde (nom incertain)", "", "s4"),
                           ("Plate (nom incertain)", "", "s5")])
         self.assertTrue(rows[0]["Commentaire"].startswith("Anglais : Tiger/"))
+        self.assertEqual(rows[5]["Name"], "Heath / Tobidashi \u201cJumping Out\u201d")
+        self.assertEqual(rows[5]["Commentaire"].split("/")[0],
+                         "Anglais : Heath ou Tobidashi \u201cJumping Out\u201d")
 
     def test_english_only_rows_follow_french_rows_in_catalogue_order(self):
         # The English row of a transposition named by a French row is left out.
@@ -163,14 +168,6 @@ class RowsTest(FixtureCase):
                           ("Parallel Opening", "Parallel Opening", "e1"),
                           ("Perpendicular Opening", "Perpendicular Opening", "e3")])
         self.assertTrue(rows[1]["Commentaire"].startswith("Pas de nom français/"))
-
-    def test_aliases_and_quotes_in_english_names(self):
-        rows, _ = self.generate(
-            fr_rows=[("heath", "Heath", HEATH_F4, 'Heath / Tobidashi "Jumping Out"', "s")],
-            en_rows=[('Heath / Tobidashi "Jumping Out"', HEATH_D6, "e")])
-        self.assertEqual(rows[0]["Name"], "Heath / Tobidashi \u201cJumping Out\u201d")
-        self.assertEqual(rows[0]["Commentaire"].split("/")[0],
-                         "Anglais : Heath ou Tobidashi \u201cJumping Out\u201d")
 
     def test_both_forms_in_order_with_same_name_and_score(self):
         rows, notes = self.generate(
