@@ -56,21 +56,28 @@ TEST(JoueAuto, OneBoxAtATimeAndTheUserHeldToTheLibrary)
     }
 }
 
-// The user's colour must pass right after an automatic move: the automatic colour is asked again.
-TEST(JoueAuto, AutomaticColourAskedAgainAfterTheUsersPass)
+// The user's colour must pass right after an automatic move: the automatic colour is asked
+// again. A line that ends the game, black taking every disc: the result is the last move's one
+// message, whichever side is automatic.
+TEST(JoueAuto, AfterTheUsersPassAndAtTheEndOneMessage)
 {
-    const std::tuple<bool, std::string, std::string, std::string> cas[] = {
+    const std::tuple<bool, std::string, std::string, std::string, std::string> cas[] = {
         {true, "C4C3 C2B2 D3C1 A1C5 B1E3 D1", "C3 B2 C1 C5 E3",
-         "C4 C3 C2 B2 D3 C1 A1 C5 B1 E3 D1 --"},
-        {false, "C4C3 C2B2 E6C1 A1A3", "C4 C2 E6 A1", "C4 C3 C2 B2 E6 C1 A1 A3 --"},
+         "C4 C3 C2 B2 D3 C1 A1 C5 B1 E3 D1 --", plus_de_suite(true)},
+        {false, "C4C3 C2B2 E6C1 A1A3", "C4 C2 E6 A1", "C4 C3 C2 B2 E6 C1 A1 A3 --",
+         plus_de_suite(false)},
+        {false, "C4C3 C2B4 A5F4 G4C5 D6", "C4 C2 A5 G4 D6", "C4 C3 C2 B4 A5 F4 G4 C5 D6",
+         "le joueur noir à gagné !"},
+        {true, "C4C3 C2B4 A5F4 G4C5 D6", "C3 B4 F4 C5", "C4 C3 C2 B4 A5 F4 G4 C5 D6",
+         "le joueur noir à gagné !"},
     };
-    for (const auto& [noir_auto, ligne, coups, jouee] : cas) {
-        Fenetre f(Lignes {"Passe;;" + ligne});
+    for (const auto& [noir_auto, ligne, coups, jouee, message] : cas) {
+        Fenetre f(Lignes {"Ligne;;" + ligne});
         f.hote.tirages = {0.25f}; // black's first move C4
         (noir_auto ? f.p().controles.ChkNoirAuto : f.p().controles.ChkBlancAuto).fixe(1);
         f.joue(coups);
-        EXPECT_EQ(partie(f.p()), jouee);
-        EXPECT_EQ(f.hote.messages, Lignes {plus_de_suite(noir_auto)});
+        EXPECT_EQ(partie(f.p()), jouee) << coups;
+        EXPECT_EQ(f.hote.messages, Lignes {message}) << coups;
     }
 }
 
@@ -111,20 +118,6 @@ TEST(JoueAuto, OnlyLegalContinuationsCount)
     noir.joue("C4");
     noir.p().controles.ChkBlancAuto.fixe(1); // E3, then the user may not play D4
     EXPECT_EQ(noir.hote.messages, Lignes {plus_de_coups});
-}
-
-// A library line that ends the game, black taking every disc: the result is the one message of
-// the last move, whichever side is automatic; nothing is left to play or to miss.
-TEST(JoueAuto, TheResultIsTheLastMovesOnlyMessage)
-{
-    for (const bool noir_auto : {false, true}) {
-        Fenetre f(Lignes {"Blanchi;;C4C3 C2B4 A5F4 G4C5 D6"});
-        f.hote.tirages = {0.25f}; // black's first move C4
-        (noir_auto ? f.p().controles.ChkNoirAuto : f.p().controles.ChkBlancAuto).fixe(1);
-        f.joue(noir_auto ? "C3 B4 F4 C5" : "C4 C2 A5 G4 D6");
-        EXPECT_EQ(partie(f.p()), "C4 C3 C2 B4 A5 F4 G4 C5 D6") << noir_auto;
-        EXPECT_EQ(f.hote.messages, Lignes {"le joueur noir à gagné !"}) << noir_auto;
-    }
 }
 
 // The program's own source is never seeded: every run draws this sequence, so two runs given

@@ -74,18 +74,4 @@ TEST(CoupTransforme, ThreeMapsAndAnythingElseUnchanged)
         EXPECT_EQ(rot_coup(coup) + SymPos_coup(coup) + SymNeg_coup(coup), coup + coup + coup);
 }
 
-// The library is written from C4: each first move has a way there and one back. No two maps
-// take C4 to the same square, so "C4 back to the first move" settles the way back.
-TEST(Orientations, EachFirstMoveGoesToC4AndBack)
-{
-    for (const std::string premier : {"C4", "D3", "F5", "E6", "E3", "F4", "D6", "C5"}) {
-        std::string coup = premier;
-        for (const Transformation t : orientation_de(premier).vers_biblio)
-            coup = transforme_coup(t, coup);
-        EXPECT_EQ(coup, "C4") << premier;
-        EXPECT_EQ(vers_jeu(premier, "C4"), premier);
-    }
-    EXPECT_EQ(vers_jeu("-1-1", "F6"), "F6"); // a pass first: nothing to turn
-}
-
 } // namespace tavik::test

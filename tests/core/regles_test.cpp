@@ -2,6 +2,7 @@
 #include "support.h"
 
 #include <gtest/gtest.h>
+#include <sstream>
 
 namespace tavik::test {
 
@@ -44,41 +45,30 @@ TEST(Regles, LegalSquaresPassesAndCaptures)
     EXPECT_FALSE(test_coup_possible(g, noir, 3, 3));
 }
 
-// After C1 white cannot move but black can: the pass is recorded without a word; then C8
-// takes white's last disc and ends the game.
-TEST(Tour, ForcedPassIsRecordedSilentlyAndTheMoverPlaysAgain)
+// After C1 white cannot move but black can: the pass is recorded without a word, then C8 takes
+// white's last disc. Black moves last in the other two; in the third H8 stays empty, blocked
+// for both. The game then takes no more moves.
+TEST(Tour, ForcedPassesAndTheResultFollowingTheCounts)
 {
-    Fenetre f;
-    f.tab() = grille_depuis("xo...... " + std::string(48, '.') + " xo......");
-    f.clic("C1");
-    EXPECT_EQ(partie(f.p()), "C1 --");
-    EXPECT_TRUE(f.hote.messages.empty());
-    f.clic("C8");
-    EXPECT_EQ(partie(f.p()), "C1 -- C8");
-    EXPECT_EQ(f.hote.messages, std::vector<std::string> {"le joueur noir à gagné !"});
-}
-
-// Black moves last; in the second case H8 stays empty, blocked for both.
-TEST(Tour, ResultFollowsTheCountsAndTheGameTakesNoMoreMoves)
-{
-    const struct
-    {
-        const char *avant, *coup, *compte, *message;
-    } cas[] = {
+    const std::tuple<std::string, const char*, const char*, const char*> cas[] = {
+        {"xo...... " + std::string(48, '.') + " xo......", "C1 -- C8", "6-0",
+         "le joueur noir à gagné !"},
         {".oxxxxxx xxxxxxxx xxxxxxxx xxxxxxxx oooooooo oooooooo oooooooo oooooooo", "A1", "32-32",
          "Egalité !"},
         {"oooooooo oooooooo .ooooooo xooooooo xxxooooo xxoooooo xooooooo ooooooo.", "A3", "9-54",
          "le joueur blanc à gagné !"},
     };
-    for (const auto& fin : cas) {
+    for (const auto& [avant, jouee, compte, message] : cas) {
         Fenetre f;
-        f.tab() = grille_depuis(fin.avant);
+        f.tab() = grille_depuis(avant);
         const ControlesPlateau& c = f.p().controles;
-        f.clic(fin.coup);
+        std::istringstream in(jouee);
+        for (std::string coup; in >> coup;)
+            if (coup != "--") f.clic(coup);
         for (int i = 0; i < 64; ++i) f.p().plateau_MouseDown(i, bouton_gauche);
-        EXPECT_EQ(c.nb_noir.legende + "-" + c.nb_blanc.legende, fin.compte);
-        EXPECT_EQ(f.hote.messages, std::vector<std::string> {fin.message});
-        EXPECT_EQ(partie(f.p()), fin.coup) << "no pass after the last move, nor any move";
+        EXPECT_EQ(c.nb_noir.legende + "-" + c.nb_blanc.legende, compte);
+        EXPECT_EQ(f.hote.messages, std::vector<std::string> {message});
+        EXPECT_EQ(partie(f.p()), jouee) << "no pass after the last move, nor any move";
     }
 }
 

@@ -55,26 +55,6 @@ TEST(FormeCommune, SameAsTheLibrarysOnEveryShippedLineAndAnyOrientation)
     EXPECT_EQ(vers_biblio("E3", case_ecrite("F5")), case_ecrite("E3"));
 }
 
-// At the symmetric position both mirror moves are one move of the common form; elsewhere a move
-// has one image. Turning the board mid-game turns the moves that follow.
-TEST(FormeCommune, MirrorMovesAndATurnMidGame)
-{
-    FormeCommune forme;
-    for (const Case c : cases_de_ligne("C4C3 D3")) forme.joue(c);
-    EXPECT_EQ(texte(forme.antecedents(case_ecrite("C5"))), "C5 E3");
-    EXPECT_EQ(forme.image(case_ecrite("E3")), case_ecrite("C5"));
-    forme.joue(case_ecrite("E3"));
-    EXPECT_EQ(texte(forme.antecedents(case_ecrite("F6"))), "F6");
-    EXPECT_EQ(forme.image(case_ecrite("F6")), case_ecrite("F6"));
-
-    FormeCommune tournee;
-    for (const Case c : cases_de_ligne("C4E3")) tournee.joue(c);
-    tournee.tourne(Transformation::rotation); // F6 is now on C6
-    EXPECT_TRUE(tournee.jouable(case_ecrite("C6")));
-    EXPECT_EQ(tournee.image(case_ecrite("C6")), case_ecrite("F6"));
-    EXPECT_EQ(texte(tournee.antecedents(case_ecrite("F6"))), "C6");
-}
-
 // Lines are the library lines that nothing goes on from, their mirror forms together; rows that
 // cannot be played are left out, rows that lines go through stay as openings. A line repeated,
 // or written again in lower case, is one line.

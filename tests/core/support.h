@@ -28,8 +28,7 @@ struct AccesPlateau
 
 namespace tavik::test {
 
-// A host that records what the core asks of it: messages shown, a clock that moves on by
-// `pas` seconds at each reading, events pumped, and random draws taken from a queue.
+// Records the messages and pumps; a clock that moves on by `pas` at each reading; draws queued.
 struct Hote
 {
     std::vector<std::string> messages;
@@ -58,8 +57,7 @@ private:
     std::filesystem::path chemin_;
 };
 
-// The main window and the chooser on a library given as its records (the header is added),
-// loaded as the program starts: Form_Load has run.
+// The main window (Form_Load run) and the chooser on a library given by its records.
 struct Fenetre
 {
     explicit Fenetre(const std::vector<std::string>& enregistrements = {});
@@ -98,8 +96,7 @@ std::string image_grille(const Grille& g);
 // The record's moves from slot 1 to num_rejoue - 1, "--" for a pass: "F5 D6 -- C3".
 std::string partie(const Plateau& p);
 
-// A library table filled from records ("name;english;moves;evaluation;comment") and indexed,
-// as the start sequence leaves it.
+// A library table filled from records and indexed, as the start sequence leaves it.
 struct BiblioChargee
 {
     explicit BiblioChargee(const std::vector<std::string>& enregistrements);

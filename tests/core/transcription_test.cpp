@@ -85,7 +85,7 @@ TEST(Transcription, CopyThenPasteGivesTheRecordedGame)
     }
 }
 
-// Everything that the window shows of the game, and its orientation.
+// What the window shows of the game and its orientation (the buttons are its invariants).
 static std::string etat(Fenetre& f)
 {
     const Plateau& p = f.p();
@@ -94,8 +94,7 @@ static std::string etat(Fenetre& f)
         + std::to_string(p.num_rejoue) + "|" + std::to_string(p.rotation)
         + std::to_string(p.sym_positive) + std::to_string(p.sym_negative) + "|"
         + std::to_string(f.joueur()) + "|" + c.nb_noir.legende + "-" + c.nb_blanc.legende + "|"
-        + c.LblOuverture.legende + "|" + "01"[c.CmdDebut.actif] + "01"[c.CmdPrecedent.actif]
-        + "01"[c.CmdSuivant.actif] + "01"[c.CmdFin.actif] + "01"[c.TxtSuivant.visible];
+        + c.LblOuverture.legende;
     for (const Liste::Entree& e : c.LstCoup.entrees) s += "|" + e.texte;
     for (const Liste::Entree& e : c.LstSuite.entrees) s += "|" + e.texte;
     return s;
