@@ -74,4 +74,13 @@ TEST(CoupTransforme, ThreeMapsAndAnythingElseUnchanged)
         EXPECT_EQ(rot_coup(coup) + SymPos_coup(coup) + SymNeg_coup(coup), coup + coup + coup);
 }
 
+// The lookup's way back from the library's C4 to each first move (the way there is held by the
+// shipped library's walk through the eight orientations).
+TEST(Orientations, EachFirstMoveComesBackFromC4)
+{
+    for (const std::string premier : {"C4", "D3", "F5", "E6", "E3", "F4", "D6", "C5"})
+        EXPECT_EQ(vers_jeu(premier, "C4"), premier);
+    EXPECT_EQ(vers_jeu("-1-1", "F6"), "F6"); // a pass first: nothing to turn
+}
+
 } // namespace tavik::test

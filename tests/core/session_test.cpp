@@ -137,7 +137,10 @@ TEST(Session, ADayOfExercisesWrittenToTheNotebook)
     Session lendemain(s.rep, s.carnet, noir, portee_complete(s.rep, noir), s.hote.services());
     lendemain.nouvel_exercice();
     EXPECT_EQ(lendemain.annonce(), "Révision : Tigre centrale");
-    EXPECT_EQ(lendemain.progres().jours[28], (JourActivite {d, 6, 1}));
+    const Progres p = lendemain.progres();
+    EXPECT_EQ(resume(p), "0 ligne connue, 5 à revoir aujourd'hui, 0 nouvelle, 0 en apprentissage");
+    EXPECT_EQ(p.jours[28], (JourActivite {d, 6, 1}));
+    EXPECT_EQ(p.jours[29], (JourActivite {d + 1, 0, 0}));
 }
 
 // Training white, the program opens with one of black's four first moves; a library move that
