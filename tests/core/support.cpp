@@ -27,11 +27,7 @@ float tire(std::deque<float>& tirages)
 Services Hote::services()
 {
     return {
-        .message =
-            [this](const std::string& texte) {
-                messages.push_back(texte);
-                if (pendant_message) pendant_message(texte);
-            },
+        .message = [this](const std::string& texte) { messages.push_back(texte); },
         .horloge = [this] { return temps += pas; },
         .traite_evenements =
             [this] {

@@ -18,10 +18,7 @@ namespace tavik {
 struct AccesPlateau
 {
     static Grille& tab(Plateau& p) { return p.tab_; }
-    static const Grille& tab_copie(const Plateau& p) { return p.tab_copie_; }
     static int16_t& joueur(Plateau& p) { return p.joueur_; }
-    static const ListeCoups& jeu_normalise(const Plateau& p) { return p.jeu_normalise_; }
-    static bool en_pose(const Plateau& p) { return p.en_pose_; }
 };
 
 } // namespace tavik
@@ -37,7 +34,6 @@ struct Hote
     int pompes = 0;
     std::deque<float> tirages; // empty: every draw is 0
     std::function<void()> pendant_pompe; // runs at each pump, as user input would
-    std::function<void(const std::string&)> pendant_message;
 
     Services services();
 };
@@ -104,9 +100,8 @@ struct BiblioChargee
     int nb = 0;
 };
 
-// Lines of the shipped library. Bill and Tigre centrale go through Tigre and part at white's
-// third move; Cheval leaves them at black's second; Ishii tigre is written in both of its
-// mirror forms; Parallèle has one move for each colour. The last three rows cannot be played.
+// Lines of the shipped library: Bill and Tigre centrale part at white's third move, Cheval at
+// black's second; Ishii tigre in both mirror forms. The last three rows cannot be played.
 const std::vector<std::string>& petite_biblio();
 
 // A clock that stays where it is put and a queue of draws (0 once empty).
