@@ -69,20 +69,36 @@ TEST(Transcription, FaultsAreRefusedWithTheirPlaceAndReason)
 }
 
 // A game copied at every point of the record reads back as the record up to that point; the
-// copy of the point of a pass reads back with the pass, as the board records it.
-TEST(Transcription, CopyThenPasteGivesTheRecordedGame)
+// copy of the point of a pass reads back with the pass, as the board records it. The copy is
+// always written from the usual start: a game turned an odd number of quarter turns is turned
+// back first, and any image of the game reads back as itself.
+TEST(Transcription, CopyThenPasteGivesTheRecordedGameFromTheUsualStart)
 {
     Fenetre f;
-    f.joue(std::string(partie_connue).erase(36, 3));
     Plateau& p = f.p();
+    EXPECT_EQ(p.transcription(), "");
+    f.joue(std::string(partie_connue).erase(36, 3));
     ASSERT_EQ(partie(p), partie_connue);
-    EXPECT_EQ(ecrit_transcription(p.com().liste_coups, p.num_rejoue), texte_connu);
-    EXPECT_EQ(ecrit_transcription(p.com().liste_coups, 1), "");
+    EXPECT_EQ(p.transcription(), texte_connu);
     for (int n = 2; n <= p.num_rejoue; ++n) {
         const std::string texte = ecrit_transcription(p.com().liste_coups, n);
         const int jusqua = n == 13 ? 14 : n; // slot 13 is the pass after H4
         EXPECT_EQ(lu(texte), std::string(partie_connue).substr(0, 3 * (jusqua - 1) - 1)) << n;
     }
+
+    p.CmdDebut_Click();
+    for (int i = 0; i < 4; ++i) p.CmdSuivant_Click();
+    for (const char* attendue : {"f5f6f7f4", "c4c3c2c5", "f5f6f7f4", "f5f6f7f4"}) {
+        p.CmdRotation_Click();
+        EXPECT_EQ(p.transcription(), attendue) << p.rotation;
+    }
+    p.CmdRotation_Click(); // rotation 1, then mirrored: the game's image about A8-H1
+    p.CmdSymNegative_Click();
+    EXPECT_EQ(p.transcription(), "d3c3b3e3");
+    p.charge_transcription("d3c3b3e3");
+    EXPECT_EQ(f.hote.messages.size(), 1U); // the result of the game played, only
+    EXPECT_EQ(partie(p), "D3 C3 B3 E3");
+    EXPECT_EQ(p.transcription(), "d3c3b3e3");
 }
 
 // What the window shows of the game and its orientation (the buttons are its invariants).
@@ -136,31 +152,6 @@ TEST(ChargementPartie, PastedGameShowsAsTheChooserLoadsItOrIsRefused)
     collee.clic("G6");
     EXPECT_EQ(partie(collee.p()), "C4 E3 F6 E6 F5 G6");
     EXPECT_EQ(collee.hote.messages.size(), 1u);
-}
-
-// The text ends at the current point and is always written from the usual start: a game
-// turned an odd number of quarter turns is turned back first.
-TEST(ChargementPartie, CopyEndsAtTheCurrentPointFromTheUsualStart)
-{
-    Fenetre f;
-    Plateau& p = f.p();
-    EXPECT_EQ(p.transcription(), "");
-    f.joue("F5 D6 C3 D3 C4");
-    p.CmdPrecedent_Click();
-    EXPECT_EQ(p.transcription(), "f5d6c3d3");
-    const char* tournees[] = {"f5d6c3d3", "c4e3f6e6", "f5d6c3d3", "f5d6c3d3"};
-    for (const char* attendue : tournees) {
-        p.CmdRotation_Click();
-        EXPECT_EQ(p.transcription(), attendue) << p.rotation;
-    }
-    p.CmdRotation_Click(); // rotation 1, then mirrored: any image of the game reads back
-    p.CmdSymNegative_Click();
-    const std::string texte = p.transcription();
-    EXPECT_EQ(texte, "d3c5f6f5");
-    p.charge_transcription(texte);
-    EXPECT_TRUE(f.hote.messages.empty());
-    EXPECT_EQ(partie(p), "D3 C5 F6 F5");
-    EXPECT_EQ(p.transcription(), texte);
 }
 
 } // namespace tavik::test
