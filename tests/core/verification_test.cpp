@@ -90,8 +90,10 @@ TEST(Verification, EachBadFileGivesItsFindingsAndGoodFilesNone)
 }
 
 // What concerns the file as a whole: it cannot be loaded, it holds no opening, it lacks its
-// header, it mixes encodings, or it has more records than the table holds.
-TEST(Verification, FileFindingsComeFirstAndRangesOfLinesStayOneFinding)
+// header, it mixes encodings, or it has more records than the table holds. The report gives one
+// finding a line, ranges of lines written out, then the count in French, singular for one (the
+// command line's Qt test holds the plural and zero).
+TEST(Verification, FileFindingsRangesOfLinesAndTheReport)
 {
     EXPECT_EQ(resume(verifie_biblio(std::string("Nom\nA;;C4\0E3\n", 13))),
               (std::vector<std::string> {
@@ -115,21 +117,14 @@ TEST(Verification, FileFindingsComeFirstAndRangesOfLinesStayOneFinding)
               (std::vector<std::string> {
                   "4 E 2 enregistrements au-delà des 2 que la bibliothèque peut tenir, ignorés"}));
     EXPECT_EQ(hors[0].nombre, 2u);
-}
-
-// One finding a line, the ranges of lines written out, then the count in French, singular for
-// one (the command line's Qt test holds the plural and zero).
-TEST(Verification, ReportListsFindingsThenCountsThemInFrench)
-{
     EXPECT_EQ(
-        texte_verification({{0, 1, Gravite::avertissement, "a"}, {1003, 48, Gravite::erreur, "c"}}),
-        "fichier : avertissement : a\nlignes 1003 à 1050 : erreur : c\n1 erreur, 1 "
-        "avertissement\n");
+        texte_verification({{0, 1, Gravite::avertissement, "a"}, hors[0]}),
+        "fichier : avertissement : a\nlignes 4 à 5 : erreur : 2 enregistrements au-delà des 2 "
+        "que la bibliothèque peut tenir, ignorés\n1 erreur, 1 avertissement\n");
 }
 
-// The checker and the program agree on each line: the chooser refuses exactly the lines whose
-// moves the checker finds faulty, and, once a line is loaded, its name shows exactly when the
-// checker finds it reachable.
+// The chooser refuses exactly the lines whose moves the checker finds faulty; a loaded line's
+// name shows exactly when the checker finds it reachable.
 TEST(Verification, TheChooserAndTheLookupAgreeWithTheChecker)
 {
     const std::vector<std::string> lignes(
