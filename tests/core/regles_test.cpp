@@ -45,6 +45,32 @@ TEST(Regles, LegalSquaresPassesAndCaptures)
     EXPECT_FALSE(test_coup_possible(g, noir, 3, 3));
 }
 
+// Leaves of the game tree after `profondeur` moves, a forced pass counted as a move.
+static long perft(const Grille& g, int16_t couleur, int profondeur)
+{
+    const int16_t autre = couleur == noir ? blanc : noir;
+    if (profondeur == 0) return 1;
+    if (partie_finie(g)) return 0;
+    if (!joueur_passe(g, couleur)) return perft(g, autre, profondeur - 1);
+    long n = 0;
+    for (int i = 0; i < 64; ++i) {
+        const Case c = case_de(i);
+        if (!test_coup_possible(g, couleur, c.ligne, c.colonne)) continue;
+        Grille suite = g;
+        coup_joue(suite, couleur, c.ligne, c.colonne);
+        suite[c.ligne][c.colonne] = couleur;
+        n += perft(suite, autre, profondeur - 1);
+    }
+    return n;
+}
+
+// The published counts of the game tree from the usual start.
+TEST(Regles, PerftFromTheStart)
+{
+    const long attendus[] = {1, 4, 12, 56, 244, 1396, 8200, 55092};
+    for (int p = 0; p < 8; ++p) EXPECT_EQ(perft(position_initiale(), noir, p), attendus[p]) << p;
+}
+
 // After C1 white cannot move but black can: the pass is recorded without a word, then C8 takes
 // white's last disc. Black moves last in the other two; in the third H8 stays empty, blocked
 // for both. The game then takes no more moves.
