@@ -1,6 +1,3 @@
-// The training window on the main window's board: sessions played through the handlers, the
-// notebook read back afterwards.
-
 #include "support.h"
 #include "windows/entrainement.h"
 #include "windows/invariants.h"
@@ -124,25 +121,10 @@ TEST(Entrainement, ASessionThroughTheWindowsWrittenToTheNotebook)
     EXPECT_EQ(carnet.etats(noir).at("C4E3 F6E6 F5G6").echecs, 1);
 }
 
-// "Jouer" ends the session (closing the window is the Qt test's); the automatic boxes take
-// clicks again.
-TEST(Entrainement, JouerEndsTheSession)
-{
-    Seance s;
-    s.e->CmdCommencer_Click();
-    s.joue("C4 F2");
-    s.p().cmd_jouer_Click();
-    EXPECT_FALSE(s.e->en_seance());
-    EXPECT_EQ(s.e->LblMessage.legende, "Séance terminée : la bibliothèque a été relue.");
-    EXPECT_EQ(s.e->repertoire().rangees[2].bilan, "Léger avantage à noir."); // read as shown
-    s.joue("F5 F6"); // a game like any other, the marks gone
-    EXPECT_EQ(partie(s.p()), "F5 F6");
-    EXPECT_EQ(images(s.p()).find_first_of("6789"), std::string::npos);
-}
-
 // Turned mid-exercise, the moves are judged on the turned board; a game loaded from the chooser
-// interrupts the exercise, ungraded, and the board is free until "Suivant".
-TEST(Entrainement, TurnedThenInterruptedByALoadedGame)
+// interrupts the exercise, ungraded, and the board is free until "Suivant"; "Jouer" ends the
+// session (closing the window is the Qt test's) and the automatic boxes take clicks again.
+TEST(Entrainement, TurnedInterruptedByALoadedGameThenEndedByJouer)
 {
     Seance s;
     s.e->CmdCommencer_Click();
@@ -159,6 +141,15 @@ TEST(Entrainement, TurnedThenInterruptedByALoadedGame)
     EXPECT_EQ(partie(s.p()), "C4 E3 F4");
     s.e->CmdSuivant_Click();
     EXPECT_EQ(s.e->LblAnnonce.legende, "Nouvelle ligne : Bill (C4E3 F6E6 F5G6)");
+
+    s.joue("C4 F2");
+    s.p().cmd_jouer_Click();
+    EXPECT_FALSE(s.e->en_seance());
+    EXPECT_EQ(s.e->LblMessage.legende, "Séance terminée : la bibliothèque a été relue.");
+    EXPECT_EQ(s.e->repertoire().rangees[2].bilan, "Léger avantage à noir."); // read as shown
+    s.joue("F5 F6"); // a game like any other, the marks gone
+    EXPECT_EQ(partie(s.p()), "F5 F6");
+    EXPECT_EQ(images(s.p()).find_first_of("6789"), std::string::npos);
 }
 
 // White is answered from the start, on an opening picked by name, the score in the singular;
