@@ -123,17 +123,6 @@ class EvaluationTest(FixtureCase):
             with self.subTest(score=score):
                 self.assertEqual(gb.evaluation_code(Decimal(score)), code)
 
-    def test_score_read_from_file_and_shown_in_comment(self):
-        rows, _ = self.generate(fr_rows=[("t", "tigre", TIGER, "", "s"),
-                                         ("p", "perp", PERPENDICULAR, "", "s"),
-                                         ("q", "par", PARALLEL, "", "s")],
-                                scores={TIGER: "+6.00", PERPENDICULAR: "-12.01",
-                                        PARALLEL: "+0.04"})
-        self.assertEqual([(r["Bilan"], r["Commentaire"]) for r in rows],
-                         [("n+=", "Moteur : noir +6,0 pions (prof. 19-20)"),
-                          ("b++", "Moteur : blanc +12,0 pions (prof. 19-20)"),
-                          ("eq", "Moteur : égalité (prof. 19-20)")])
-
 
 class RowsTest(FixtureCase):
     def test_french_names_uncertain_names_said_in_words_and_english_aliases(self):
@@ -167,45 +156,43 @@ class RowsTest(FixtureCase):
                          [("Popov", "Popov", "s"),
                           ("Parallel Opening", "Parallel Opening", "e1"),
                           ("Perpendicular Opening", "Perpendicular Opening", "e3")])
-        self.assertTrue(rows[1]["Commentaire"].startswith("Pas de nom français/"))
 
-    def test_both_forms_in_order_with_same_name_and_score(self):
+    def test_both_forms_in_order_with_same_name_and_score_shown_in_the_comment(self):
         rows, notes = self.generate(
             fr_rows=[("heath", "Heath", HEATH_F4, "", "s"), ("t", "tigre", TIGER, "", "s"),
                      ("diagonale", "diagonale", DIAGONAL, "", "s")],
             en_rows=[("Lysons", "f5f6e6d6f7f3", "e")],
-            scores={HEATH_F4: "-3.50", "f5f6e6d6f7f3": "7"})
+            scores={HEATH_F4: "-12.01", TIGER: "+0.04", "f5f6e6d6f7f3": "+6.00"})
         self.assertEqual([(r["Nom"], r["Coups"], r["Bilan"]) for r in rows],
-                         [("Heath", "C4C3 D3C5 B4", "b+="),
-                          ("Heath", "C4C3 D3E3 D2", "b+="),
+                         [("Heath", "C4C3 D3C5 B4", "b++"),
+                          ("Heath", "C4C3 D3E3 D2", "b++"),
                           ("Tigre", "C4E3 F6E6 F5", "eq"),
                           ("Diagonale", "C4C3 D3", "eq"),
-                          ("Lysons", "C4C3 D3E3 C2C6", "n+"),
-                          ("Lysons", "C4C3 D3C5 B3F3", "n+")])
-        self.assertEqual(rows[0]["Commentaire"], rows[1]["Commentaire"])
+                          ("Lysons", "C4C3 D3E3 C2C6", "n+="),
+                          ("Lysons", "C4C3 D3C5 B3F3", "n+=")])
+        comments = [r["Commentaire"] for r in rows]
+        self.assertEqual(comments[0], "Moteur : blanc +12,0 pions (prof. 19-20)")
+        self.assertEqual(comments[1], comments[0])
+        self.assertEqual(comments[2], "Moteur : égalité (prof. 19-20)")
+        self.assertEqual(comments[5], "Pas de nom français/Moteur : noir +6,0 pions (prof. 19-20)")
         self.assertEqual(notes, [])
 
     def test_every_move_sequence_once_under_the_first_name(self):
+        # An English-only row merged into a French row's mirror form names it in English,
+        # never again under "Aussi".
         rows, notes = self.generate(fr_rows=[("a", "x", HEATH_F4, "", "s"),
                                              ("b", "y", HEATH_D6, "", "s"),
                                              ("c", "z", TIGER, "", "s"),
                                              ("p", "perp", PERPENDICULAR, "", "s"),
-                                             ("d", "tigre bis", TIGER, "", "s")])
-        self.assertEqual([(r["Nom"], r["Commentaire"].split("/")[0]) for r in rows],
-                         [("X", "Aussi : Y"), ("X", "Aussi : Y"), ("Z", "Aussi : Tigre bis"),
-                          ("Perp", "Moteur : égalité (prof. 19-20)")])
-        self.assertEqual(len(notes), 3)
-        self.assertIn("« Tigre bis » (f5d6c3d3c4) fusionné dans « Z »", notes[2])
-
-    def test_mirrored_form_colliding_with_english_only_row(self):
-        rows, notes = self.generate(fr_rows=[("heath", "Heath", HEATH_F4, "", "s")],
+                                             ("d", "tigre bis", TIGER, "", "s")],
                                     en_rows=[("Snake", HEATH_D6, "e")])
-        self.assertEqual([(r["Nom"], r["Name"], r["Coups"]) for r in rows],
-                         [("Heath", "Snake", "C4C3 D3C5 B4"), ("Heath", "Snake", "C4C3 D3E3 D2")])
-        for row in rows:
-            self.assertTrue(row["Commentaire"].startswith("Anglais : Snake/Moteur"))
-            self.assertNotIn("Aussi", row["Commentaire"])
-        self.assertEqual(len(notes), 2)   # both forms of the English row were merged
+        self.assertEqual([(r["Nom"], r["Name"], r["Commentaire"].rsplit("/", 1)[0]) for r in rows],
+                         [("X", "Snake", "Anglais : Snake/Aussi : Y"),
+                          ("X", "Snake", "Anglais : Snake/Aussi : Y"),
+                          ("Z", "", "Aussi : Tigre bis"),
+                          ("Perp", "", "Moteur : égalité (prof. 19-20)")])
+        self.assertEqual(len(notes), 5)
+        self.assertIn("« Tigre bis » (f5d6c3d3c4) fusionné dans « Z »", notes[2])
 
 
 class CommentCheckTest(unittest.TestCase):
