@@ -12,9 +12,8 @@ using Lignes = std::vector<std::string>;
 
 static const std::string biblio = fichier_de({"Perpendiculaire;;C4E3", "Tigre;;C4E3 F6E6 F5"});
 
-// The soak reproduces from its seed (another seed runs otherwise); every kind of action is
-// drawn, presses land on legal squares most of the time, the chooser's entries and "no
-// selection" all come up.
+// The soak reproduces from its seed; every kind of action, the chooser's entries and "no
+// selection" come up, presses mostly on legal squares.
 TEST(Harnais, SameSeedSameRunAndEveryActionDrawn)
 {
     std::set<Genre> genres;
@@ -110,9 +109,8 @@ TEST(Harnais, ReportsWhatAnActionBroke)
                       "said why"});
 }
 
-// The training window's actions: nothing while it is closed, the automatic boxes unable to
-// disturb a session, a box enabled behind its back reported; a seeded run on the training
-// actions finishes exercises, some with wrong moves.
+// Training actions: nothing while the window is closed, the automatic boxes unable to disturb a
+// session (or reported); a seeded run finishes exercises, some with wrong moves.
 TEST(Harnais, TrainingActions)
 {
     SourceOctets aucun({});

@@ -56,9 +56,8 @@ TEST(JoueAuto, OneBoxAtATimeAndTheUserHeldToTheLibrary)
     }
 }
 
-// The user's colour must pass right after an automatic move: the automatic colour is asked
-// again. A line that ends the game, black taking every disc: the result is the last move's one
-// message, whichever side is automatic.
+// The user's forced pass after an automatic move asks the automatic colour again; a line that
+// ends the game gives the result as the one message, whichever side is automatic.
 TEST(JoueAuto, AfterTheUsersPassAndAtTheEndOneMessage)
 {
     const std::tuple<bool, std::string, std::string, std::string, std::string> cas[] = {

@@ -47,9 +47,8 @@ std::string bilan(const Session& s)
 
 } // namespace
 
-// A day of exercises for black through the core: a change of line, a line played right in
-// another orientation, one with an error, a line taken on its mirror side, one that ends on the
-// program's move, the failed line again; then the notebook's file read back.
+// A day of exercises for black through the core, each step below, then the notebook's file read
+// back.
 TEST(Session, ADayOfExercisesWrittenToTheNotebook)
 {
     Seance s;

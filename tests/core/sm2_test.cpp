@@ -33,10 +33,9 @@ void revoit_selon(std::initializer_list<Revue> table, const ParametresSm2& p = {
 
 } // namespace
 
-// SM-2 by hand. A grade of 5 adds 0.1 to the easiness, 4 keeps it, 3 takes 0.14 off, down to
-// 1.3; intervals are 1 day, 6 days, then the last one times the new easiness, rounded up
-// (6 x 2.8 = 16.8 gives 17) but never past a whole number that the sum 2.7 + 0.1 only nearly
-// makes (10 x 2.8 gives 28). A lapse starts again at 1 day, easiness kept.
+// SM-2 by hand: grade 5 adds 0.1 to the easiness, 4 keeps it, 3 takes 0.14 off, down to 1.3;
+// intervals 1 day, 6 days, then the last one times the new easiness rounded up (16.8 gives 17,
+// 10 x (2.7 + 0.1) gives 28); a lapse starts again at 1 day, easiness kept.
 TEST(Sm2, IntervalsGrowOnSuccessEasinessFollowsTheGradeALapseStartsAgain)
 {
     // clang-format off
@@ -57,9 +56,8 @@ TEST(Sm2, IntervalsGrowOnSuccessEasinessFollowsTheGradeALapseStartsAgain)
     EXPECT_EQ(apres_revue(&presque, 0, 5, {}).intervalle, 28);
 }
 
-// A review before the day it is due (the same-day repetition of a failed line, free practice)
-// leaves a recalled line's schedule alone; a failure is a lapse whenever it happens. Counters
-// and the last review follow every exercise.
+// A review before its day leaves a recalled line's schedule alone, a failure is a lapse
+// whenever it happens; counters and the last review follow every exercise.
 TEST(Sm2, EarlyReviewKeepsTheScheduleUnlessItFails)
 {
     const ParametresSm2 p;
@@ -104,9 +102,8 @@ std::vector<Choix> journee(std::vector<int> lignes, Etats& etats, Jour jour, int
 
 } // namespace
 
-// Overdue lines first, the most overdue first and at equal dates the least easy; then new lines
-// in file order; then the lines failed today; then free practice. Line 0 is not due yet, line 7
-// is outside the choice.
+// The most overdue first, at equal dates the least easy; then new lines in file order; then
+// the lines failed today; then free practice. Line 0 is not due yet, line 7 not chosen.
 TEST(Planning, DueLinesFirstThenNewThenFailedToday)
 {
     Etats etats = {etat(60, 2.5), etat(47, 2.5), etat(50, 2.0),    etat(47, 1.8),
