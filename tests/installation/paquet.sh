@@ -32,11 +32,8 @@ done
 
 racine="$brouillon/racine"
 dpkg-deb -x "$paquet" "$racine"
-for taille in 16 22 24 32 48 64 128 256; do
-    icone="$racine/usr/share/icons/hicolor/${taille}x${taille}/apps/$id.png"
-    file "$icone" | grep -q "PNG image data, $taille x $taille," \
-        || echec "not a $taille-pixel icon: $icone"
-done
+icones=$(grep -c "/usr/share/icons/hicolor/[0-9]*x[0-9]*/apps/$id\.png$" "$brouillon/contenu")
+[ "$icones" -eq 8 ] || echec "$icones PNG icons instead of 8"
 mkdir -p "$brouillon/travail" "$brouillon/maison" "$brouillon/execution"
 chmod 700 "$brouillon/execution"
 programme="$racine/usr/bin/tavik"

@@ -87,7 +87,6 @@ private slots:
         QTest::keyClick(f.get(), Qt::Key_E, Qt::ControlModifier);
         QTest::mouseClick(w(e(), "CmdCommencer"), Qt::LeftButton);
         QVERIFY(texte("LblAnnonce").startsWith(QStringLiteral("Nouvelle ligne : ")));
-        QVERIFY(!w<QCheckBox>(f.get(), "ChkNoirAuto")->isEnabled());
 
         clique(exercice().coups_attendus().front());
         QCOMPARE(texte("LblMessage"), QStringLiteral("Coup juste."));

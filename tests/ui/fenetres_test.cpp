@@ -190,19 +190,15 @@ template <class W> bool est(QWidget* w)
 {
     return dynamic_cast<W*>(w) != nullptr;
 }
-bool est_fenetre(QWidget* w)
-{
-    return w->isWindow();
-}
 
 // clang-format off
 // Each kind as a message names it, and how it is recognised.
 const std::pair<const char*, bool (*)(QWidget*)> genres[] {
-    {"window", est_fenetre}, {"button", est<QPushButton>}, {"check box", est<QCheckBox>},
-    {"label", est<QLabel>}, {"list", est<QListWidget>}, {"text box", est<QLineEdit>},
-    {"frame", est<QGroupBox>}, {"picture", est<Vignette>}, {"tile", est<Tuile>},
-    {"line", est<Ligne>}, {"option", est<QRadioButton>}, {"tabs", est<QTabWidget>},
-    {"number box", est<QSpinBox>}, {"chart", est<Graphique>}};
+    {"window", [](QWidget* w) { return w->isWindow(); }}, {"button", est<QPushButton>},
+    {"check box", est<QCheckBox>}, {"label", est<QLabel>}, {"list", est<QListWidget>},
+    {"text box", est<QLineEdit>}, {"frame", est<QGroupBox>}, {"picture", est<Vignette>},
+    {"tile", est<Tuile>}, {"line", est<Ligne>}, {"option", est<QRadioButton>},
+    {"tabs", est<QTabWidget>}, {"number box", est<QSpinBox>}, {"chart", est<Graphique>}};
 // The requested family (substitutes are the system's business), size in pixels, weight.
 const QString polices[] {"", "MS Sans Serif/11/400", "MS Sans Serif/11/700",
     "Arial Black/11/900", "Courier/13/400", "Arial/16/400", "Arial Black/16/900"};
@@ -218,35 +214,31 @@ QString legende(QWidget* w)
     return {};
 }
 
-QString police(const QFont& f)
-{
-    const int poids = f.weight();
-    return QStringLiteral("%1/%2/%3").arg(f.families().value(0)).arg(f.pixelSize()).arg(poids);
-}
-
-QRect place(QWidget* w, Genre g)
-{
-    if (g == G::fenetre) return {QPoint(0, 0), w->size()};
-    if (g == G::ligne) return {w->geometry().topLeft(), QPoint(w->geometry().right(), w->y())};
-    return w->geometry();
-}
-
-// "plateau: button CmdFin at 192,360", "Info: label at 0,72".
+// "plateau: button CmdFin at 192,360", "Info: label Coups at 24,354".
 QString nom_de(const Controle& c)
 {
-    QString nom = QStringLiteral("%1: %2").arg(c.parent, genres[int(c.genre)].first);
-    if (c.nom || c.texte)
-        nom += c.nom ? QStringLiteral(" %1").arg(c.nom) : QStringLiteral(" \"%1\"").arg(c.texte);
-    return nom + QStringLiteral(" at %1,%2").arg(c.place.x()).arg(c.place.y());
+    return QStringLiteral("%1: %2 %3 at %4,%5")
+        .arg(c.parent, genres[int(c.genre)].first, c.nom ? c.nom : c.texte)
+        .arg(c.place.x())
+        .arg(c.place.y());
+}
+
+// The controls inside `parent`, the windows that it owns left out.
+QList<QWidget*> enfants(QWidget* parent)
+{
+    QList<QWidget*> l;
+    for (QWidget* w : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (!w->isWindow()) l << w;
+    return l;
 }
 
 // The control that row `c` describes among the children of `parent`: by name when the row
 // names it, else by kind and caption, else by kind and top-left corner.
-QWidget* trouve(QWidget* parent, const QList<QWidget*>& enfants, const Controle& c)
+QWidget* trouve(QWidget* parent, const Controle& c)
 {
     if (c.genre == G::fenetre) return parent;
     QList<QWidget*> candidats;
-    for (QWidget* w : enfants) {
+    for (QWidget* w : enfants(parent)) {
         if (!genres[int(c.genre)].second(w)) continue;
         if (c.nom         ? w->objectName() == QLatin1String(c.nom)
                 : c.texte ? legende(w) == QString::fromUtf8(c.texte)
@@ -265,10 +257,15 @@ QStringList ecarts(QWidget* fenetre, QWidget* w, const Controle& c)
             e << QStringLiteral("%1 %2 instead of %3")
                      .arg(QLatin1String(quoi), QDebug::toString(vu), QDebug::toString(voulu));
     };
-    compare("place", place(w, c.genre), c.place);
+    const QRect g = c.genre == G::fenetre ? QRect(QPoint(0, 0), w->size()) : w->geometry();
+    compare("place", c.genre == G::ligne ? QRect(g.topLeft(), QPoint(g.right(), g.y())) : g,
+            c.place);
     if (c.genre == G::fenetre) compare("fixed size", w->minimumSize(), w->maximumSize());
     if (c.texte) compare("caption", legende(w), QString::fromUtf8(c.texte));
-    if (c.police != P::aucune) compare("font", police(w->font()), polices[int(c.police)]);
+    const QFont f = w->font();
+    const QStringList police {f.families().value(0), QString::number(f.pixelSize()),
+                              QString::number(f.weight())};
+    if (c.police != P::aucune) compare("font", police.join('/'), polices[int(c.police)]);
     compare("enabled", w->isEnabled(), c.etat != Etat::inactif);
     compare("shown", w->isVisibleTo(fenetre), c.etat != Etat::cache);
     if (auto* boite = qobject_cast<QCheckBox*>(w)) compare("ticked", boite->isChecked(), false);
@@ -318,46 +315,33 @@ class TestFenetres : public QObject
 
 private slots:
     // Every control of the windows where it must be, as it must look at the start, and no
-    // control that the layouts do not hold.
+    // control that the layouts do not hold; the chooser's first tab stop is the list, the next
+    // one the button, then the list again.
     void disposition()
     {
         Fenetres f;
         QVERIFY(f.plateau->fenetre_ouverture());
-        std::map<QWidget*, std::pair<QList<QWidget*>, int>> enfants; // and how many are found
-        for (const char* p :
-             {"plateau", "Score", "ouverture", "Info", "entrainement", "seance", "progres"}) {
-            QWidget* parent = f.parent(p);
-            QList<QWidget*> directs;
-            for (QWidget* w : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-                if (!w->isWindow()) directs << w;
-            enfants[parent] = {directs, 0};
-        }
-
+        std::map<QWidget*, qsizetype> trouves; // controls found in each parent
         QStringList fautes;
         for (const Controle& c : table()) {
             QWidget* parent = f.parent(c.parent);
-            QWidget* w = trouve(parent, enfants[parent].first, c);
+            QWidget* w = trouve(parent, c);
             if (!w) {
                 fautes << nom_de(c) + QStringLiteral(": none there, or more than one");
                 continue;
             }
-            if (c.genre != G::fenetre) ++enfants[parent].second;
-            const QStringList e = ecarts(parent, w, c); // shown within its page
-            if (!e.isEmpty()) fautes << nom_de(c) + QStringLiteral(": ") + e.join(", ");
+            trouves[parent] += c.genre != G::fenetre;
+            if (const QStringList e = ecarts(parent, w, c); !e.isEmpty()) // shown within its page
+                fautes << nom_de(c) + QStringLiteral(": ") + e.join(", ");
         }
-        for (const auto& [parent, vus] : enfants)
-            if (vus.first.size() != vus.second)
+        for (const auto& [parent, n] : trouves)
+            if (enfants(parent).size() != n)
                 fautes << parent->objectName()
                         + QStringLiteral(": %1 controls, %2 in the layout")
-                              .arg(vus.first.size())
-                              .arg(vus.second);
+                              .arg(enfants(parent).size())
+                              .arg(n);
         QVERIFY2(fautes.isEmpty(), qPrintable(fautes.join('\n')));
-    }
 
-    // The chooser's first tab stop is the list, the next one the button, then the list again.
-    void ordre_de_tabulation()
-    {
-        Fenetres f;
         f.info->close();
         QWidget* choix = f.plateau->fenetre_ouverture();
         choix->activateWindow();

@@ -81,35 +81,28 @@ private slots:
         QVERIFY(image_pion(0, r).isNull() && image_pion(10, r).isNull());
     }
 
-    // The discs: their colour in the middle, about 28 pixels across.
-    void disques()
+    // The discs: their colour in the middle, about 28 pixels across. The dots: 5 x 5 pixels of
+    // their colour in the middle of the square, on the plain green.
+    void disques_et_points()
     {
         QFETCH_GLOBAL(int, r);
         const QRgb vert = image_case(1, r).centre();
-        const std::pair<int, QRgb> disques[] {{2, attendu::noir}, {3, attendu::blanc}};
-        for (const auto& [numero, teinte] : disques) {
+        for (const auto& [numero, teinte] : {std::pair {2, attendu::noir}, {3, attendu::blanc}}) {
             const ImageCase c = image_case(numero, r);
             QCOMPARE(c.centre(), teinte);
             const int l = largeur(
                 c, [&, t = teinte](QRgb p) { return distance(p, t) < distance(p, vert); });
             QVERIFY2(l >= 26 * r && l <= 30 * r, qPrintable(QStringLiteral("%1 across").arg(l)));
         }
-    }
-
-    // The dots: 5 x 5 pixels of their colour in the middle of the square, on the plain green.
-    void points()
-    {
-        QFETCH_GLOBAL(int, r);
-        const QRgb vert = image_case(1, r).centre();
-        const std::pair<int, QRgb> points[] {{4, attendu::point_rouge}, {5, attendu::point_jaune}};
-        for (const auto& [numero, couleur] : points) {
+        for (const auto& [numero, couleur] :
+             {std::pair {4, attendu::point_rouge}, {5, attendu::point_jaune}}) {
             const ImageCase c = image_case(numero, r);
             const attendu::Tache t = attendu::tache(c.image, couleur);
             QCOMPARE(t.cadre.size(), QSize(5, 5) * r);
             QCOMPARE(t.pixels, 25 * r * r);
-            const double cx = (t.cadre.left() + t.cadre.right() + 1) / (2.0 * r);
-            const double cy = (t.cadre.top() + t.cadre.bottom() + 1) / (2.0 * r);
-            QVERIFY2(cx >= 15 && cx <= 17 && cy >= 15 && cy <= 17, "a dot in the middle");
+            const QPointF milieu = QRectF(t.cadre).center() / r;
+            QVERIFY2(qMax(qAbs(milieu.x() - 16), qAbs(milieu.y() - 16)) <= 1,
+                     "a dot in the middle");
             for (int y = 0; y < c.cote() - r; ++y)
                 for (int x = 0; x < c.cote() - r; ++x)
                     QVERIFY(t.cadre.contains(x, y) || c.image.pixel(x, y) == vert);

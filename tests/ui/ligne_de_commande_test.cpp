@@ -92,31 +92,20 @@ private slots:
         const QString absent = dossier.filePath("absent.csv");
         QFile f(fautive);
         QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("Nom;Name;Coups;Bilan;Commentaire;Sources\r\n"
-                "Tigre;Tiger;C4E3 F6E6 F5;eq;Un, deux;\r\n"
-                "Tigre;;c4e3 f6e6 f5;eq\r\n"
-                "Tigre faux;;C4E3 F6E6 F5A1;N+\r\n"
-                "Tigre \xC3\xA0 l'envers;;F5D6 C3D3 C4\r\n");
+        f.write("Nom;Name;Coups;Bilan\r\nTigre \xC3\xA0 l'envers;;C4E3 F6E6 F5A1;N+\r\n");
         f.close();
         const struct
         {
             QString fichier;
             int code;
             QString sortie, erreurs; // all of the output, a part of the error output
-        } cas[] {
-            {TAVIK_BIBLIO, 0, "0 erreur, 0 avertissement\n", ""},
-            {fautive, 1,
-             "ligne 3 : erreur : mêmes coups et même nom que la ligne 2 : « Tigre »\n"
-             "ligne 4 : erreur : le coup 6 « A1 » n'est pas jouable\n"
-             "ligne 4 : avertissement : code d'évaluation « N+ » inconnu : le bilan reste "
-             "vide (« n+ » ?)\n"
-             "ligne 5 : erreur : jamais atteinte par la recherche : elle commence par F5 et non "
-             "par C4 ; la même ligne depuis C4 : « C4E3 F6E6 F5 »\n"
-             "ligne 5 : avertissement : même ligne que la ligne 2 sur des cases symétriques à "
-             "partir du coup 1, sous deux noms : « Tigre » et « Tigre à l'envers »\n"
-             "3 erreurs, 2 avertissements\n",
-             ""},
-            {absent, 2, "", "Impossible de lire le fichier « " + absent + " » : "}};
+        } cas[] {{TAVIK_BIBLIO, 0, "0 erreur, 0 avertissement\n", ""},
+                 {fautive, 1,
+                  "ligne 2 : erreur : le coup 6 « A1 » n'est pas jouable\n"
+                  "ligne 2 : avertissement : code d'évaluation « N+ » inconnu : le bilan reste "
+                  "vide (« n+ » ?)\n1 erreur, 1 avertissement\n",
+                  ""},
+                 {absent, 2, "", "Impossible de lire le fichier « " + absent + " » : "}};
         for (const char* plateforme : {"offscreen", "aucune-plateforme"}) {
             QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
             env.insert(QStringLiteral("QT_QPA_PLATFORM"), plateforme);

@@ -49,10 +49,11 @@ QImage case_(const QImage& fenetre, const char* c)
     return zone(fenetre, {32 + 32 * (c[0] - 'A'), 64 + 32 * (c[1] - '1'), 32, 32});
 }
 
-// A disc on a tile (64 x 64 device pixels): a smooth edge, sharp grid lines: the two last
-// columns and rows are the line's colour, the one before is the square's green, not a blend.
-void tuile_nette(const QImage& tuile, const char* quoi)
+// A disc of colour `disque` on a tile (64 x 64 device pixels): a smooth edge, sharp grid lines:
+// the two last columns and rows are the line's colour, the one before is the square's green.
+void tuile_nette(const QImage& tuile, QRgb disque, const char* quoi)
 {
+    QVERIFY2(tuile.pixel(31, 31) == disque, quoi);
     const int fins = blocs_nuances(tuile), teintes = nuances(tuile);
     QVERIFY2(fins >= 60 && teintes >= 16,
              qPrintable(QString::asprintf("%s: %d fine blocks, %d shades", quoi, fins, teintes)));
@@ -72,43 +73,28 @@ class TestRatio2 : public QObject
 {
     Q_OBJECT
 
-    FonCom com_;
-    std::unique_ptr<FenetrePlateau> f_;
-
-    QImage ecran() const { return f_->grab().toImage().convertToFormat(QImage::Format_RGB32); }
-
 private slots:
-    void initTestCase()
+    void discs_side_to_move_logo_and_frame()
     {
         // The pictures drawn at ratio 1 first: a cache that forgot the ratio would serve them.
         for (int n = 1; n <= nb_images_pion; ++n) image_pion(n, 1);
         image_logo(1);
         image_cadre(1);
-
-        f_ = std::make_unique<FenetrePlateau>(com_, TAVIK_BIBLIO);
-        f_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(f_.get()));
-        QVERIFY2(f_->devicePixelRatioF() == 2.0, "run with QT_SCALE_FACTOR=2");
-    }
-
-    void discs_side_to_move_logo_and_frame()
-    {
-        const QImage e = ecran();
+        FonCom com;
+        FenetrePlateau f(com, TAVIK_BIBLIO);
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        QVERIFY2(f.devicePixelRatioF() == 2.0, "run with QT_SCALE_FACTOR=2");
+        const QImage e = f.grab().toImage().convertToFormat(QImage::Format_RGB32);
         QCOMPARE(e.size(), QSize(962, 1078));
 
-        tuile_nette(case_(e, "D4"), "white disc on D4");
-        tuile_nette(case_(e, "E4"), "black disc on E4");
-        QCOMPARE(case_(e, "D4").pixel(31, 31), attendu::blanc);
-        QCOMPARE(case_(e, "E4").pixel(31, 31), attendu::noir);
+        tuile_nette(case_(e, "D4"), attendu::blanc, "white disc on D4");
+        tuile_nette(case_(e, "E4"), attendu::noir, "black disc on E4");
+        tuile_nette(zone(e, {320, 64, 32, 32}), attendu::noir, "side to move");
         // An empty square is flat: no fine blocks.
         QCOMPARE(blocs_nuances(case_(e, "A1")), 0);
 
-        const QImage quijoue = zone(e, {320, 64, 32, 32});
-        tuile_nette(quijoue, "side to move");
-        QCOMPARE(quijoue.pixel(31, 31), attendu::noir);
-
-        // The logo's discs and name, the frame's coordinates: text and curves finer than a
-        // pixel.
+        // The logo's discs and name, the frame's coordinates: detail finer than a pixel.
         QVERIFY(blocs_nuances(zone(e, {8, 8, 100, 30})) >= 1000);
         QVERIFY(blocs_nuances(zone(e, {8, 64, 24, 256})) >= 150); // row digits
         QVERIFY(blocs_nuances(zone(e, {32, 40, 256, 24})) >= 150); // column letters
