@@ -57,9 +57,11 @@ private slots:
     }
     void cleanup() { f.reset(); }
 
-    // Ctrl+E and "Entraîner" open one window, beside the main window and the chooser; closing
-    // it ends its session and gives the automatic boxes back.
-    void une_fenetre_a_cote()
+    // Ctrl+E and "Entraîner" open one window, beside the main window and the chooser. A
+    // session: a right move, a wrong one with the library moves marked on the board and named
+    // in the panel, then the line to its end, its score and the progress page. Closing the
+    // window ends its session and gives the automatic boxes back.
+    void un_exercice_avec_une_erreur()
     {
         QTest::mouseClick(w(f.get(), "CmdChager"), Qt::LeftButton);
         f->activateWindow();
@@ -71,21 +73,8 @@ private slots:
         QVERIFY(w(f.get(), "CmdEntrainer")->toolTip().contains(QStringLiteral("Ctrl+E")));
         QTest::mouseClick(w(f.get(), "CmdEntrainer"), Qt::LeftButton);
         QCOMPARE(e(), premiere.data());
-
         QTest::mouseClick(w(e(), "CmdCommencer"), Qt::LeftButton);
         QVERIFY(!w<QCheckBox>(f.get(), "ChkNoirAuto")->isEnabled());
-        premiere->close();
-        QTRY_VERIFY(!premiere);
-        QVERIFY(w<QCheckBox>(f.get(), "ChkNoirAuto")->isEnabled());
-        QVERIFY(!f->plateau().entraineur());
-    }
-
-    // A session: a right move, a wrong one with the library moves marked on the board and
-    // named in the panel, then the line to its end, its score and the progress page.
-    void un_exercice_avec_une_erreur()
-    {
-        QTest::keyClick(f.get(), Qt::Key_E, Qt::ControlModifier);
-        QTest::mouseClick(w(e(), "CmdCommencer"), Qt::LeftButton);
         QVERIFY(texte("LblAnnonce").startsWith(QStringLiteral("Nouvelle ligne : ")));
 
         clique(exercice().coups_attendus().front());
@@ -118,6 +107,11 @@ private slots:
         const std::vector<JourActivite>& jours = w<Graphique>(e(), "graphique")->jours();
         QCOMPARE(jours.size(), std::size_t {30});
         QCOMPARE(jours.back().revues * 10 + jours.back().erreurs, 11);
+
+        premiere->close();
+        QTRY_VERIFY(!premiere);
+        QVERIFY(w<QCheckBox>(f.get(), "ChkNoirAuto")->isEnabled());
+        QVERIFY(!f->plateau().entraineur());
     }
 };
 

@@ -43,12 +43,6 @@ int nuances(const QImage& image)
     return static_cast<int>(couleurs.size());
 }
 
-// Square `c` ("D4") of the window's grab.
-QImage case_(const QImage& fenetre, const char* c)
-{
-    return zone(fenetre, {32 + 32 * (c[0] - 'A'), 64 + 32 * (c[1] - '1'), 32, 32});
-}
-
 // A disc of colour `disque` on a tile (64 x 64 device pixels): a smooth edge, sharp grid lines:
 // the two last columns and rows are the line's colour, the one before is the square's green.
 void tuile_nette(const QImage& tuile, QRgb disque, const char* quoi)
@@ -88,11 +82,11 @@ private slots:
         const QImage e = f.grab().toImage().convertToFormat(QImage::Format_RGB32);
         QCOMPARE(e.size(), QSize(962, 1078));
 
-        tuile_nette(case_(e, "D4"), attendu::blanc, "white disc on D4");
-        tuile_nette(case_(e, "E4"), attendu::noir, "black disc on E4");
+        tuile_nette(zone(e, {128, 160, 32, 32}), attendu::blanc, "white disc on D4");
+        tuile_nette(zone(e, {160, 160, 32, 32}), attendu::noir, "black disc on E4");
         tuile_nette(zone(e, {320, 64, 32, 32}), attendu::noir, "side to move");
-        // An empty square is flat: no fine blocks.
-        QCOMPARE(blocs_nuances(case_(e, "A1")), 0);
+        // An empty square (A1) is flat: no fine blocks.
+        QCOMPARE(blocs_nuances(zone(e, {32, 64, 32, 32})), 0);
 
         // The logo's discs and name, the frame's coordinates: detail finer than a pixel.
         QVERIFY(blocs_nuances(zone(e, {8, 8, 100, 30})) >= 1000);
