@@ -11,15 +11,8 @@ namespace tavik::ui {
 
 namespace {
 
-struct Description
-{
-    const char* objet; // the control's object name
-    const char* nom;
-    const char* description;
-};
-
 // The names of the controls whose text changes are completed by `actualise_descriptions`.
-constexpr Description descriptions[] = {
+constexpr DescriptionAccessible descriptions[] = {
     {"logo", "Tavik", "Le logo du programme"},
     {"cmd_jouer", "Jouer",
      "Commence une nouvelle partie et relit la bibliothèque d'ouvertures (Ctrl+N)"},
@@ -126,22 +119,11 @@ void FenetrePlateau::decrit_controles()
 {
     setAccessibleDescription(QStringLiteral(
         "Le plateau, le score, les coups joués et ce que la bibliothèque sait de la position"));
-    for (const Description& d : descriptions) {
-        auto* w = findChild<QWidget*>(QLatin1String(d.objet));
-        Q_ASSERT(w);
-        w->setAccessibleName(QString::fromUtf8(d.nom));
-        w->setAccessibleDescription(QString::fromUtf8(d.description));
-    }
+    decrit_pour_lecteur(*this, descriptions,
+                        QStringLiteral("Un trait qui sépare deux parties de la fenêtre"));
     for (Tuile* t : tuiles_) {
         t->setAccessibleDescription(QStringLiteral("Case du plateau : un clic gauche y joue, un "
                                                    "autre bouton montre le coup sans le jouer"));
-    }
-    for (QWidget* w : findChildren<QWidget*>()) {
-        if (dynamic_cast<Ligne*>(w)) {
-            w->setAccessibleName(QStringLiteral("Séparateur"));
-            w->setAccessibleDescription(
-                QStringLiteral("Un trait qui sépare deux parties de la fenêtre"));
-        }
     }
 }
 

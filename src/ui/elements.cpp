@@ -159,6 +159,23 @@ void Libelle::paintEvent(QPaintEvent* e)
     }
 }
 
+void decrit_pour_lecteur(QWidget& fenetre, std::span<const DescriptionAccessible> descriptions,
+                         const QString& separateur)
+{
+    for (const DescriptionAccessible& d : descriptions) {
+        auto* w = fenetre.findChild<QWidget*>(QLatin1String(d.objet));
+        Q_ASSERT(w);
+        w->setAccessibleName(QString::fromUtf8(d.nom));
+        w->setAccessibleDescription(QString::fromUtf8(d.description));
+    }
+    // Ligne has no meta-object of its own, so findChildren<Ligne*> would match every widget.
+    for (QWidget* w : fenetre.findChildren<QWidget*>()) {
+        if (!dynamic_cast<Ligne*>(w)) continue;
+        w->setAccessibleName(QStringLiteral("Séparateur"));
+        w->setAccessibleDescription(separateur);
+    }
+}
+
 Tuile::Tuile(int index, QWidget* parent)
     : QWidget(parent)
     , index_(index)

@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <string>
 
 class QListWidget;
@@ -42,6 +43,19 @@ void montre_liste(QListWidget& liste, const Liste& donnees);
 
 // A caption from the core on a label, set only when it changes.
 void montre_texte(QLabel& etiquette, const std::string& texte);
+
+// What a screen reader says of a control, found by its object name.
+struct DescriptionAccessible
+{
+    const char* objet;
+    const char* nom;
+    const char* description;
+};
+
+// Gives each control listed its French name and description, and every separator line of
+// `fenetre` the name "Séparateur" with `separateur` as its description.
+void decrit_pour_lecteur(QWidget& fenetre, std::span<const DescriptionAccessible> descriptions,
+                         const QString& separateur);
 
 // A square of the board, or the side-to-move box: shows one picture of the tile list (0 for
 // none) and reports the mouse buttons pressed and released over it with its index.

@@ -211,13 +211,7 @@ void FenetreEntrainement::construit_progres(QWidget* page)
 // What a screen reader says of the window and its controls.
 void FenetreEntrainement::decrit_controles()
 {
-    struct Description
-    {
-        const char* objet;
-        const char* nom;
-        const char* description;
-    };
-    static constexpr Description descriptions[] = {
+    static constexpr DescriptionAccessible descriptions[] = {
         {"lbl_couleur", "Couleur", "Légende du choix de la couleur"},
         {"OptNoir", "Noir", "S'entraîner avec les noirs"},
         {"OptBlanc", "Blanc", "S'entraîner avec les blancs"},
@@ -263,16 +257,8 @@ void FenetreEntrainement::decrit_controles()
     };
     setAccessibleDescription(
         QStringLiteral("L'entraînement aux ouvertures : exercices sur le plateau et progrès"));
-    for (const Description& d : descriptions) {
-        auto* w = findChild<QWidget*>(QLatin1String(d.objet));
-        Q_ASSERT(w);
-        w->setAccessibleName(QString::fromUtf8(d.nom));
-        w->setAccessibleDescription(QString::fromUtf8(d.description));
-    }
-    for (QWidget* w : findChildren<Ligne*>()) {
-        w->setAccessibleName(QStringLiteral("Séparateur"));
-        w->setAccessibleDescription(QStringLiteral("Un trait qui sépare deux parties de la page"));
-    }
+    decrit_pour_lecteur(*this, descriptions,
+                        QStringLiteral("Un trait qui sépare deux parties de la page"));
 }
 
 void FenetreEntrainement::apres_action()

@@ -5,6 +5,7 @@
 #include "fenetre_plateau.h"
 #include "graphique.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
@@ -73,6 +74,14 @@ private slots:
         QVERIFY(w(f.get(), "CmdEntrainer")->toolTip().contains(QStringLiteral("Ctrl+E")));
         QTest::mouseClick(w(f.get(), "CmdEntrainer"), Qt::LeftButton);
         QCOMPARE(e(), premiere.data());
+        // A screen reader hears each control's own name, the separators left apart.
+        for (const auto& [nom, lu] : {std::pair {"CmdCommencer", "Commencer"},
+                                      {"LstOuverture", "Liste des ouvertures"},
+                                      {"LblScore", "Score"}}) {
+            QCOMPARE(QAccessible::queryAccessibleInterface(w<QWidget>(e(), nom))
+                         ->text(QAccessible::Name),
+                     QString::fromUtf8(lu));
+        }
         QTest::mouseClick(w(e(), "CmdCommencer"), Qt::LeftButton);
         QVERIFY(!w<QCheckBox>(f.get(), "ChkNoirAuto")->isEnabled());
         QVERIFY(texte("LblAnnonce").startsWith(QStringLiteral("Nouvelle ligne : ")));
