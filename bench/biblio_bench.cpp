@@ -4,7 +4,7 @@
 #include "biblio_pleine.h"
 #include "library/fichier.h"
 #include "library/verification.h"
-#include "windows/plateau.h"
+#include "windows/main_window/plateau.h"
 
 #include <benchmark/benchmark.h>
 #include <stdexcept>

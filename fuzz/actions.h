@@ -1,8 +1,8 @@
 #pragma once
 
-#include "windows/entrainement.h"
-#include "windows/ouverture.h"
-#include "windows/plateau.h"
+#include "windows/drill/entrainement.h"
+#include "windows/chooser/ouverture.h"
+#include "windows/main_window/plateau.h"
 
 #include <cstdint>
 #include <span>

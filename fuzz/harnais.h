@@ -1,10 +1,10 @@
 #pragma once
 
 #include "actions.h"
-#include "windows/entrainement.h"
+#include "windows/drill/entrainement.h"
 #include "windows/foncom.h"
-#include "windows/ouverture.h"
-#include "windows/plateau.h"
+#include "windows/chooser/ouverture.h"
+#include "windows/main_window/plateau.h"
 
 #include <functional>
 #include <map>

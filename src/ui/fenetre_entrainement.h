@@ -1,6 +1,6 @@
 #pragma once
 
-#include "windows/entrainement.h"
+#include "windows/drill/entrainement.h"
 
 #include <QWidget>
 #include <array>

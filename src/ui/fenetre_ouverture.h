@@ -1,6 +1,6 @@
 #pragma once
 
-#include "windows/ouverture.h"
+#include "windows/chooser/ouverture.h"
 
 #include <QWidget>
 

@@ -5,7 +5,7 @@
 #include "fenetre_ouverture.h"
 #include "services_qt.h"
 #include "windows/foncom.h"
-#include "windows/plateau.h"
+#include "windows/main_window/plateau.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "windows/entrainement.h"
-#include "windows/plateau.h"
+#include "windows/drill/entrainement.h"
+#include "windows/main_window/plateau.h"
 
 #include <string>
 #include <vector>

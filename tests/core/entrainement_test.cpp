@@ -1,5 +1,5 @@
 #include "support.h"
-#include "windows/entrainement.h"
+#include "windows/drill/entrainement.h"
 #include "windows/invariants.h"
 
 #include <fstream>

@@ -2,8 +2,8 @@
 
 #include "library/biblio.h"
 #include "training/session.h"
-#include "windows/ouverture.h"
-#include "windows/plateau.h"
+#include "windows/chooser/ouverture.h"
+#include "windows/main_window/plateau.h"
 
 #include <deque>
 #include <filesystem>

@@ -1,4 +1,4 @@
-#include "windows/ouverture.h"
+#include "windows/chooser/ouverture.h"
 
 #include "library/ligne_coups.h"
 #include "library/texte.h"

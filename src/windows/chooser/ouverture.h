@@ -1,7 +1,7 @@
 #pragma once
 
 #include "windows/controles.h"
-#include "windows/plateau.h"
+#include "windows/main_window/plateau.h"
 #include "windows/services.h"
 
 #include <string>

@@ -1,4 +1,4 @@
-#include "windows/entrainement.h"
+#include "windows/drill/entrainement.h"
 
 #include "library/cle_ligne.h"
 #include "library/texte.h"

@@ -1,6 +1,6 @@
 #include "library/lecture_biblio.h"
-#include "windows/messages_chargement.h"
-#include "windows/plateau.h"
+#include "windows/main_window/messages_chargement.h"
+#include "windows/main_window/plateau.h"
 
 #include <utility>
 

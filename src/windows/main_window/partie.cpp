@@ -1,4 +1,4 @@
-#include "windows/plateau.h"
+#include "windows/main_window/plateau.h"
 
 namespace tavik {
 

@@ -1,7 +1,7 @@
 #include "library/recherche.h"
 
 #include "library/texte.h"
-#include "windows/plateau.h"
+#include "windows/main_window/plateau.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "engine/regles.h"
 #include "record/liste_texte.h"
-#include "windows/plateau.h"
+#include "windows/main_window/plateau.h"
 
 namespace tavik {
 

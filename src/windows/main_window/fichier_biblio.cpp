@@ -1,6 +1,6 @@
 #include "library/source_biblio.h"
 
-#include "windows/plateau.h"
+#include "windows/main_window/plateau.h"
 
 namespace tavik {
 

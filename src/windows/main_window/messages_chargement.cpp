@@ -1,4 +1,4 @@
-#include "windows/messages_chargement.h"
+#include "windows/main_window/messages_chargement.h"
 
 #include <algorithm>
 #include <vector>

@@ -2,7 +2,7 @@
 // player's are, the learner's presses judged before the board plays them, the marks after a
 // wrong move, and the panel.
 
-#include "windows/entrainement.h"
+#include "windows/drill/entrainement.h"
 
 #include <algorithm>
 

@@ -1,5 +1,5 @@
 #include "record/transcription.h"
-#include "windows/plateau.h"
+#include "windows/main_window/plateau.h"
 
 #include <cassert>
 

@@ -1,5 +1,5 @@
 #include "autoplay/tirage.h"
-#include "windows/plateau.h"
+#include "windows/main_window/plateau.h"
 
 namespace tavik {
 

@@ -1,5 +1,5 @@
 #include "engine/regles.h"
-#include "windows/plateau.h"
+#include "windows/main_window/plateau.h"
 
 #include <cassert>
 #include <charconv>

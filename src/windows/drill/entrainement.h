@@ -5,7 +5,7 @@
 #include "training/session.h"
 #include "windows/controles.h"
 #include "windows/entraineur.h"
-#include "windows/plateau.h"
+#include "windows/main_window/plateau.h"
 #include "windows/services.h"
 
 #include <array>
