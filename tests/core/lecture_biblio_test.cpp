@@ -47,6 +47,21 @@ TEST(LitBiblio, EveryEncodingAndLineEndGivesTheSameRows)
     }
 }
 
+// The whole 0x80-0x9F row of Windows-1252 as the code page's chart gives it: the typographic
+// quotes, dashes, bullet and ligatures of French text, and the five bytes that it leaves
+// undefined kept as their C1 code points.
+TEST(LitBiblio, Windows1252PunctuationAndLigatures)
+{
+    std::string octets = "Nom\n";
+    for (int c = 0x80; c <= 0x9F; ++c) octets += static_cast<char>(c);
+    octets += "\xE9;;C4";
+    const LectureBiblio l = lit_biblio(octets);
+    EXPECT_EQ(l.rapport.codage, "Windows-1252");
+    ASSERT_EQ(l.lignes.size(), 1u);
+    EXPECT_EQ(l.lignes[0][0], "€\u0081‚ƒ„…†‡ˆ‰Š‹Œ\u008DŽ\u008F"
+                              "\u0090‘’“”•–—˜™š›œ\u009DžŸé");
+}
+
 // NUL characters: UTF-16 without its mark, or no text at all. A damaged UTF-16 file shows
 // where: a lone surrogate and a lone last byte become U+FFFD.
 TEST(LitBiblio, NulRefusedEmptyRefusedDamagedUtf16Marked)
