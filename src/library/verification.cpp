@@ -3,8 +3,8 @@
 #include "library/decodage.h"
 #include "library/lecture_biblio.h"
 #include "library/texte.h"
-#include "library/utf8.h"
 #include "library/verification_lignes.h"
+#include "record/utf8.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -89,8 +89,16 @@ std::vector<Constat> verifie_biblio(std::string_view octets, std::size_t max)
                  "le fichier ne peut pas être chargé : " + *lecture.rapport.refus}};
 
     std::vector<Constat> constats = constats_de_lecture(lecture.rapport);
+    // A file in which no line holds a legal move text is no library, whatever its lines
+    // hold: the other program's export, or fields that another separator joined into one.
     if (lecture.lignes.empty())
-        constats.push_back({0, 1, Gravite::avertissement, "aucune ouverture après l'en-tête"});
+        constats.push_back({0, 1, Gravite::erreur, "aucune ouverture après l'en-tête"});
+    else if (std::none_of(lecture.lignes.begin(), lecture.lignes.end(), [](const LigneBiblio& l) {
+                 return ressemble_a_des_coups(l[col_coups]);
+             }))
+        constats.push_back({0, 1, Gravite::erreur,
+                            "aucune ouverture utilisable : aucune ligne n'a de coups jouables "
+                            "dans son troisième champ"});
     if (std::optional<Constat> c = codage_mele(octets, lecture.rapport.codage))
         constats.push_back(std::move(*c));
     if (std::optional<Constat> c = entete_perdue(octets)) constats.push_back(std::move(*c));
@@ -120,6 +128,20 @@ int code_verification(const std::vector<Constat>& constats)
                        [](const Constat& c) { return c.gravite == Gravite::erreur; })
         ? 1
         : 0;
+}
+
+bool est_une_biblio(std::string_view octets)
+{
+    const std::string texte = decode_texte(octets).texte;
+    const LigneBiblio entete
+        = decoupe(std::string_view(texte).substr(0, texte.find_first_of("\r\n")));
+    const auto titre = [&](int col, std::string_view nom) {
+        std::string_view champ = sans_blancs_finaux(entete[col]);
+        champ.remove_prefix(std::min(champ.find_first_not_of(' '), champ.size()));
+        return egal_en_majuscules(champ, nom);
+    };
+    return (titre(col_nom, "NOM") && titre(col_coups, "COUPS"))
+        || code_verification(verifie_biblio(octets)) == 0;
 }
 
 } // namespace tavik

@@ -19,7 +19,8 @@ static std::vector<std::string> resume(const std::vector<Constat>& constats)
 static const std::string entete = "Nom;Name;Coups;Bilan;Commentaire;Sources\n";
 
 // One small file for each thing that can be wrong with a library, and the files that the
-// program reads as they are meant (the first): each, after the header, gives exactly its findings.
+// program reads as they are meant (the first): each, after the header and before a last usable
+// line, gives exactly its findings.
 TEST(Verification, EachBadFileGivesItsFindingsAndGoodFilesNone)
 {
     const std::string tigre = "Tigre;Tiger;C4E3 F6E6 F5;eq;Anglais : Tiger;source\n";
@@ -80,7 +81,7 @@ TEST(Verification, EachBadFileGivesItsFindingsAndGoodFilesNone)
           "recherche ne peut pas la nommer"}},
     };
     for (const auto& [octets, attendus] : cas) {
-        const std::vector<Constat> constats = verifie_biblio(entete + octets);
+        const std::vector<Constat> constats = verifie_biblio(entete + octets + "Z;;C4C5\n");
         EXPECT_EQ(resume(constats), attendus) << octets;
         EXPECT_EQ(code_verification(constats),
                   std::any_of(attendus.begin(), attendus.end(),
@@ -100,7 +101,19 @@ TEST(Verification, FileFindingsRangesOfLinesAndTheReport)
                   "0 E le fichier ne peut pas être chargé : il contient des caractères nuls : ce "
                   "n'est pas un texte que Tavik sait lire (enregistrez-le en UTF-8)"}));
     EXPECT_EQ(resume(verifie_biblio(entete)),
-              (std::vector<std::string> {"0 A aucune ouverture après l'en-tête"}));
+              (std::vector<std::string> {"0 E aucune ouverture après l'en-tête"}));
+    // Files of other programs, or written with another separator: not one opening to use.
+    for (const std::string autre :
+         {"Tigre,Tiger,C4E3 F6E6 F5,eq\n", "Tigre\tTiger\tC4E3 F6E6 F5\n",
+          "\"Tigre\",\"Tiger\",\"C4E3 F6E6 F5\"\n", "Auteur;Titre;Année\nHugo;Les Misérables;1862\n",
+          ";;\n;;;;;\n"}) {
+        const std::vector<Constat> constats = verifie_biblio(entete + autre);
+        EXPECT_EQ(code_verification(constats), 1) << autre;
+        EXPECT_EQ(resume(constats)[0],
+                  "0 E aucune ouverture utilisable : aucune ligne n'a de coups jouables dans son "
+                  "troisième champ")
+            << autre;
+    }
     EXPECT_EQ(resume(verifie_biblio("Tigre;;C4E3 F6E6 F5;eq\nX;;C4;eq\n")),
               (std::vector<std::string> {
                   "1 A la première ligne est l'en-tête, jamais lue comme une ouverture, mais elle "
