@@ -149,10 +149,15 @@ std::vector<Constat> verifie(std::string_view octets)
 }
 
 // The text as a file, then as the moves of a file's one line: a move text that the chooser
-// refuses is an error of that line, or of the whole file, for the checker.
+// refuses is an error of that line, or of the whole file, for the checker. Whether the text
+// is a library to take from the working folder.
 void verifie_verification(const std::string& s)
 {
-    verifie(s);
+    // A file free of errors is a library wherever it lies, and so is one with the header.
+    const int code = code_verification(verifie(s));
+    exige(code == 1 || est_une_biblio(s), "a file without errors is a library");
+    exige(est_une_biblio("Nom;Name;Coups\n" + s.substr(0, s.find_first_of("\r\n"))),
+          "a file with this program's header is a library");
     if (s.find_first_of(";\r\n") != std::string::npos) return;
     const std::vector<Constat> constats
         = verifie("Nom;Name;Coups;Bilan;Commentaire;Sources\nLigne;;" + s);

@@ -177,6 +177,33 @@ TEST_F(Endroits, EarliestPlaceWinsAndANamedFileIsNeverReplaced)
     EXPECT_EQ(com.nb_biblio, 0);
 }
 
+// Started from the menu, the working folder is the home folder: a "biblio.csv" there that is no
+// library of this program is passed over for the next place; one with this program's header
+// is taken, faults and all, and so is one with no error.
+TEST_F(Endroits, AnotherProgramsFileInTheWorkingFolderIsPassedOver)
+{
+    const auto depose = [&](const std::string& contenu) {
+        fs::create_directories(travail);
+        std::ofstream(travail / "biblio.csv", std::ios::binary) << contenu;
+    };
+    depose("Auteur,Titre,Année\nHugo,Les Misérables,1862\n");
+    ecrit(utilisateur, "Personnelle");
+    ecrit(installation, "Installée");
+    plateau();
+    EXPECT_EQ(premiere(), "Personnelle");
+    EXPECT_TRUE(hote.messages.empty());
+
+    for (const auto& [contenu, attendue] :
+         {std::pair {"nom ; Name ; COUPS\nDe travail;;C4E3\nFautive;;C4C4\n", "De travail"},
+          {"Ouverture;;Coups\nDe travail;;C4E3\n", "De travail"},
+          {"Ouverture;;Coups\nDe travail;;C4E3\nFautive;;C4C4\n", "Personnelle"}}) {
+        depose(contenu);
+        com = {};
+        plateau();
+        EXPECT_EQ(premiere(), attendue) << contenu;
+    }
+}
+
 // The message names every place searched, in order, and how to name another file.
 TEST_F(Endroits, NothingFoundSaysWhereAndJouerSearchesAgain)
 {
