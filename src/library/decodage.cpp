@@ -1,6 +1,6 @@
 #include "library/decodage.h"
 
-#include "library/utf8.h"
+#include "record/utf8.h"
 
 #include <array>
 #include <cstdint>

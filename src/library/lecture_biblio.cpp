@@ -1,7 +1,7 @@
 #include "library/lecture_biblio.h"
 
 #include "library/decodage.h"
-#include "library/utf8.h"
+#include "record/utf8.h"
 
 #include <algorithm>
 

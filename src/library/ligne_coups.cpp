@@ -2,8 +2,8 @@
 
 #include "engine/regles.h"
 #include "library/texte.h"
-#include "library/utf8.h"
 #include "record/liste_coups.h"
+#include "record/utf8.h"
 
 #include <algorithm>
 #include <iterator>

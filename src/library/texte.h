@@ -13,11 +13,6 @@ std::string majuscules(std::string_view s);
 bool egal_en_majuscules(std::string_view s, std::string_view modele);
 bool commence_en_majuscules(std::string_view s, std::string_view modele);
 
-// `s` with every character that shows as nothing or as a plain blank written as its code,
-// "[U+0009]" for a tab: control characters, non-breaking and zero-width spaces, byte-order
-// marks. A byte that is no UTF-8 is written "[0xE9]". Everything else is kept.
-std::string visible(std::string_view s);
-
 // `s` without the blanks that end it.
 std::string_view sans_blancs_finaux(std::string_view s);
 

@@ -5,6 +5,7 @@
 #include "library/ligne_coups.h"
 #include "library/symetries.h"
 #include "library/texte.h"
+#include "record/utf8.h"
 
 #include <algorithm>
 #include <map>

@@ -1,6 +1,7 @@
 #include "record/transcription.h"
 
 #include "engine/regles.h"
+#include "record/utf8.h"
 
 #include <array>
 
@@ -8,10 +9,6 @@ namespace tavik {
 
 namespace {
 
-constexpr bool est_espace(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
-}
 constexpr bool est_chiffre(char c)
 {
     return c >= '0' && c <= '9';
@@ -37,16 +34,16 @@ bool commence_par(std::string_view texte, std::string_view modele)
 // The ways of writing a pass, longest first so that "pass" is not read as "pa" then "ss".
 constexpr std::array<std::string_view, 4> passes {"passe", "pass", "pa", "--"};
 
-// Blanks that copied text may carry, in UTF-8: the non-breaking spaces of web pages and of
-// French typography, and the byte order mark that some files begin with.
-constexpr std::array<std::string_view, 3> blancs_unicode {"\xC2\xA0", "\xE2\x80\xAF",
-                                                          "\xEF\xBB\xBF"};
-
-std::size_t longueur_blanc_unicode(std::string_view reste)
+// The length of the blank that `reste` begins with, 0 when it begins with none. Every Unicode
+// blank separates moves, as copied text may carry any: the non-breaking spaces of web pages
+// and of French typography, the figure space of aligned columns, tabs and line breaks; and so
+// do the zero-width space and the byte order mark that some files begin with.
+std::size_t longueur_blanc(std::string_view reste)
 {
-    for (std::string_view b : blancs_unicode)
-        if (reste.starts_with(b)) return b.size();
-    return 0;
+    const std::size_t n = sequence_utf8(reste, 0);
+    if (n == 0) return 0;
+    const char32_t u = code_utf8(reste, 0, n);
+    return blanc_unicode(u) || u == 0x200B || u == 0xFEFF ? n : 0;
 }
 
 const char* nom_couleur(int16_t couleur)
@@ -76,9 +73,7 @@ private:
     void lit_element()
     {
         const std::string_view reste = texte_.substr(i_);
-        if (est_espace(reste[0])) {
-            ++i_;
-        } else if (const std::size_t blanc = longueur_blanc_unicode(reste)) {
+        if (const std::size_t blanc = longueur_blanc(reste)) {
             i_ += blanc;
         } else if (est_chiffre(reste[0])) {
             lit_numero();
@@ -116,14 +111,14 @@ private:
         const char lettre = minuscule(texte_[i_]);
         if (lettre < 'a' || lettre > 'h') {
             refuse(i_,
-                   "« " + std::string(symbole(i_))
+                   "« " + visible(symbole(i_))
                        + " » n'est ni un coup, ni un passe, ni un numéro de coup");
             return;
         }
         Case c;
         const std::string_view coup = texte_.substr(i_, 2);
         if (!lit_case(coup, c)) {
-            const std::string suite = i_ + 1 < texte_.size() ? std::string(symbole(i_ + 1)) : "";
+            const std::string suite = i_ + 1 < texte_.size() ? visible(symbole(i_ + 1)) : "";
             refuse(i_, "« " + std::string(1, texte_[i_]) + suite + " » n'est pas une case");
             return;
         }

@@ -28,11 +28,11 @@ struct LectureTranscription
     std::optional<Refus> refus;
 };
 
-// Reads a game: moves in either case, with or without blanks between them (non-breaking ones
-// too), move numbers ("1.", "12...") skipped, passes written "--", "pass", "passe" or "pa" accepted
-// only where the side to move has no legal move. Every move is checked with the rules from the
-// usual start. A pass that the position forces after the last move is recorded too, as the board
-// records it.
+// Reads a game: moves in either case, with or without blanks between them (any Unicode
+// blank), move numbers ("1.", "12...") skipped, passes written "--", "pass", "passe" or "pa"
+// accepted only where the side to move has no legal move. Every move is checked with the rules
+// from the usual start. A pass that the position forces after the last move is recorded too, as
+// the board records it. A refusal writes an invisible character as its code ("[U+200D]").
 LectureTranscription lit_transcription(std::string_view texte);
 
 // The moves of slots 1 to num_coup - 1 in lower case, passes left out: "f5d6c3d3c4".

@@ -1,7 +1,8 @@
-#include "library/utf8.h"
+#include "record/utf8.h"
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
 
 namespace tavik {
 
@@ -12,7 +13,47 @@ bool est_suite(unsigned char c)
     return (c & 0xC0) == 0x80;
 }
 
+bool invisible(char32_t u)
+{
+    return (u != U' ' && blanc_unicode(u)) || u < 0x20 || (u >= 0x7F && u <= 0xA0)
+        || (u >= 0x200B && u <= 0x200F) || (u >= 0x202A && u <= 0x202E) || u == 0x2060
+        || u == 0xFEFF;
+}
+
+std::string code(const char* format, unsigned valeur)
+{
+    char tampon[16];
+    std::snprintf(tampon, sizeof tampon, format, valeur);
+    return tampon;
+}
+
 } // namespace
+
+bool blanc_unicode(char32_t u)
+{
+    return (u >= 0x09 && u <= 0x0D) || u == 0x20 || u == 0x85 || u == 0xA0 || u == 0x1680
+        || (u >= 0x2000 && u <= 0x200A) || u == 0x2028 || u == 0x2029 || u == 0x202F
+        || u == 0x205F || u == 0x3000;
+}
+
+std::string visible(std::string_view s)
+{
+    std::string resultat;
+    for (std::size_t i = 0; i < s.size();) {
+        const std::size_t n = sequence_utf8(s, i);
+        if (n == 0) {
+            resultat += code("[0x%02X]", static_cast<unsigned char>(s[i++]));
+            continue;
+        }
+        const char32_t u = code_utf8(s, i, n);
+        if (invisible(u))
+            resultat += code("[U+%04X]", static_cast<unsigned>(u));
+        else
+            resultat += s.substr(i, n);
+        i += n;
+    }
+    return resultat;
+}
 
 std::size_t sequence_utf8(std::string_view s, std::size_t i)
 {

@@ -21,6 +21,16 @@ char32_t code_utf8(std::string_view s, std::size_t i, std::size_t n);
 // The characters of `s` one by one; a byte that begins no well-formed sequence stands alone.
 std::vector<std::string_view> caracteres(std::string_view s);
 
+// Whether `u` is a blank of Unicode (its White_Space property): tab and line breaks, spaces
+// of every width, the non-breaking ones and the ideographic space.
+bool blanc_unicode(char32_t u);
+
+// `s` with every character that shows as nothing or as a plain blank written as its code,
+// "[U+0009]" for a tab: control characters, every Unicode blank but the plain space,
+// zero-width characters, byte-order marks. A byte that is no UTF-8 is written "[0xE9]".
+// Everything else is kept.
+std::string visible(std::string_view s);
+
 // Appends code point `u` (at most U+10FFFF) in UTF-8.
 void ajoute_utf8(std::string& s, char32_t u);
 

@@ -1,7 +1,7 @@
 #include "windows/chooser/ouverture.h"
 
 #include "library/ligne_coups.h"
-#include "library/texte.h"
+#include "record/utf8.h"
 
 #include <algorithm>
 #include <vector>

@@ -1,7 +1,7 @@
 #include "windows/drill/entrainement.h"
 
 #include "library/cle_ligne.h"
-#include "library/texte.h"
+#include "record/utf8.h"
 #include "training/progres.h"
 
 #include <algorithm>
