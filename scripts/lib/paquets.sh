@@ -27,7 +27,10 @@ PAQUETS_PROGRAMME=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev libsqlite3-dev
                    fonts-liberation2 fonts-dejavu-core)
 # What building and running the tests and benchmarks needs on top of it: the validators of the
 # desktop entry and the AppStream file, and what CPack needs to build the Debian package
-# (dpkg-shlibdeps computes its dependencies, and `file` finds the binaries to look at).
-PAQUETS_TESTS=(libgtest-dev libbenchmark-dev python3 desktop-file-utils appstream dpkg-dev file)
+# (dpkg-shlibdeps computes its dependencies, and `file` finds the binaries to look at),
+# Debian's checker of packages (lintian, which reads the manual pages with man-db), and Qt's
+# French translations, which the program loads.
+PAQUETS_TESTS=(libgtest-dev libbenchmark-dev python3 desktop-file-utils appstream dpkg-dev file
+              lintian man-db qt6-translations-l10n)
 # What the fuzz targets need: clang with its sanitizers and libFuzzer.
 PAQUETS_FUZZ=(clang libclang-rt-14-dev)

@@ -2,6 +2,7 @@
 #include "fenetre_plateau.h"
 #include "ligne_de_commande.h"
 #include "polices.h"
+#include "traductions.h"
 #include "windows/foncom.h"
 
 #include <QApplication>
@@ -14,17 +15,19 @@ Q_LOGGING_CATEGORY(journal_biblio, "tavik.biblio", QtWarningMsg)
 int main(int argc, char* argv[])
 {
     using namespace tavik::ui;
-    // --help, --version, --verifier and most mistakes are answered without a display.
-    if (const auto reponse = reponse_avant_affichage(arguments_bruts(argc, argv)))
-        return repond(*reponse);
+    // The whole line is read before the toolkit looks for a display: --help, --version,
+    // --verifier and every mistake are answered without one, in French.
+    const LigneDeCommande ligne = lit_ligne_de_commande(arguments_bruts(argc, argv));
+    if (ligne.action != LigneDeCommande::Action::lancer) return repond(ligne);
 
-    QApplication app(argc, argv);
+    // The window's class on X11 is the application's name, "Tavik": the desktop entry's
+    // StartupWMClass; on Wayland the application is known by its desktop file's name.
     QApplication::setApplicationName(QStringLiteral("Tavik"));
+    QApplication app(argc, argv);
     QApplication::setApplicationVersion(QStringLiteral(TAVIK_VERSION));
     QApplication::setDesktopFileName(QStringLiteral(TAVIK_ID));
     QApplication::setFont(police_normale());
-    const LigneDeCommande ligne = lit_ligne_de_commande(QApplication::arguments());
-    if (ligne.action != LigneDeCommande::Action::lancer) return repond(ligne);
+    installe_traductions_qt(app);
 
     // The tables shared by the windows live as long as the program.
     tavik::FonCom com;

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds the Debian package of a build tree, checks its files and dependencies, unpacks it and
-# starts the unpacked program offscreen from an empty working folder with an empty home: it
-# must find the library installed beside it.
+# Builds the Debian package of a build tree, has Debian's checker judge it, checks its files,
+# dependencies and manual pages, unpacks it and starts the unpacked program offscreen from a
+# working folder that holds another program's biblio.csv, with an empty home: it must pass that
+# file over and find the library installed beside it.
 # Usage: paquet.sh BUILD_DIR SCRATCH_DIR APP_ID VERSION
 set -euo pipefail
 construction=$1 brouillon=$2 id=$3 version=$4
@@ -16,27 +17,53 @@ paquet=$(echo "$brouillon"/cpack/tavik_*.deb)
 
 echo "== $(basename "$paquet")"
 dpkg-deb -c "$paquet" | tee "$brouillon/contenu"
-for f in ./usr/bin/tavik ./usr/share/tavik/biblio.csv "./usr/share/applications/$id.desktop" \
+# The program where Debian puts games, the pictures that the README shows, the manual pages,
+# the machine-readable copyright and the changelog.
+images=$(grep -o '](docs/[^)]*)' "$(dirname "$0")/../../README.md" | sed 's#^](#./usr/share/doc/tavik/#; s#)$##')
+[ "$(echo "$images" | wc -l)" -ge 4 ] || echec "the README shows too few pictures: $images"
+for f in ./usr/games/tavik ./usr/share/tavik/biblio.csv "./usr/share/applications/$id.desktop" \
     "./usr/share/metainfo/$id.metainfo.xml" "./usr/share/icons/hicolor/scalable/apps/$id.svg" \
-    ./usr/share/doc/tavik/README.md ./usr/share/doc/tavik/COPYING; do
+    ./usr/share/doc/tavik/README.md ./usr/share/doc/tavik/copyright \
+    ./usr/share/doc/tavik/changelog.gz ./usr/share/man/man6/tavik.6.gz \
+    ./usr/share/man/fr/man6/tavik.6.gz $images; do
     awk '{print $NF}' "$brouillon/contenu" | grep -qxF "$f" || echec "missing: $f"
 done
 
+echo "== lintian --pedantic"
+# No error and no warning; what remains is informational, or overridden with its reason.
+lintian --pedantic --display-info --show-overrides --fail-on error,warning "$paquet" \
+    | tee "$brouillon/lintian" || echec "lintian found errors or warnings"
+
 echo "== control"
-dpkg-deb -f "$paquet" Package Version Depends | tee "$brouillon/controle"
+dpkg-deb -f "$paquet" Package Version Maintainer Depends Recommends | tee "$brouillon/controle"
 grep -q "^Version: $version" "$brouillon/controle" || echec "version is not $version"
-# Computed from the binary's libraries, plus the fonts that the layouts were drawn for.
-for dependance in libc6 libqt6core6 libqt6widgets6 fonts-liberation2; do
-    grep -q "^Depends:.*\b$dependance\b" "$brouillon/controle" || echec "Depends lacks $dependance"
+# Computed from the binary's libraries, plus the fonts that the layouts were drawn for; and
+# what a desktop user may lack: Qt's Wayland plugin and its French texts.
+for dependance in Depends:libc6 Depends:libqt6core6 Depends:libqt6widgets6 \
+    Depends:fonts-liberation2 Recommends:qt6-wayland Recommends:qt6-translations-l10n; do
+    grep -q "^${dependance%%:*}:.*\b${dependance#*:}\b" "$brouillon/controle" \
+        || echec "${dependance%%:*} lacks ${dependance#*:}"
 done
 
 racine="$brouillon/racine"
 dpkg-deb -x "$paquet" "$racine"
+# The changelog's last entry is this version's.
+zcat "$racine/usr/share/doc/tavik/changelog.gz" | head -1 | grep -q "^tavik ($version) " \
+    || echec "the changelog does not begin with version $version"
+echo "== the manual pages"
+for page in man6/tavik.6.gz fr/man6/tavik.6.gz; do
+    avertissements=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z \
+        "$racine/usr/share/man/$page" 2>&1 >/dev/null)
+    [ -z "$avertissements" ] || echec "$page: $avertissements"
+    LC_ALL=C.UTF-8 MANWIDTH=80 man -l "$racine/usr/share/man/$page" >"$brouillon/page"
+    grep -q -- "--verifier" "$brouillon/page" || echec "$page lacks --verifier"
+done
+grep -q "^NOM" "$brouillon/page" || echec "the French manual page is not French"
 icones=$(grep -c "/usr/share/icons/hicolor/[0-9]*x[0-9]*/apps/$id\.png$" "$brouillon/contenu")
 [ "$icones" -eq 8 ] || echec "$icones PNG icons instead of 8"
 mkdir -p "$brouillon/travail" "$brouillon/maison" "$brouillon/execution"
 chmod 700 "$brouillon/execution"
-programme="$racine/usr/bin/tavik"
+programme="$racine/usr/games/tavik"
 
 echo "== tavik --version, --help, a mistake: answered without a display"
 sans_affichage=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$programme")
@@ -47,7 +74,8 @@ statut=0
 [ "$statut" -eq 2 ] && grep -q "Option inconnue : --biblo" "$brouillon/erreur" \
     || echec "a mistake gave status $statut: $(cat "$brouillon/erreur")"
 
-echo "== started from an empty folder"
+echo "== started from a folder holding another program's biblio.csv"
+printf 'Auteur,Titre,Ann\xc3\xa9e\nHugo,Les Mis\xc3\xa9rables,1862\n' >"$brouillon/travail/biblio.csv"
 cd "$brouillon/travail"
 journal="$brouillon/journal"
 HOME="$brouillon/maison" XDG_DATA_HOME="$brouillon/maison/.local/share" \
