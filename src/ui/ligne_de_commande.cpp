@@ -3,8 +3,6 @@
 #include "dossiers.h"
 #include "verification_biblio.h"
 
-#include <QCommandLineOption>
-#include <QCommandLineParser>
 #include <algorithm>
 #include <cstdio>
 #include <vector>
@@ -13,110 +11,197 @@ namespace tavik::ui {
 
 namespace {
 
-// The program's options, in the order of the help. Another option goes here, then into the
-// result in lit_ligne_de_commande.
-struct Options
+// What the arguments read so far ask for.
+struct Lecture
 {
-    QCommandLineOption aide {{QStringLiteral("h"), QStringLiteral("help")},
-                             QStringLiteral("Affiche cette aide.")};
-    QCommandLineOption version {{QStringLiteral("v"), QStringLiteral("version")},
-                                QStringLiteral("Affiche la version de Tavik.")};
-    QCommandLineOption biblio {QStringLiteral("biblio"),
-                               QStringLiteral("Lit la bibliothèque d'ouvertures FICHIER."),
-                               QStringLiteral("FICHIER")};
-    QCommandLineOption verifier {
-        QStringLiteral("verifier"),
-        QStringLiteral("Vérifie la bibliothèque d'ouvertures FICHIER sans ouvrir de fenêtre."),
-        QStringLiteral("FICHIER")};
-
-    std::vector<const QCommandLineOption*> toutes() const
-    {
-        return {&aide, &version, &biblio, &verifier};
-    }
+    bool aide = false;
+    bool version = false;
+    QString erreur; // the first mistake, empty when none
+    std::optional<std::filesystem::path> biblio, a_verifier;
 };
+
+// One option of the program: its names (a letter is written with one dash, a word with two),
+// the name of its value in the help (empty for a switch), its description, and what it asks.
+struct Option
+{
+    QStringList noms;
+    QString valeur;
+    QString description;
+    void (*retient)(Lecture& lecture, const QString& valeur);
+};
+
+// The program's options, in the order of the help. Another option is one more row.
+const std::vector<Option>& options()
+{
+    static const std::vector<Option> liste {
+        {{QStringLiteral("h"), QStringLiteral("help")},
+         {},
+         QStringLiteral("Affiche cette aide."),
+         [](Lecture& l, const QString&) { l.aide = true; }},
+        {{QStringLiteral("v"), QStringLiteral("version")},
+         {},
+         QStringLiteral("Affiche la version de Tavik."),
+         [](Lecture& l, const QString&) { l.version = true; }},
+        {{QStringLiteral("biblio")},
+         QStringLiteral("FICHIER"),
+         QStringLiteral("Lit la bibliothèque d'ouvertures FICHIER."),
+         [](Lecture& l, const QString& v) { l.biblio = chemin_local(v); }},
+        {{QStringLiteral("verifier")},
+         QStringLiteral("FICHIER"),
+         QStringLiteral("Vérifie la bibliothèque d'ouvertures FICHIER sans ouvrir de fenêtre."),
+         [](Lecture& l, const QString& v) { l.a_verifier = chemin_local(v); }},
+    };
+    return liste;
+}
+
+// The toolkit's own options, which it takes out of the line when it starts: those followed by
+// a value (or with it after '=', as -style=fusion), then those without one. The toolkit
+// accepts them with two dashes too.
+constexpr const char* options_qt_avec_valeur[] {
+    "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "geometry",
+    "qwindowicon", "icon", "qwindowtitle", "title", "session", "display", "name", "style",
+    "stylesheet", "visual", "qmljsdebugger"};
+constexpr const char* options_qt_seules[] {"reverse", "widgetcount", "nograb", "dograb", "sync",
+                                           "testability"};
+
+bool parmi(const QString& nom, const auto& noms)
+{
+    return std::any_of(std::begin(noms), std::end(noms),
+                       [&](const char* n) { return nom == QLatin1String(n); });
+}
 
 QString tiret(const QString& nom)
 {
     return (nom.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + nom;
 }
 
-QString noms(const QCommandLineOption& o)
+const Option* option_nommee(const QString& nom)
 {
-    QStringList n;
-    for (const QString& nom : o.names()) n << tiret(nom);
-    QString s = n.join(QStringLiteral(", "));
-    if (!o.valueName().isEmpty()) s += QLatin1Char(' ') + o.valueName();
-    return s;
+    for (const Option& o : options())
+        if (o.noms.contains(nom)) return &o;
+    return nullptr;
 }
 
-QString texte_aide(const Options& options)
+// `texte` cut into lines of at most `largeur` characters at its spaces, the lines after the
+// first indented by `retrait` spaces (a word longer than a line stays whole).
+QString coupe(const QString& texte, int largeur, int retrait = 0)
+{
+    QString resultat, ligne;
+    for (const QString& mot : texte.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (!ligne.isEmpty() && ligne.size() + 1 + mot.size() > largeur - retrait) {
+            resultat += ligne + QLatin1Char('\n') + QString(retrait, QLatin1Char(' '));
+            ligne.clear();
+        }
+        ligne += (ligne.isEmpty() ? QString() : QStringLiteral(" ")) + mot;
+    }
+    return resultat + ligne + QLatin1Char('\n');
+}
+
+constexpr int largeur_aide = 80;
+
+QString texte_aide()
 {
     QString s = QStringLiteral("Utilisation : tavik [options]\n"
                                "Tavik apprend les ouvertures d'Othello.\n\nOptions :\n");
-    for (const QCommandLineOption* o : options.toutes())
-        s += QStringLiteral("  %1%2\n").arg(noms(*o), -20).arg(o->description());
-    const QString donnees = texte_chemin(dossier_donnees_utilisateur());
-    s += QStringLiteral("\nSans --biblio, Tavik lit « biblio.csv » dans le dossier de travail,\n"
-                        "sinon dans vos données (%1),\n"
-                        "sinon celle installée avec le programme.\n")
-             .arg(donnees);
-    s += QStringLiteral(
-        "\n--verifier écrit une ligne par défaut trouvé (« ligne 12 : erreur : … »),\n"
-        "puis leur nombre. Code de sortie : 0 sans erreur (les avertissements\n"
-        "n'en sont pas), 1 avec des erreurs, 2 si le fichier ne peut pas être lu.\n");
+    const auto noms = [](const Option& o) {
+        QStringList n;
+        for (const QString& nom : o.noms) n << tiret(nom);
+        return n.join(QStringLiteral(", ")) + (o.valeur.isEmpty() ? QString() : QLatin1Char(' ') + o.valeur);
+    };
+    qsizetype colonne = 0;
+    for (const Option& o : options()) colonne = std::max(colonne, noms(o).size() + 4);
+    for (const Option& o : options()) {
+        const QString debut = QStringLiteral("  ") + noms(o);
+        s += debut + QString(colonne - debut.size(), QLatin1Char(' '))
+            + coupe(o.description, largeur_aide, static_cast<int>(colonne));
+    }
+    s += QLatin1Char('\n')
+        + coupe(QStringLiteral("Sans --biblio, Tavik lit « biblio.csv » dans le dossier de travail "
+                               "si c'est une bibliothèque d'ouvertures de Tavik, sinon dans vos "
+                               "données (%1), sinon celle installée avec le programme.")
+                    .arg(texte_chemin(dossier_donnees_utilisateur())),
+                largeur_aide);
+    s += QLatin1Char('\n')
+        + coupe(QStringLiteral(
+                    "--verifier écrit une ligne par défaut trouvé (« ligne 12 : erreur : … »), "
+                    "puis leur nombre. Code de sortie : 0 sans erreur (les avertissements n'en "
+                    "sont pas), 1 avec des erreurs, 2 si le fichier ne peut pas être lu."),
+                largeur_aide);
     return s;
 }
 
-// Qt's parser words its errors in English: say the same in French.
-QString texte_erreur(const QCommandLineParser& parseur, const QStringList& arguments,
-                     const Options& options)
+// Reads one argument from `arguments[i]`, and the value after it when it takes one; returns
+// the index of the last argument used.
+qsizetype lit_argument(const QStringList& arguments, qsizetype i, Lecture& lecture)
 {
-    QString erreur;
-    if (!parseur.unknownOptionNames().isEmpty()) {
-        QStringList n;
-        for (const QString& nom : parseur.unknownOptionNames()) n << tiret(nom);
-        erreur = QStringLiteral("Option inconnue : %1.").arg(n.join(QStringLiteral(", ")));
-    } else if (!parseur.positionalArguments().isEmpty()) {
-        erreur = QStringLiteral("Argument inattendu : %1.").arg(parseur.positionalArguments()[0]);
-    } else {
-        erreur = QStringLiteral("Option mal écrite.");
-        for (const QCommandLineOption* o : options.toutes()) {
-            const QString nom = tiret(o->names().constLast());
-            if (!o->valueName().isEmpty() && arguments.constLast() == nom)
-                erreur = QStringLiteral("Il manque %1 après %2.").arg(o->valueName(), nom);
-            if (o->valueName().isEmpty())
-                for (const QString& a : arguments)
-                    if (a.startsWith(nom + QLatin1Char('=')))
-                        erreur = QStringLiteral("L'option %1 ne prend pas de valeur.").arg(nom);
-        }
+    const QString& argument = arguments[i];
+    const auto faute = [&](const QString& texte) {
+        if (lecture.erreur.isEmpty()) lecture.erreur = texte;
+    };
+    const qsizetype tirets = argument.startsWith(QStringLiteral("--")) ? 2
+        : argument.startsWith(QLatin1Char('-'))                        ? 1
+                                                                       : 0;
+    const QString mot = argument.mid(tirets);
+    if (tirets == 0 || mot.isEmpty()) {
+        faute(QStringLiteral("Argument inattendu : %1.").arg(argument));
+        return i;
     }
-    return erreur + QStringLiteral("\nVoir : tavik --help");
+    const qsizetype egal = mot.indexOf(QLatin1Char('='));
+    const QString nom = mot.left(egal);
+    const std::optional<QString> jointe
+        = egal < 0 ? std::nullopt : std::optional<QString>(mot.mid(egal + 1));
+    // The value after '=', or else the next argument, whatever it is.
+    const auto valeur = [&]() -> std::optional<QString> {
+        if (jointe) return jointe;
+        if (i + 1 < arguments.size()) return arguments[++i];
+        return std::nullopt;
+    };
+
+    const Option* option = option_nommee(nom);
+    if (option && tiret(nom) == QString(tirets, QLatin1Char('-')) + nom) {
+        if (option->valeur.isEmpty()) {
+            if (jointe) faute(QStringLiteral("L'option %1 ne prend pas de valeur.").arg(tiret(nom)));
+            else option->retient(lecture, {});
+        } else if (const std::optional<QString> v = valeur(); v && !v->isEmpty()) {
+            option->retient(lecture, *v);
+        } else {
+            faute(QStringLiteral("Il manque %1 après %2.").arg(option->valeur, tiret(nom)));
+        }
+    } else if (parmi(nom, options_qt_avec_valeur)) {
+        if (!valeur()) faute(QStringLiteral("Il manque une valeur après %1.").arg(argument));
+    } else if (parmi(nom, options_qt_seules) && !jointe) {
+        // taken by the toolkit
+    } else if (option) { // one of the program's options with the wrong number of dashes
+        faute(QStringLiteral("Option inconnue : %1. Voulez-vous dire %2 ?")
+                  .arg(argument.left(tirets + nom.size()), tiret(nom)));
+    } else {
+        faute(QStringLiteral("Option inconnue : %1.").arg(argument.left(tirets + nom.size())));
+    }
+    return i;
 }
 
 } // namespace
 
 LigneDeCommande lit_ligne_de_commande(const QStringList& arguments)
 {
-    const Options options;
-    QCommandLineParser parseur;
-    for (const QCommandLineOption* o : options.toutes()) parseur.addOption(*o);
-    const bool lue = parseur.parse(arguments);
+    Lecture lecture;
+    for (qsizetype i = 1; i < arguments.size(); ++i) i = lit_argument(arguments, i, lecture);
 
     LigneDeCommande ligne;
-    if (parseur.isSet(options.aide)) {
+    if (lecture.aide) {
         ligne.action = LigneDeCommande::Action::aide;
-        ligne.texte = texte_aide(options);
-    } else if (parseur.isSet(options.version)) {
+        ligne.texte = texte_aide();
+    } else if (lecture.version) {
         ligne.action = LigneDeCommande::Action::version;
         ligne.texte = QStringLiteral("Tavik %1\n").arg(QStringLiteral(TAVIK_VERSION));
-    } else if (!lue || !parseur.positionalArguments().isEmpty()) {
+    } else if (!lecture.erreur.isEmpty()) {
         ligne.action = LigneDeCommande::Action::erreur;
-        ligne.texte = texte_erreur(parseur, arguments, options) + QLatin1Char('\n');
-    } else if (parseur.isSet(options.verifier)) {
+        ligne.texte = lecture.erreur + QStringLiteral("\nVoir : tavik --help\n");
+    } else if (lecture.a_verifier) {
         ligne.action = LigneDeCommande::Action::verifier;
-        ligne.a_verifier = chemin_local(parseur.value(options.verifier));
-    } else if (parseur.isSet(options.biblio)) {
-        ligne.biblio = chemin_local(parseur.value(options.biblio));
+        ligne.a_verifier = lecture.a_verifier;
+    } else {
+        ligne.biblio = lecture.biblio;
     }
     return ligne;
 }
@@ -126,19 +211,6 @@ QStringList arguments_bruts(int argc, const char* const* argv)
     QStringList arguments;
     for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
     return arguments;
-}
-
-std::optional<LigneDeCommande> reponse_avant_affichage(const QStringList& bruts)
-{
-    LigneDeCommande ligne = lit_ligne_de_commande(bruts);
-    const auto option_de_qt = [](const QString& a) {
-        return a.size() > 2 && a.startsWith(QLatin1Char('-')) && a[1] != QLatin1Char('-');
-    };
-    if (ligne.action == LigneDeCommande::Action::lancer
-        || (ligne.action == LigneDeCommande::Action::erreur
-            && std::any_of(bruts.begin() + 1, bruts.end(), option_de_qt)))
-        return std::nullopt;
-    return ligne;
 }
 
 int repond(const LigneDeCommande& ligne)

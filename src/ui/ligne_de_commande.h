@@ -17,19 +17,15 @@ struct LigneDeCommande
     QString texte; // the help, the version or the error, as printed
 };
 
-// Reads the arguments, the program's name first, without Qt's own options (-platform,
-// -style...), as QApplication::arguments() gives them. --help wins over --version, and both
-// over a mistake elsewhere on the line. Texts in French.
+// Reads the arguments as the system passed them, the program's name first, before the
+// toolkit exists, so that every answer is given without a display and in French. The
+// toolkit's own options (-platform NAME, -style=NAME, -reverse...) are passed over with their
+// values: the toolkit takes them later. --help wins over --version, and both over a mistake
+// elsewhere on the line; the first mistake is the one reported.
 LigneDeCommande lit_ligne_de_commande(const QStringList& arguments);
 
-// The arguments as the system passed them, before the toolkit takes its own options out.
+// The arguments as the system passed them.
 QStringList arguments_bruts(int argc, const char* const* argv);
-
-// What to answer before the toolkit looks for a display, from the arguments as the system
-// passed them: the help, the version, or a mistake when the line holds no single-dash word
-// (Qt's own options, such as -platform or -style, which only QApplication takes out). Nothing
-// when the program goes on to open its windows.
-std::optional<LigneDeCommande> reponse_avant_affichage(const QStringList& bruts);
 
 // Prints the help or the version on the standard output, or the error on the error output,
 // and returns the program's exit status: 0, or 2 for a mistake on the command line. For

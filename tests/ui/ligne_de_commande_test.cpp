@@ -1,13 +1,18 @@
-// The command line read as the program reads it, the user's data folder, and the real program
-// run as `tavik --verifier FICHIER`.
+// The command line read as the program reads it, the user's data folder, the real program run
+// with no window (`tavik --verifier FICHIER`, mistakes on the line), and Qt's French texts.
 
 #include "dossiers.h"
 #include "ligne_de_commande.h"
+#include "traductions.h"
 
 #include <QFile>
+#include <QLineEdit>
+#include <QMenu>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QRegularExpression>
 #include <QTest>
+#include <memory>
 
 using namespace tavik::ui;
 using Action = LigneDeCommande::Action;
@@ -17,7 +22,8 @@ class TestLigneDeCommande : public QObject
     Q_OBJECT
 
 private slots:
-    // The action, the library, the file to check and a part of the printed text.
+    // The action, the library, the file to check and a part of the printed text. The toolkit's
+    // own options are passed over with their values; the first mistake is reported.
     void lecture()
     {
         struct Cas
@@ -31,16 +37,27 @@ private slots:
             {{}, Action::lancer, "", "", ""},
             {{"--biblio", "a b/é.csv"}, Action::lancer, "a b/é.csv", "", ""},
             {{"--biblio=/x.csv"}, Action::lancer, "/x.csv", "", ""},
+            {{"-platform", "offscreen", "--biblio", "-x.csv", "-style=fusion", "--reverse"},
+             Action::lancer, "-x.csv", "", ""},
             // --verifier takes its own file, whatever --biblio names.
             {{"--biblio", "a.csv", "--verifier", "b c/é.csv"}, Action::verifier, "", "b c/é.csv", ""},
+            {{"-platform", "offscreen", "--verifier", "x.csv"}, Action::verifier, "", "x.csv", ""},
             {{"--help"}, Action::aide, "", "", "--verifier FICHIER"},
-            {{"--inconnue", "-h"}, Action::aide, "", "", "2 si le fichier ne peut pas être lu"},
+            {{"--inconnue", "-h"}, Action::aide, "", "", "2 si le fichier"},
             {{"--version"}, Action::version, "", "", "Tavik 1.4\n"},
             {{"-v", "--biblio"}, Action::version, "", "", "Tavik 1.4\n"},
-            {{"--biblo", "x.csv"}, Action::erreur, "", "", "Option inconnue : --biblo."},
+            {{"--biblo", "x.csv"}, Action::erreur, "", "", "Option inconnue : --biblo.\n"},
+            {{"-biblio", "x.csv"}, Action::erreur, "", "", "Option inconnue : -biblio. Voulez-vous dire --biblio ?\n"},
+            {{"--h"}, Action::erreur, "", "", "Option inconnue : --h. Voulez-vous dire -h ?\n"},
+            {{"-xyz", "--biblo"}, Action::erreur, "", "", "Option inconnue : -xyz.\n"},
+            {{"--version=2"}, Action::erreur, "", "", "L'option --version ne prend pas de valeur."},
+            {{"-reverse=1"}, Action::erreur, "", "", "Option inconnue : -reverse.\n"},
             {{"--biblio"}, Action::erreur, "", "", "Il manque FICHIER après --biblio."},
+            {{"--biblio="}, Action::erreur, "", "", "Il manque FICHIER après --biblio."},
             {{"--verifier"}, Action::erreur, "", "", "Il manque FICHIER après --verifier."},
-            {{"x.csv"}, Action::erreur, "", "", "Argument inattendu : x.csv."}};
+            {{"--biblio", "a.csv", "-platform"}, Action::erreur, "", "", "Il manque une valeur après -platform."},
+            {{"x.csv"}, Action::erreur, "", "", "Argument inattendu : x.csv."},
+            {{"-"}, Action::erreur, "", "", "Argument inattendu : -."}};
         // clang-format on
         for (const Cas& c : cas) {
             const LigneDeCommande l = lit_ligne_de_commande(QStringList {"tavik"} + c.arguments);
@@ -48,29 +65,23 @@ private slots:
             QCOMPARE(QStringList({c.arguments.join(' '), chemin(l.biblio), chemin(l.a_verifier)}),
                      QStringList({c.arguments.join(' '), c.biblio, c.a_verifier}));
             QVERIFY2(l.action == c.action && l.texte.contains(QString::fromUtf8(c.texte))
-                         && (c.action != Action::erreur || l.texte.contains("tavik --help")),
+                         && (c.action != Action::erreur || l.texte.endsWith("Voir : tavik --help\n")),
                      qPrintable(c.arguments.join(' ') + QStringLiteral(": ") + l.texte));
         }
     }
 
-    // Only a line free of single-dash words can be judged before QApplication takes out its
-    // own options.
-    void avant_affichage()
+    // The help fits a terminal of 80 columns, even with a long data folder, and names every
+    // option once.
+    void aide()
     {
-        const auto action = [](QStringList arguments) {
-            arguments.prepend(QStringLiteral("tavik"));
-            const auto reponse = reponse_avant_affichage(arguments);
-            return reponse ? reponse->action : Action::lancer;
-        };
-        QCOMPARE(action({"--biblio", "x.csv"}), Action::lancer);
-        QCOMPARE(action({"--biblo"}), Action::erreur);
-        QCOMPARE(action({"x.csv"}), Action::erreur);
-        QCOMPARE(action({"-platform", "offscreen", "--biblio", "x.csv"}), Action::lancer);
-        QCOMPARE(action({"-style", "fusion", "--biblo"}), Action::lancer); // judged later
-        QCOMPARE(action({"-platform", "offscreen", "--help"}), Action::aide);
-        QCOMPARE(action({"-reverse", "-v"}), Action::version);
-        QCOMPARE(action({"--verifier", "x.csv"}), Action::verifier);
-        QCOMPARE(action({"-platform", "offscreen", "--verifier", "x.csv"}), Action::lancer);
+        qputenv("XDG_DATA_HOME", '/' + QByteArray(59, 'd'));
+        const QString aide = lit_ligne_de_commande({"tavik", "--help"}).texte;
+        qunsetenv("XDG_DATA_HOME");
+        for (const QString& ligne : aide.split('\n'))
+            QVERIFY2(ligne.size() <= 80 || !ligne.trimmed().contains(' '), qPrintable(ligne));
+        for (const char* option : {"-h, --help", "-v, --version", "--biblio FICHIER", "--verifier FICHIER"})
+            QCOMPARE(aide.count(QString::fromUtf8(option)), qsizetype(1));
+        QVERIFY2(aide.contains(QRegularExpression("ouvrir\n {22}de fenêtre\\.\n")), qPrintable(aide));
     }
 
     void donnees_utilisateur()
@@ -83,29 +94,45 @@ private slots:
                  QDir::homePath() + QStringLiteral("/.local/share/tavik"));
     }
 
-    // What `tavik --verifier` prints and its exit status, on a display that does not exist
-    // too: building the toolkit's application object, and so any window, would stop it there.
-    void verifier()
+    // What the program prints and its exit status for `--verifier FICHIER` and for mistakes on
+    // the line, on a display that does not exist too: building the toolkit's application
+    // object, and so any window, would stop it there, in English.
+    void sans_fenetre()
     {
         QTemporaryDir dossier;
         const QString fautive = dossier.filePath("fautive.csv");
+        const QString virgules = dossier.filePath("virgules.csv");
         const QString absent = dossier.filePath("absent.csv");
-        QFile f(fautive);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("Nom;Name;Coups;Bilan\r\nTigre \xC3\xA0 l'envers;;C4E3 F6E6 F5A1;N+\r\n");
-        f.close();
+        for (const auto& [fichier, contenu] :
+             {std::pair {fautive, "Nom;Name;Coups;Bilan\r\nTigre \xC3\xA0 l'envers;;C4E3 F6E6 F5A1;N+\r\n"},
+              {virgules, "Nom,Name,Coups\nTigre,Tiger,C4E3 F6E6 F5\n"}}) {
+            QFile f(fichier);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(contenu);
+        }
+        const QString inutilisable = "fichier : erreur : aucune ouverture utilisable : aucune "
+                                     "ligne n'a de coups jouables dans son troisième champ\n";
         const struct
         {
-            QString fichier;
+            QStringList arguments;
             int code;
             QString sortie, erreurs; // all of the output, a part of the error output
-        } cas[] {{TAVIK_BIBLIO, 0, "0 erreur, 0 avertissement\n", ""},
-                 {fautive, 1,
-                  "ligne 2 : erreur : le coup 6 « A1 » n'est pas jouable\n"
+        } cas[] {{{"--verifier", TAVIK_BIBLIO}, 0, "0 erreur, 0 avertissement\n", ""},
+                 {{"--verifier", fautive}, 1,
+                  inutilisable + "ligne 2 : erreur : le coup 6 « A1 » n'est pas jouable\n"
                   "ligne 2 : avertissement : code d'évaluation « N+ » inconnu : le bilan reste "
-                  "vide (« n+ » ?)\n1 erreur, 1 avertissement\n",
+                  "vide (« n+ » ?)\n2 erreurs, 1 avertissement\n",
                   ""},
-                 {absent, 2, "", "Impossible de lire le fichier « " + absent + " » : "}};
+                 {{"--verifier", virgules}, 1,
+                  inutilisable + "ligne 2 : avertissement : aucun coup : l'entrée charge la "
+                  "position de départ et la recherche ne l'atteint jamais ; les champs semblent "
+                  "séparés par « , » au lieu de « ; »\n1 erreur, 1 avertissement\n",
+                  ""},
+                 {{"--verifier", absent}, 2, "", "Impossible de lire le fichier « " + absent + " » : "},
+                 {{"-xyz"}, 2, "", "Option inconnue : -xyz.\nVoir : tavik --help\n"},
+                 {{"-biblio", "x.csv"}, 2, "", "Option inconnue : -biblio. Voulez-vous dire --biblio ?\n"},
+                 {{"--version=2"}, 2, "", "L'option --version ne prend pas de valeur.\n"},
+                 {{"-style", "fusion", "--biblo"}, 2, "", "Option inconnue : --biblo.\n"}};
         for (const char* plateforme : {"offscreen", "aucune-plateforme"}) {
             QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
             env.insert(QStringLiteral("QT_QPA_PLATFORM"), plateforme);
@@ -114,7 +141,7 @@ private slots:
             for (const auto& c : cas) {
                 QProcess p;
                 p.setProcessEnvironment(env);
-                p.start(QStringLiteral(TAVIK_PROGRAMME), {QStringLiteral("--verifier"), c.fichier});
+                p.start(QStringLiteral(TAVIK_PROGRAMME), c.arguments);
                 QVERIFY(p.waitForFinished(60000));
                 const QString erreurs = QString::fromUtf8(p.readAllStandardError());
                 QCOMPARE(QString::fromUtf8(p.readAllStandardOutput()), c.sortie);
@@ -124,7 +151,18 @@ private slots:
             }
         }
     }
+
+    // Qt's own texts read French: a text field's context menu.
+    void traductions_qt()
+    {
+        QVERIFY(installe_traductions_qt(*QCoreApplication::instance()));
+        QLineEdit champ;
+        std::unique_ptr<QMenu> menu(champ.createStandardContextMenu());
+        QStringList textes;
+        for (const QAction* a : menu->actions()) textes << a->text().remove('&').section('\t', 0, 0);
+        QVERIFY2(textes.contains("Copier") && textes.contains("Coller"), qPrintable(textes.join('|')));
+    }
 };
 
-QTEST_GUILESS_MAIN(TestLigneDeCommande)
+QTEST_MAIN(TestLigneDeCommande)
 #include "ligne_de_commande_test.moc"
