@@ -93,9 +93,8 @@ std::vector<Constat> verifie_biblio(std::string_view octets, std::size_t max)
     // hold: the other program's export, or fields that another separator joined into one.
     if (lecture.lignes.empty())
         constats.push_back({0, 1, Gravite::erreur, "aucune ouverture après l'en-tête"});
-    else if (std::none_of(lecture.lignes.begin(), lecture.lignes.end(), [](const LigneBiblio& l) {
-                 return ressemble_a_des_coups(l[col_coups]);
-             }))
+    else if (std::none_of(lecture.lignes.begin(), lecture.lignes.end(),
+                          [](const LigneBiblio& l) { return ressemble_a_des_coups(l[col_coups]); }))
         constats.push_back({0, 1, Gravite::erreur,
                             "aucune ouverture utilisable : aucune ligne n'a de coups jouables "
                             "dans son troisième champ"});

@@ -32,8 +32,8 @@ std::string code(const char* format, unsigned valeur)
 bool blanc_unicode(char32_t u)
 {
     return (u >= 0x09 && u <= 0x0D) || u == 0x20 || u == 0x85 || u == 0xA0 || u == 0x1680
-        || (u >= 0x2000 && u <= 0x200A) || u == 0x2028 || u == 0x2029 || u == 0x202F
-        || u == 0x205F || u == 0x3000;
+        || (u >= 0x2000 && u <= 0x200A) || u == 0x2028 || u == 0x2029 || u == 0x202F || u == 0x205F
+        || u == 0x3000;
 }
 
 std::string visible(std::string_view s)

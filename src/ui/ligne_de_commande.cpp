@@ -1,6 +1,7 @@
 #include "ligne_de_commande.h"
 
 #include "dossiers.h"
+#include "record/utf8.h"
 #include "verification_biblio.h"
 
 #include <algorithm>
@@ -57,12 +58,14 @@ const std::vector<Option>& options()
 // The toolkit's own options, which it takes out of the line when it starts: those followed by
 // a value (or with it after '=', as -style=fusion), then those without one. The toolkit
 // accepts them with two dashes too.
+// clang-format off
 constexpr const char* options_qt_avec_valeur[] {
     "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "geometry",
     "qwindowicon", "icon", "qwindowtitle", "title", "session", "display", "name", "style",
     "stylesheet", "visual", "qmljsdebugger"};
-constexpr const char* options_qt_seules[] {"reverse", "widgetcount", "nograb", "dograb", "sync",
-                                           "testability"};
+constexpr const char* options_qt_seules[] {
+    "reverse", "widgetcount", "nograb", "dograb", "sync", "testability"};
+// clang-format on
 
 bool parmi(const QString& nom, const auto& noms)
 {
@@ -106,7 +109,8 @@ QString texte_aide()
     const auto noms = [](const Option& o) {
         QStringList n;
         for (const QString& nom : o.noms) n << tiret(nom);
-        return n.join(QStringLiteral(", ")) + (o.valeur.isEmpty() ? QString() : QLatin1Char(' ') + o.valeur);
+        return n.join(QStringLiteral(", "))
+            + (o.valeur.isEmpty() ? QString() : QLatin1Char(' ') + o.valeur);
     };
     qsizetype colonne = 0;
     for (const Option& o : options()) colonne = std::max(colonne, noms(o).size() + 4);
@@ -130,6 +134,12 @@ QString texte_aide()
     return s;
 }
 
+// An argument as an error message quotes it: an invisible character by its code.
+QString lisible(const QString& argument)
+{
+    return QString::fromStdString(visible(argument.toStdString()));
+}
+
 // Reads one argument from `arguments[i]`, and the value after it when it takes one; returns
 // the index of the last argument used.
 qsizetype lit_argument(const QStringList& arguments, qsizetype i, Lecture& lecture)
@@ -143,7 +153,7 @@ qsizetype lit_argument(const QStringList& arguments, qsizetype i, Lecture& lectu
                                                                        : 0;
     const QString mot = argument.mid(tirets);
     if (tirets == 0 || mot.isEmpty()) {
-        faute(QStringLiteral("Argument inattendu : %1.").arg(argument));
+        faute(QStringLiteral("Argument inattendu : %1.").arg(lisible(argument)));
         return i;
     }
     const qsizetype egal = mot.indexOf(QLatin1Char('='));
@@ -160,22 +170,26 @@ qsizetype lit_argument(const QStringList& arguments, qsizetype i, Lecture& lectu
     const Option* option = option_nommee(nom);
     if (option && tiret(nom) == QString(tirets, QLatin1Char('-')) + nom) {
         if (option->valeur.isEmpty()) {
-            if (jointe) faute(QStringLiteral("L'option %1 ne prend pas de valeur.").arg(tiret(nom)));
-            else option->retient(lecture, {});
+            if (jointe)
+                faute(QStringLiteral("L'option %1 ne prend pas de valeur.").arg(tiret(nom)));
+            else
+                option->retient(lecture, {});
         } else if (const std::optional<QString> v = valeur(); v && !v->isEmpty()) {
             option->retient(lecture, *v);
         } else {
             faute(QStringLiteral("Il manque %1 après %2.").arg(option->valeur, tiret(nom)));
         }
     } else if (parmi(nom, options_qt_avec_valeur)) {
-        if (!valeur()) faute(QStringLiteral("Il manque une valeur après %1.").arg(argument));
+        if (!valeur())
+            faute(QStringLiteral("Il manque une valeur après %1.").arg(lisible(argument)));
     } else if (parmi(nom, options_qt_seules) && !jointe) {
         // taken by the toolkit
     } else if (option) { // one of the program's options with the wrong number of dashes
         faute(QStringLiteral("Option inconnue : %1. Voulez-vous dire %2 ?")
-                  .arg(argument.left(tirets + nom.size()), tiret(nom)));
+                  .arg(lisible(argument.left(tirets + nom.size())), tiret(nom)));
     } else {
-        faute(QStringLiteral("Option inconnue : %1.").arg(argument.left(tirets + nom.size())));
+        faute(QStringLiteral("Option inconnue : %1.")
+                  .arg(lisible(argument.left(tirets + nom.size()))));
     }
     return i;
 }

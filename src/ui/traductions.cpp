@@ -10,8 +10,7 @@ namespace tavik::ui {
 bool installe_traductions_qt(QCoreApplication& application)
 {
     auto* traducteur = new QTranslator(&application);
-    if (!traducteur->load(QLocale(QLocale::French), QStringLiteral("qtbase"),
-                          QStringLiteral("_"),
+    if (!traducteur->load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         delete traducteur;
         return false;

@@ -58,8 +58,9 @@ TEST(LitBiblio, Windows1252PunctuationAndLigatures)
     const LectureBiblio l = lit_biblio(octets);
     EXPECT_EQ(l.rapport.codage, "Windows-1252");
     ASSERT_EQ(l.lignes.size(), 1u);
-    EXPECT_EQ(l.lignes[0][0], "€\u0081‚ƒ„…†‡ˆ‰Š‹Œ\u008DŽ\u008F"
-                              "\u0090‘’“”•–—˜™š›œ\u009DžŸé");
+    EXPECT_EQ(l.lignes[0][0],
+              "€\u0081‚ƒ„…†‡ˆ‰Š‹Œ\u008DŽ\u008F"
+              "\u0090‘’“”•–—˜™š›œ\u009DžŸé");
 }
 
 // NUL characters: UTF-16 without its mark, or no text at all. A damaged UTF-16 file shows

@@ -43,9 +43,9 @@ TEST(Transcription, LooseWritingsGiveTheGame)
     for (const auto& [texte, attendu] : cas) EXPECT_EQ(lu(texte), attendu) << texte;
     // Every blank of Unicode (its White_Space property) separates, the zero-width space too.
     for (const char* blanc :
-         {"\t", "\n", "\v", "\f", "\r", " ", "\u0085", "\u00a0", "\u1680", "\u2000", "\u2001",
-          "\u2002", "\u2003", "\u2004", "\u2005", "\u2006", "\u2007", "\u2008", "\u2009",
-          "\u200a", "\u2028", "\u2029", "\u202f", "\u205f", "\u3000", "\u200b"})
+         {"\t",     "\n",     "\v",     "\f",     "\r",     " ",      "\u0085", "\u00a0", "\u1680",
+          "\u2000", "\u2001", "\u2002", "\u2003", "\u2004", "\u2005", "\u2006", "\u2007", "\u2008",
+          "\u2009", "\u200a", "\u2028", "\u2029", "\u202f", "\u205f", "\u3000", "\u200b"})
         EXPECT_EQ(lu(std::string("f5") + blanc + "d6" + blanc + blanc + "c3"), "F5 D6 C3") << blanc;
 }
 
@@ -63,7 +63,8 @@ TEST(Transcription, FaultsAreRefusedWithTheirPlaceAndReason)
         {"f5\u00a0d6\u00a0é3", "7: « é » n'est ni un coup, ni un passe, ni un numéro de coup"},
         {"f5, d6", "3: « , » n'est ni un coup, ni un passe, ni un numéro de coup"},
         // An invisible character is named by its code.
-        {"f5\u2007d6\u200dc3", "6: « [U+200D] » n'est ni un coup, ni un passe, ni un numéro de coup"},
+        {"f5\u2007d6\u200dc3",
+         "6: « [U+200D] » n'est ni un coup, ni un passe, ni un numéro de coup"},
         {"f5 d6\x01", "6: « [U+0001] » n'est ni un coup, ni un passe, ni un numéro de coup"},
         {"f5 d6 c\u2060", "7: « c[U+2060] » n'est pas une case"},
         {"f5 d6 12 c3", "7: le numéro « 12 » n'est pas suivi d'un point"},

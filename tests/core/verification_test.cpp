@@ -105,8 +105,8 @@ TEST(Verification, FileFindingsRangesOfLinesAndTheReport)
     // Files of other programs, or written with another separator: not one opening to use.
     for (const std::string autre :
          {"Tigre,Tiger,C4E3 F6E6 F5,eq\n", "Tigre\tTiger\tC4E3 F6E6 F5\n",
-          "\"Tigre\",\"Tiger\",\"C4E3 F6E6 F5\"\n", "Auteur;Titre;Année\nHugo;Les Misérables;1862\n",
-          ";;\n;;;;;\n"}) {
+          "\"Tigre\",\"Tiger\",\"C4E3 F6E6 F5\"\n",
+          "Auteur;Titre;Année\nHugo;Les Misérables;1862\n", ";;\n;;;;;\n"}) {
         const std::vector<Constat> constats = verifie_biblio(entete + autre);
         EXPECT_EQ(code_verification(constats), 1) << autre;
         EXPECT_EQ(resume(constats)[0],

@@ -9,8 +9,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
@@ -57,6 +57,8 @@ private slots:
             {{"--verifier"}, Action::erreur, "", "", "Il manque FICHIER après --verifier."},
             {{"--biblio", "a.csv", "-platform"}, Action::erreur, "", "", "Il manque une valeur après -platform."},
             {{"x.csv"}, Action::erreur, "", "", "Argument inattendu : x.csv."},
+            {{"x\u2007y.csv"}, Action::erreur, "", "", "Argument inattendu : x[U+2007]y.csv."},
+            {{"--bi\u200bblio"}, Action::erreur, "", "", "Option inconnue : --bi[U+200B]blio."},
             {{"-"}, Action::erreur, "", "", "Argument inattendu : -."}};
         // clang-format on
         for (const Cas& c : cas) {
@@ -64,9 +66,10 @@ private slots:
             const auto chemin = [](const auto& p) { return p ? texte_chemin(*p) : QString(); };
             QCOMPARE(QStringList({c.arguments.join(' '), chemin(l.biblio), chemin(l.a_verifier)}),
                      QStringList({c.arguments.join(' '), c.biblio, c.a_verifier}));
-            QVERIFY2(l.action == c.action && l.texte.contains(QString::fromUtf8(c.texte))
-                         && (c.action != Action::erreur || l.texte.endsWith("Voir : tavik --help\n")),
-                     qPrintable(c.arguments.join(' ') + QStringLiteral(": ") + l.texte));
+            QVERIFY2(
+                l.action == c.action && l.texte.contains(QString::fromUtf8(c.texte))
+                    && (c.action != Action::erreur || l.texte.endsWith("Voir : tavik --help\n")),
+                qPrintable(c.arguments.join(' ') + QStringLiteral(": ") + l.texte));
         }
     }
 
@@ -79,9 +82,11 @@ private slots:
         qunsetenv("XDG_DATA_HOME");
         for (const QString& ligne : aide.split('\n'))
             QVERIFY2(ligne.size() <= 80 || !ligne.trimmed().contains(' '), qPrintable(ligne));
-        for (const char* option : {"-h, --help", "-v, --version", "--biblio FICHIER", "--verifier FICHIER"})
+        for (const char* option :
+             {"-h, --help", "-v, --version", "--biblio FICHIER", "--verifier FICHIER"})
             QCOMPARE(aide.count(QString::fromUtf8(option)), qsizetype(1));
-        QVERIFY2(aide.contains(QRegularExpression("ouvrir\n {22}de fenêtre\\.\n")), qPrintable(aide));
+        QVERIFY2(aide.contains(QRegularExpression("ouvrir\n {22}de fenêtre\\.\n")),
+                 qPrintable(aide));
     }
 
     void donnees_utilisateur()
@@ -104,7 +109,8 @@ private slots:
         const QString virgules = dossier.filePath("virgules.csv");
         const QString absent = dossier.filePath("absent.csv");
         for (const auto& [fichier, contenu] :
-             {std::pair {fautive, "Nom;Name;Coups;Bilan\r\nTigre \xC3\xA0 l'envers;;C4E3 F6E6 F5A1;N+\r\n"},
+             {std::pair {fautive,
+                         "Nom;Name;Coups;Bilan\r\nTigre \xC3\xA0 l'envers;;C4E3 F6E6 F5A1;N+\r\n"},
               {virgules, "Nom,Name,Coups\nTigre,Tiger,C4E3 F6E6 F5\n"}}) {
             QFile f(fichier);
             QVERIFY(f.open(QIODevice::WriteOnly));
@@ -117,22 +123,30 @@ private slots:
             QStringList arguments;
             int code;
             QString sortie, erreurs; // all of the output, a part of the error output
-        } cas[] {{{"--verifier", TAVIK_BIBLIO}, 0, "0 erreur, 0 avertissement\n", ""},
-                 {{"--verifier", fautive}, 1,
-                  inutilisable + "ligne 2 : erreur : le coup 6 « A1 » n'est pas jouable\n"
-                  "ligne 2 : avertissement : code d'évaluation « N+ » inconnu : le bilan reste "
-                  "vide (« n+ » ?)\n2 erreurs, 1 avertissement\n",
-                  ""},
-                 {{"--verifier", virgules}, 1,
-                  inutilisable + "ligne 2 : avertissement : aucun coup : l'entrée charge la "
-                  "position de départ et la recherche ne l'atteint jamais ; les champs semblent "
-                  "séparés par « , » au lieu de « ; »\n1 erreur, 1 avertissement\n",
-                  ""},
-                 {{"--verifier", absent}, 2, "", "Impossible de lire le fichier « " + absent + " » : "},
-                 {{"-xyz"}, 2, "", "Option inconnue : -xyz.\nVoir : tavik --help\n"},
-                 {{"-biblio", "x.csv"}, 2, "", "Option inconnue : -biblio. Voulez-vous dire --biblio ?\n"},
-                 {{"--version=2"}, 2, "", "L'option --version ne prend pas de valeur.\n"},
-                 {{"-style", "fusion", "--biblo"}, 2, "", "Option inconnue : --biblo.\n"}};
+        } cas[] {
+            {{"--verifier", TAVIK_BIBLIO}, 0, "0 erreur, 0 avertissement\n", ""},
+            {{"--verifier", fautive},
+             1,
+             inutilisable
+                 + "ligne 2 : erreur : le coup 6 « A1 » n'est pas jouable\n"
+                   "ligne 2 : avertissement : code d'évaluation « N+ » inconnu : le bilan reste "
+                   "vide (« n+ » ?)\n2 erreurs, 1 avertissement\n",
+             ""},
+            {{"--verifier", virgules},
+             1,
+             inutilisable
+                 + "ligne 2 : avertissement : aucun coup : l'entrée charge la "
+                   "position de départ et la recherche ne l'atteint jamais ; les champs semblent "
+                   "séparés par « , » au lieu de « ; »\n1 erreur, 1 avertissement\n",
+             ""},
+            {{"--verifier", absent}, 2, "", "Impossible de lire le fichier « " + absent + " » : "},
+            {{"-xyz"}, 2, "", "Option inconnue : -xyz.\nVoir : tavik --help\n"},
+            {{"-biblio", "x.csv"},
+             2,
+             "",
+             "Option inconnue : -biblio. Voulez-vous dire --biblio ?\n"},
+            {{"--version=2"}, 2, "", "L'option --version ne prend pas de valeur.\n"},
+            {{"-style", "fusion", "--biblo"}, 2, "", "Option inconnue : --biblo.\n"}};
         for (const char* plateforme : {"offscreen", "aucune-plateforme"}) {
             QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
             env.insert(QStringLiteral("QT_QPA_PLATFORM"), plateforme);
@@ -159,8 +173,10 @@ private slots:
         QLineEdit champ;
         std::unique_ptr<QMenu> menu(champ.createStandardContextMenu());
         QStringList textes;
-        for (const QAction* a : menu->actions()) textes << a->text().remove('&').section('\t', 0, 0);
-        QVERIFY2(textes.contains("Copier") && textes.contains("Coller"), qPrintable(textes.join('|')));
+        for (const QAction* a : menu->actions())
+            textes << a->text().remove('&').section('\t', 0, 0);
+        QVERIFY2(textes.contains("Copier") && textes.contains("Coller"),
+                 qPrintable(textes.join('|')));
     }
 };
 

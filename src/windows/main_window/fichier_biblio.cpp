@@ -1,6 +1,5 @@
 #include "library/source_biblio.h"
 #include "library/verification.h"
-
 #include "windows/main_window/plateau.h"
 
 namespace tavik {
