@@ -7,7 +7,7 @@ import re
 import sys
 
 # Lowest first.
-COUCHES = ["engine", "record", "library", "orientation", "autoplay", "training", "windows", "ui"]
+COUCHES = ["engine", "record", "library", "orientation", "autoplay", "training", "database", "windows", "ui"]
 INCLUDE = re.compile(r'^\s*#\s*include\s*[<"]([^>"]+)[>"]', re.MULTILINE)
 
 

@@ -18,6 +18,8 @@ constexpr std::array<std::uint16_t, 32> cp1252_80_9f
        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
+} // namespace
+
 std::string depuis_cp1252(std::string_view s)
 {
     std::string resultat;
@@ -28,6 +30,8 @@ std::string depuis_cp1252(std::string_view s)
     }
     return resultat;
 }
+
+namespace {
 
 // UTF-16 units after the byte-order mark, the big end first or last.
 std::string depuis_utf16(std::string_view s, bool gros_boutiste)

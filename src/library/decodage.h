@@ -21,4 +21,7 @@ struct TexteDecode
 // refused (UTF-16 without its mark, or no text at all), and so is a file with no text.
 TexteDecode decode_texte(std::string_view octets);
 
+// Windows-1252 bytes as UTF-8, whatever they hold: the names of the tournament game files.
+std::string depuis_cp1252(std::string_view octets);
+
 } // namespace tavik

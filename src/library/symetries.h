@@ -1,6 +1,9 @@
 #pragma once
 
+#include "engine/disques.h"
 #include "engine/grille.h"
+
+#include <cstdint>
 
 #include <span>
 #include <vector>
@@ -27,5 +30,40 @@ bool vient_avant(Case a, Case b);
 // kept, letters first, then rows: the form of a legal line begins with C4. `coups` must be
 // legal one after the other from the usual start, black first.
 std::vector<Case> forme_commune(std::span<const Case> coups);
+
+// The same symmetries on square indexes (`index_de`) and on sets of squares (`Disques`).
+int image_index(int symetrie, int index);
+uint64_t image_bits(int symetrie, uint64_t cases);
+
+// A position reduced over the eight symmetries: of the eight images of its discs the least
+// (black's discs first, then white's) stands for them all, with the side to move. Two
+// positions get the same key exactly when one is an image of the other with the same side to
+// move, whatever the moves that led there. The game database and the library's lookup by
+// position both key positions this way.
+struct CleReduite
+{
+    uint64_t noirs = 0;
+    // The occupied squares, save D4, whose bit holds the side to move (1: white): the four
+    // centre squares are never empty, so the key stays exact in 128 bits.
+    uint64_t occupes_et_trait = 0;
+    friend auto operator<=>(const CleReduite&, const CleReduite&) = default;
+};
+
+struct Reduction
+{
+    CleReduite cle;
+    uint8_t symetries = 0; // bit s set for each symmetry s that carries the position onto the key
+
+    // A 64-bit digest of the key, for tables and sorted indexes.
+    uint64_t empreinte() const;
+    // The square, seen in the reduced position, that a move of the position lands on; moves
+    // that lead to images of one position (F5 and D3 from the start) get the same square.
+    int vers_reduite(int index) const;
+    // A square of the position for a square of the reduced one: the inverse of `vers_reduite`,
+    // up to the position's own symmetries.
+    int depuis_reduite(int index) const;
+};
+
+Reduction reduit(const Disques& disques, bool blanc_au_trait);
 
 } // namespace tavik
