@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <cassert>
 
 namespace tavik {
@@ -191,8 +190,15 @@ int Reduction::vers_reduite(int index) const
 
 int Reduction::depuis_reduite(int index) const
 {
-    const int s = std::countr_zero(static_cast<unsigned>(symetries));
-    return image_index(tables().inverses[s], index);
+    // Of the squares that the position's own symmetries make equivalent, the one furthest
+    // right, then lowest: F5 from the start, as game records begin.
+    int choisie = -1;
+    for (int s = 0; s < nb_symetries; ++s) {
+        if (!(symetries & (1 << s))) continue;
+        const int i = image_index(tables().inverses[s], index);
+        if (choisie < 0 || vient_avant(case_de(choisie), case_de(i))) choisie = i;
+    }
+    return choisie;
 }
 
 } // namespace tavik

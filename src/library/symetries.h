@@ -59,8 +59,9 @@ struct Reduction
     // The square, seen in the reduced position, that a move of the position lands on; moves
     // that lead to images of one position (F5 and D3 from the start) get the same square.
     int vers_reduite(int index) const;
-    // A square of the position for a square of the reduced one: the inverse of `vers_reduite`,
-    // up to the position's own symmetries.
+    // A square of the position for a square of the reduced one: the inverse of `vers_reduite`;
+    // of the squares that the position's own symmetries make equivalent, the one furthest
+    // right, then lowest (F5 from the start).
     int depuis_reduite(int index) const;
 };
 

@@ -4,6 +4,8 @@
 #include "record/utf8.h"
 #include "verification_biblio.h"
 
+#include "database/texte_statistiques.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <vector>
@@ -19,6 +21,9 @@ struct Lecture
     bool version = false;
     QString erreur; // the first mistake, empty when none
     std::optional<std::filesystem::path> biblio, a_verifier;
+    std::vector<std::filesystem::path> bases;
+    bool suite_de_base = false; // the words after --base's file are more files
+    std::optional<QString> coups;
 };
 
 // One option of the program: its names (a letter is written with one dash, a word with two),
@@ -51,6 +56,18 @@ const std::vector<Option>& options()
          QStringLiteral("FICHIER"),
          QStringLiteral("Vérifie la bibliothèque d'ouvertures FICHIER sans ouvrir de fenêtre."),
          [](Lecture& l, const QString& v) { l.a_verifier = chemin_local(v); }},
+        {{QStringLiteral("base")},
+         QStringLiteral("FICHIER…"),
+         QStringLiteral("Lit les parties des fichiers (WTHOR, ou texte : une partie par ligne)."),
+         [](Lecture& l, const QString& v) {
+             l.bases.push_back(chemin_local(v));
+             l.suite_de_base = true;
+         }},
+        {{QStringLiteral("statistiques")},
+         QStringLiteral("COUPS"),
+         QStringLiteral("Écrit ce que les parties de --base jouent après COUPS (\"\" : le "
+                        "départ), sans ouvrir de fenêtre."),
+         [](Lecture& l, const QString& v) { l.coups = v; }},
     };
     return liste;
 }
@@ -131,6 +148,12 @@ QString texte_aide()
                     "puis leur nombre. Code de sortie : 0 sans erreur (les avertissements n'en "
                     "sont pas), 1 avec des erreurs, 2 si le fichier ne peut pas être lu."),
                 largeur_aide);
+    s += QLatin1Char('\n')
+        + coupe(QStringLiteral("--statistiques écrit « N parties : noir X %, nul Y %, blanc Z % » "
+                               "pour la position après COUPS (« f5d6 »), puis une ligne par coup "
+                               "joué ensuite, le plus joué d'abord. Code de sortie 2 si un "
+                               "fichier ne peut pas être lu."),
+                largeur_aide);
     return s;
 }
 
@@ -152,6 +175,11 @@ qsizetype lit_argument(const QStringList& arguments, qsizetype i, Lecture& lectu
         : argument.startsWith(QLatin1Char('-'))                        ? 1
                                                                        : 0;
     const QString mot = argument.mid(tirets);
+    if (tirets == 0 && lecture.suite_de_base) {
+        lecture.bases.push_back(chemin_local(argument));
+        return i;
+    }
+    lecture.suite_de_base = false;
     if (tirets == 0 || mot.isEmpty()) {
         faute(QStringLiteral("Argument inattendu : %1.").arg(lisible(argument)));
         return i;
@@ -174,7 +202,9 @@ qsizetype lit_argument(const QStringList& arguments, qsizetype i, Lecture& lectu
                 faute(QStringLiteral("L'option %1 ne prend pas de valeur.").arg(tiret(nom)));
             else
                 option->retient(lecture, {});
-        } else if (const std::optional<QString> v = valeur(); v && !v->isEmpty()) {
+        } else if (const std::optional<QString> v = valeur();
+                   v && (!v->isEmpty() || option->valeur == QStringLiteral("COUPS"))) {
+            // No moves at all ask for the start.
             option->retient(lecture, *v);
         } else {
             faute(QStringLiteral("Il manque %1 après %2.").arg(option->valeur, tiret(nom)));
@@ -211,11 +241,19 @@ LigneDeCommande lit_ligne_de_commande(const QStringList& arguments)
     } else if (!lecture.erreur.isEmpty()) {
         ligne.action = LigneDeCommande::Action::erreur;
         ligne.texte = lecture.erreur + QStringLiteral("\nVoir : tavik --help\n");
+    } else if (lecture.coups && lecture.bases.empty()) {
+        ligne.action = LigneDeCommande::Action::erreur;
+        ligne.texte = QStringLiteral("--statistiques demande --base FICHIER.\nVoir : tavik --help\n");
+    } else if (lecture.coups) {
+        ligne.action = LigneDeCommande::Action::statistiques;
+        ligne.bases = lecture.bases;
+        ligne.coups = lecture.coups->toStdString();
     } else if (lecture.a_verifier) {
         ligne.action = LigneDeCommande::Action::verifier;
         ligne.a_verifier = lecture.a_verifier;
     } else {
         ligne.biblio = lecture.biblio;
+        ligne.bases = lecture.bases;
     }
     return ligne;
 }
@@ -231,6 +269,12 @@ int repond(const LigneDeCommande& ligne)
 {
     if (ligne.action == LigneDeCommande::Action::verifier)
         return verifie_biblio_nommee(*ligne.a_verifier);
+    if (ligne.action == LigneDeCommande::Action::statistiques) {
+        const ReponseStatistiques r = repond_statistiques(ligne.bases, *ligne.coups);
+        std::fputs(r.erreurs.c_str(), stderr);
+        std::fputs(r.sortie.c_str(), stdout);
+        return r.code;
+    }
     const bool erreur = ligne.action == LigneDeCommande::Action::erreur;
     std::fputs(ligne.texte.toLocal8Bit().constData(), erreur ? stderr : stdout);
     return erreur ? 2 : 0;

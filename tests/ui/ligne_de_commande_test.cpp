@@ -59,7 +59,10 @@ private slots:
             {{"x.csv"}, Action::erreur, "", "", "Argument inattendu : x.csv."},
             {{"x\u2007y.csv"}, Action::erreur, "", "", "Argument inattendu : x[U+2007]y.csv."},
             {{"--bi\u200bblio"}, Action::erreur, "", "", "Option inconnue : --bi[U+200B]blio."},
-            {{"-"}, Action::erreur, "", "", "Argument inattendu : -."}};
+            {{"-"}, Action::erreur, "", "", "Argument inattendu : -."},
+            {{"--base", "a.wtb", "b.txt", "--statistiques", ""}, Action::statistiques, "", "", ""},
+            {{"--base", "a.wtb", "--biblio", "x", "b.txt"}, Action::erreur, "", "", "Argument inattendu : b.txt."},
+            {{"--statistiques", "f5"}, Action::erreur, "", "", "--statistiques demande --base FICHIER."}};
         // clang-format on
         for (const Cas& c : cas) {
             const LigneDeCommande l = lit_ligne_de_commande(QStringList {"tavik"} + c.arguments);
@@ -73,6 +76,66 @@ private slots:
         }
     }
 
+    // The files after --base, up to the next option, and the moves, as given.
+    void statistiques_lues()
+    {
+        const LigneDeCommande l = lit_ligne_de_commande(
+            {"tavik", "--base", "a.wtb", "b c.txt", "--statistiques", "f5 d6", "--base", "d.wtb"});
+        QCOMPARE(l.action, Action::statistiques);
+        QCOMPARE(l.bases.size(), std::size_t {3});
+        QCOMPARE(texte_chemin(l.bases[1]), QStringLiteral("b c.txt"));
+        QCOMPARE(texte_chemin(l.bases[2]), QStringLiteral("d.wtb"));
+        QCOMPARE(QString::fromStdString(*l.coups), QStringLiteral("f5 d6"));
+    }
+
+    // `tavik --base … --statistiques` run for real, without a display: two games after F5.
+    void statistiques()
+    {
+        QTemporaryDir dossier;
+        const QString parties = dossier.filePath("WTH_2000.wtb");
+        QFile f(parties);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        const auto partie = [](char score, std::initializer_list<char> coups) {
+            QByteArray r(68, '\0');
+            r[6] = score;
+            int i = 8;
+            for (const char c : coups) r[i++] = c;
+            return r;
+        };
+        // The header: two games of 2000, 8 x 8; F5 is written 56, D6 64, C3 33, F6 66.
+        f.write(QByteArray("\x14\x1a\x0c\x07\x02\0\0\0\0\0\xd0\x07\x08\0\0\0", 16)
+                + partie(40, {56, 64, 33}) + partie(20, {56, 66}));
+        f.close();
+        const struct
+        {
+            QStringList fichiers;
+            QString coups;
+            int code;
+            QString sortie;
+        } cas[] {{{parties}, "F5", 0,
+                  "2 parties : noir 50,0 %, nul 0,0 %, blanc 50,0 %\n"
+                  "d6 : 1 partie, 0,0 % pour blanc\n"
+                  "f6 : 1 partie, 100,0 % pour blanc\n"},
+                 {{parties}, "", 0,
+                  "2 parties : noir 50,0 %, nul 0,0 %, blanc 50,0 %\n"
+                  "f5 : 2 parties, 50,0 % pour noir\n"},
+                 {{parties, dossier.filePath("absent.wtb")}, "f5d6c3", 2,
+                  "1 partie : noir 100,0 %, nul 0,0 %, blanc 0,0 %\n"}};
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("DISPLAY"));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("aucune-plateforme"));
+        for (const auto& c : cas) {
+            QProcess p;
+            p.setProcessEnvironment(env);
+            p.start(QStringLiteral(TAVIK_PROGRAMME),
+                    QStringList {"--base"} + c.fichiers + QStringList {"--statistiques", c.coups});
+            QVERIFY(p.waitForFinished(60000));
+            QCOMPARE(QString::fromUtf8(p.readAllStandardOutput()), c.sortie);
+            QCOMPARE(p.exitCode(), c.code);
+            QCOMPARE(QString::fromUtf8(p.readAllStandardError()).contains("absent.wtb"), c.code == 2);
+        }
+    }
+
     // The help fits a terminal of 80 columns, even with a long data folder, and names every
     // option once.
     void aide()
@@ -82,10 +145,10 @@ private slots:
         qunsetenv("XDG_DATA_HOME");
         for (const QString& ligne : aide.split('\n'))
             QVERIFY2(ligne.size() <= 80 || !ligne.trimmed().contains(' '), qPrintable(ligne));
-        for (const char* option :
-             {"-h, --help", "-v, --version", "--biblio FICHIER", "--verifier FICHIER"})
+        for (const char* option : {"-h, --help", "-v, --version", "--biblio FICHIER",
+                                   "--verifier FICHIER", "--base FICHIER…", "--statistiques COUPS"})
             QCOMPARE(aide.count(QString::fromUtf8(option)), qsizetype(1));
-        QVERIFY2(aide.contains(QRegularExpression("ouvrir\n {22}de fenêtre\\.\n")),
+        QVERIFY2(aide.contains(QRegularExpression("ouvrir\n {24}de fenêtre\\.\n")),
                  qPrintable(aide));
     }
 
