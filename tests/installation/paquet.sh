@@ -33,6 +33,9 @@ echo "== lintian --pedantic"
 # No error and no warning; what remains is informational, or overridden with its reason.
 lintian --pedantic --display-info --show-overrides --fail-on error,warning "$paquet" \
     | tee "$brouillon/lintian" || echec "lintian found errors or warnings"
+# Nor any note, but the fortified functions that only an optimised build has.
+notes=$(grep '^I:' "$brouillon/lintian" | grep -v ' hardening-no-fortify-functions ' || true)
+[ -z "$notes" ] || echec "lintian's notes: $notes"
 
 echo "== control"
 dpkg-deb -f "$paquet" Package Version Maintainer Depends Recommends | tee "$brouillon/controle"
