@@ -10,6 +10,7 @@ The library is written half a turn round, so that black's first move is C4.
 
 import re
 import sys
+import unicodedata
 from dataclasses import dataclass, field
 from decimal import Decimal, InvalidOperation, ROUND_HALF_UP
 from pathlib import Path
@@ -18,6 +19,8 @@ HEADER = "Nom;Name;Coups;Bilan;Commentaire;Sources"
 MAX_RECORDS = 1001
 MAX_COMMENT_LINES = 3
 MAX_COMMENT_LINE_LENGTH = 48
+# French typography: a non-breaking space before a colon.
+COLON = "\u00a0: "
 
 FR_COLUMNS = ["nom", "nom_usuel", "moves", "name_en", "sources"]
 EN_COLUMNS = ["name", "moves", "sources"]
@@ -135,7 +138,7 @@ def evaluation_code(score):
 
 
 def score_text(score, depth):
-    """'Moteur : noir +2,6 pions (prof. 19-20)'."""
+    """'Moteur : noir +2,6 pions (prof. 19-20)', the colon after a non-breaking space."""
     rounded = abs(score).quantize(Decimal("0.1"), rounding=ROUND_HALF_UP)
     number = str(rounded).replace(".", ",")
     unit = "pion" if rounded < 2 else "pions"
@@ -143,7 +146,7 @@ def score_text(score, depth):
         verdict = "égalité"
     else:
         verdict = f"{'noir' if score > 0 else 'blanc'} +{number} {unit}"
-    return f"Moteur : {verdict} (prof. {depth.replace('+', '-')})"
+    return f"Moteur{COLON}{verdict} (prof. {depth.replace('+', '-')})"
 
 
 # ---------------------------------------------------------------- text rules
@@ -175,6 +178,63 @@ def uncertainty_in_words(name, label):
 
 def capitalise_first(text):
     return text[:1].upper() + text[1:]
+
+
+# ---------------------------------------------------------------- French spelling
+
+# Words that the catalogues write without their accents everywhere.
+MORE_ACCENTS = {"mystere": "mystère", "equerre": "équerre", "traineau": "traîneau"}
+# Names of places and people that the catalogues write in lower case everywhere.
+MORE_PROPER_NAMES = {"lille", "sophia", "brisson", "edmead", "moorlin", "qvist", "roques",
+                     "saout", "tardy", "thor", "wahlberg", "sharalle", "matignon", "berner",
+                     "nicolet", "tastet"}
+WORD = re.compile(r"[^\W\d_]+(?:'[^\W\d_]+)?")
+
+
+def bare(word):
+    """Lower case without accents: the key under which a word's spellings meet."""
+    decomposed = unicodedata.normalize("NFD", word.lower())
+    return "".join(ch for ch in decomposed if not unicodedata.combining(ch))
+
+
+def elision(word):
+    """("d'", "athènes") for "d'athènes"; ("", word) otherwise."""
+    head, quote, tail = word.partition("'")
+    return (head + quote, tail) if quote and len(head) == 1 else ("", word)
+
+
+class Spelling:
+    """Accents and capitals that the catalogues give a word somewhere, applied everywhere.
+
+    A word written with accents in one name lends them to its bare spelling in every name; a
+    word written with a capital inside a name (not as its first word) is a proper name and
+    takes its capital everywhere."""
+
+    def __init__(self, names):
+        self.accents = dict(MORE_ACCENTS)
+        self.proper = set(MORE_PROPER_NAMES)
+        for name in names:
+            for index, match in enumerate(WORD.finditer(name)):
+                _, word = elision(match.group())
+                if bare(word) != word.lower():
+                    self.accents.setdefault(bare(word), word.lower())
+                if index > 0 and word[:1].isupper():
+                    self.proper.add(bare(word))
+
+    def word(self, word):
+        prefix, word = elision(word)
+        key = bare(word)
+        fixed = word
+        if key == word.lower() and key in self.accents:
+            fixed = self.accents[key]
+            if word[:1].isupper():
+                fixed = capitalise_first(fixed)
+        if key in self.proper:
+            fixed = capitalise_first(fixed)
+        return prefix + fixed
+
+    def name(self, name):
+        return capitalise_first(WORD.sub(lambda m: self.word(m.group()), name))
 
 
 def comment_problems(lines):
@@ -262,8 +322,26 @@ class Record:
     also: list = field(default_factory=list)
 
 
-def french_name(row):
-    return capitalise_first(row["nom_usuel"] or row["nom"])
+# French names for openings that only the English catalogue lists, where the French catalogue
+# names them or the opening that they continue: "rose plate tournante (rotating flat)"; Bat is
+# "cambridge", No-Cat "ganglion", No-Kung "tigre diagonale classique", Aubrey "Bill - de Grey";
+# Scorpion and Mimura are French names too. The English name stays in the Name column.
+FRENCH_FOR_ENGLISH = {
+    "Rotating Flat": "Rose plate tournante",
+    "Rotating Flat (Kling Continuation)": "Rose plate tournante, suite Kling",
+    "Scorpion": "Scorpion",
+    "No-Kung (Continuation)": "Tigre diagonale classique, suite",
+    "No-Cat (Continuation)": "Ganglion, suite",
+    "Aubrey (Feldborg continuation)": "Bill - de Grey, suite Feldborg",
+    "Bat (Kling Continuation)": "Cambridge, suite Kling",
+    "Melnikov / Bat (Piau Continuation 1)": "Melnikov / Cambridge, suite Piau 1",
+    "Bat (Piau Continuation 2)": "Cambridge, suite Piau 2",
+    "Bat (Kling Alternative)": "Cambridge, variante Kling",
+    "Mimura variation II": "Mimura, variante II",
+}
+
+def french_name(row, spelling):
+    return spelling.name(row["nom_usuel"] or row["nom"])
 
 
 def catalogue_line(text, label):
@@ -284,6 +362,7 @@ def forms(moves):
 def candidates(fr_rows, en_rows, evaluations):
     """All records in output order, before duplicate merging."""
     english_names = {row["name"] for row in en_rows}
+    spelling = Spelling(name for row in fr_rows for name in (row["nom"], row["nom_usuel"]))
     carried = set()
     entries = []
     for number, row in enumerate(fr_rows, start=2):
@@ -291,12 +370,13 @@ def candidates(fr_rows, en_rows, evaluations):
             if row["name_en"] not in english_names:
                 raise GenError(f"catalogue_fr.tsv:{number} : nom anglais inconnu {row['name_en']!r}")
             carried.add(row["name_en"])
-        entries.append((f"catalogue_fr.tsv:{number}", french_name(row), row["name_en"],
+        entries.append((f"catalogue_fr.tsv:{number}", french_name(row, spelling), row["name_en"],
                         row["moves"], row["sources"], False))
     for number, row in enumerate(en_rows, start=2):
         if row["name"] not in carried:
-            entries.append((f"catalogue_en.tsv:{number}", row["name"], row["name"],
-                            row["moves"], row["sources"], True))
+            french = FRENCH_FOR_ENGLISH.get(row["name"])
+            entries.append((f"catalogue_en.tsv:{number}", french or row["name"], row["name"],
+                            row["moves"], row["sources"], french is None))
     records = []
     for label, name, name_en, text, source_list, english_only in entries:
         if not name:
@@ -338,11 +418,11 @@ def merge_duplicates(records):
 def comment_for(record):
     lines = []
     if record.english_only:
-        lines.append("Pas de nom français")
+        lines.append("Nom anglais, sans nom français connu")
     elif record.name_en:
-        lines.append("Anglais : " + english_for_comment(record.name_en))
+        lines.append("Anglais" + COLON + english_for_comment(record.name_en))
     if record.also:
-        lines.append("Aussi : " + ", ".join(english_for_comment(n) for n in record.also))
+        lines.append("Aussi" + COLON + ", ".join(english_for_comment(n) for n in record.also))
     lines.append(score_text(record.score, record.depth))
     return build_comment(lines)
 
@@ -374,6 +454,11 @@ def generate(openings_dir):
     return "\n".join(lines) + "\n", notes, records
 
 
+def count(n, one, several):
+    """'1 fiche écrite', '0 fiche écrite', '3 fiches écrites': the plural from 2 on."""
+    return f"{n} {one if n < 2 else several}"
+
+
 def main(argv):
     if len(argv) != 3:
         print(f"usage : {argv[0]} <dossier_ouvertures> <sortie.csv>", file=sys.stderr)
@@ -386,9 +471,12 @@ def main(argv):
     Path(argv[2]).parent.mkdir(parents=True, exist_ok=True)
     with open(argv[2], "w", encoding="utf-8", newline="\n") as out:
         out.write(text)
-    print(f"{len(records)} fiches écrites dans {argv[2]} "
-          f"({sum(r.english_only and not r.mirrored for r in records)} anglaises seules, "
-          f"{sum(r.mirrored for r in records)} formes miroir, {len(notes)} fusions)")
+    english = sum(r.english_only and not r.mirrored for r in records)
+    mirrors = sum(r.mirrored for r in records)
+    print(f"{count(len(records), 'fiche écrite', 'fiches écrites')} dans {argv[2]} "
+          f"({count(english, 'anglaise seule', 'anglaises seules')}, "
+          f"{count(mirrors, 'forme miroir', 'formes miroir')}, "
+          f"{count(len(notes), 'fusion', 'fusions')})")
     for note in notes:
         print("fusion : " + note)
     return 0

@@ -140,10 +140,31 @@ class RowsTest(FixtureCase):
                           ("Tigre centrale de Paris", "", "s3"),
                           ("Campagnarde (nom incertain)", "", "s4"),
                           ("Plate (nom incertain)", "", "s5")])
-        self.assertTrue(rows[0]["Commentaire"].startswith("Anglais : Tiger/"))
+        self.assertTrue(rows[0]["Commentaire"].startswith("Anglais\u00a0: Tiger/"))
         self.assertEqual(rows[5]["Name"], "Heath / Tobidashi \u201cJumping Out\u201d")
         self.assertEqual(rows[5]["Commentaire"].split("/")[0],
-                         "Anglais : Heath ou Tobidashi \u201cJumping Out\u201d")
+                         "Anglais\u00a0: Heath ou Tobidashi \u201cJumping Out\u201d")
+
+    def test_accents_and_capitals_that_the_catalogue_gives_a_word_somewhere(self):
+        # "française" and "Lille" are written so in other names; "mystère" everywhere without
+        # its accent; a word in capitals inside a name is a proper name everywhere.
+        rows, _ = self.generate(
+            fr_rows=[("tigre diagonale française", "tigre diagonale francaise", TIGER, "", "s"),
+                     ("heath mystere", "Heath mystere", HEATH_F4, "", "s"),
+                     ("orque de lille", "orque de lille", PARALLEL, "", "s"),
+                     ("chat de Lille", "chat de Lille", PERPENDICULAR, "", "s"),
+                     ("rose d'athenes", "rose d'athenes", "f5d6c3", "", "s"),
+                     ("cote d'Athènes", "", DIAGONAL, "", "s")])
+        self.assertEqual([r["Nom"] for r in rows],
+                         ["Tigre diagonale française", "Heath mystère", "Heath mystère",
+                          "Orque de Lille", "Chat de Lille", "Rose d'Athènes", "Cote d'Athènes"])
+
+    def test_english_only_names_in_french_where_the_catalogues_name_them(self):
+        rows, _ = self.generate(
+            en_rows=[("Rotating Flat", TIGER, "e1"), ("Sailboat", PARALLEL, "e2")])
+        self.assertEqual([(r["Nom"], r["Name"], r["Commentaire"].split("/")[0]) for r in rows],
+                         [("Rose plate tournante", "Rotating Flat", "Anglais\u00a0: Rotating Flat"),
+                          ("Sailboat", "Sailboat", "Nom anglais, sans nom français connu")])
 
     def test_english_only_rows_follow_french_rows_in_catalogue_order(self):
         # The English row of a transposition named by a French row is left out.
@@ -171,10 +192,11 @@ class RowsTest(FixtureCase):
                           ("Lysons", "C4C3 D3E3 C2C6", "n+="),
                           ("Lysons", "C4C3 D3C5 B3F3", "n+=")])
         comments = [r["Commentaire"] for r in rows]
-        self.assertEqual(comments[0], "Moteur : blanc +12,0 pions (prof. 19-20)")
+        self.assertEqual(comments[0], "Moteur\u00a0: blanc +12,0 pions (prof. 19-20)")
         self.assertEqual(comments[1], comments[0])
-        self.assertEqual(comments[2], "Moteur : égalité (prof. 19-20)")
-        self.assertEqual(comments[5], "Pas de nom français/Moteur : noir +6,0 pions (prof. 19-20)")
+        self.assertEqual(comments[2], "Moteur\u00a0: égalité (prof. 19-20)")
+        self.assertEqual(comments[5], "Nom anglais, sans nom français connu/"
+                                      "Moteur\u00a0: noir +6,0 pions (prof. 19-20)")
         self.assertEqual(notes, [])
 
     def test_every_move_sequence_once_under_the_first_name(self):
@@ -187,10 +209,10 @@ class RowsTest(FixtureCase):
                                              ("d", "tigre bis", TIGER, "", "s")],
                                     en_rows=[("Snake", HEATH_D6, "e")])
         self.assertEqual([(r["Nom"], r["Name"], r["Commentaire"].rsplit("/", 1)[0]) for r in rows],
-                         [("X", "Snake", "Anglais : Snake/Aussi : Y"),
-                          ("X", "Snake", "Anglais : Snake/Aussi : Y"),
-                          ("Z", "", "Aussi : Tigre bis"),
-                          ("Perp", "", "Moteur : égalité (prof. 19-20)")])
+                         [("X", "Snake", "Anglais\u00a0: Snake/Aussi\u00a0: Y"),
+                          ("X", "Snake", "Anglais\u00a0: Snake/Aussi\u00a0: Y"),
+                          ("Z", "", "Aussi\u00a0: Tigre bis"),
+                          ("Perp", "", "Moteur\u00a0: égalité (prof. 19-20)")])
         self.assertEqual(len(notes), 5)
         self.assertIn("« Tigre bis » (f5d6c3d3c4) fusionné dans « Z »", notes[2])
 
@@ -213,9 +235,10 @@ class OutputFileTest(FixtureCase):
         out = self.folder / "sortie" / "biblio.csv"
         with contextlib.redirect_stdout(io.StringIO()) as said:
             self.assertEqual(gb.main(["gen_biblio.py", str(self.folder), str(out)]), 0)
-        self.assertIn("1 fiches", said.getvalue())
+        self.assertIn("1 fiche écrite dans", said.getvalue())
+        self.assertIn("(0 anglaise seule, 0 forme miroir, 0 fusion)", said.getvalue())
         self.assertEqual(out.read_bytes().decode("utf-8").split("\n"),
-                         [gb.HEADER, "É;;C4E3 F6E6 F5;eq;Moteur : égalité (prof. 19-20);s", ""])
+                         [gb.HEADER, "É;;C4E3 F6E6 F5;eq;Moteur\u00a0: égalité (prof. 19-20);s", ""])
 
         write_fixture(self.folder, fr_rows=[("x", "X", "f5d6a1", "", "s")])
         out = self.folder / "biblio.csv"
