@@ -45,8 +45,8 @@ void ajoute(std::vector<std::string>& rompus, const std::string& moment,
 
 bool est_resultat(const std::string& message)
 {
-    return message == "Egalité !" || message == "le joueur noir à gagné !"
-        || message == "le joueur blanc à gagné !";
+    return message.starts_with("Égalité, ") || message.starts_with("Le joueur noir a gagné, ")
+        || message.starts_with("Le joueur blanc a gagné, ");
 }
 
 } // namespace

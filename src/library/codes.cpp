@@ -7,15 +7,15 @@ TableCommentaires table_commentaires()
     return {{
         {"n++", "Gros avantage à noir, c'est gagné.", "Big advantage to black, it is won."},
         {"b++", "Gros avantage à blanc, c'est gagné.", "Big advantage to white, it is won."},
-        {"n--", "Gros désavantage à noir, çà va être dur.",
+        {"n--", "Gros désavantage à noir, ça va être dur.",
          "Big disadvantage to black, it is going to be hard."},
-        {"b--", "Gros désavantage à blanc, çà va être dur.",
+        {"b--", "Gros désavantage à blanc, ça va être dur.",
          "Big disadvantage to white, it is going to be hard."},
-        {"eq", "Egalité.", "Equality"},
+        {"eq", "Égalité.", "Equality"},
         {"!?", "Coup intéressant, peut-être bon.", "Interesting move, maybe good."},
         {"n+", "Avantage à noir.", "Advantage to black."},
         {"b+", "Avantage à blanc.", "Advantage to white."},
-        {"?!", "Coup douteux !!", "Doubtful move!!"},
+        {"?!", "Coup douteux\u00a0!!", "Doubtful move!!"},
         {"n+=", "Léger avantage à noir.", "Small advantage to black."},
         {"b+=", "Léger avantage à blanc.", "Small advantage to white."},
         {">", ">", ">"},
@@ -28,6 +28,20 @@ std::string conv_abrev(const TableCommentaires& table, std::string_view abrev)
 {
     for (const CodeCommentaire& ligne : table)
         if (ligne.code == abrev) return ligne.francais;
+    return {};
+}
+
+std::string code_court(const TableCommentaires& table, std::string_view bilan)
+{
+    if (bilan.empty()) return {};
+    for (const CodeCommentaire& ligne : table) {
+        if (ligne.francais != bilan) continue;
+        if (ligne.code == "eq") return "=";
+        std::string code = ligne.code;
+        for (char& c : code)
+            if (c == 'n' || c == 'b') c = static_cast<char>(c - 'a' + 'A');
+        return code;
+    }
     return {};
 }
 

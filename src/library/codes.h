@@ -23,6 +23,11 @@ TableCommentaires table_commentaires();
 // (the comparison is exact and case-sensitive).
 std::string conv_abrev(const TableCommentaires& table, std::string_view abrev);
 
+// The short form of an evaluation that conv_abrev made, for a list that has no room for the
+// sentence: the code with its colour letter in capitals ("N+=", "B++"), "=" for equality;
+// empty text for an empty or unknown evaluation.
+std::string code_court(const TableCommentaires& table, std::string_view bilan);
+
 // Every code in `s` replaced by its French text, wherever it stands, longer codes before the
 // shorter codes that they contain ("n++" and "n+=" before "n+").
 std::string remplace_codes(const TableCommentaires& table, std::string s);

@@ -100,4 +100,33 @@ Correspondances cherche_dans(const Biblio& biblio, int nb, std::string_view jeu)
     return resultat;
 }
 
+std::string texte_de_jeu(std::span<const Emplacement> coups)
+{
+    std::string jeu;
+    jeu.reserve(3 * coups.size());
+    for (std::size_t k = 0; k < coups.size(); ++k) {
+        jeu += coups[k].texte();
+        if (k % 2 == 1) jeu += ' ';
+    }
+    return jeu;
+}
+
+std::optional<int> ligne_suivie(const Biblio& biblio, int nb, std::span<const Emplacement> coups)
+{
+    const IndexCoups& index = biblio.index;
+    assert(static_cast<int>(index.cles.size()) == nb);
+    (void)nb;
+    const auto avant = [&](int r, std::string_view cle) { return index.cles[r] < cle; };
+    const auto apres = [&](std::string_view cle, int r) { return cle < index.cles[r]; };
+    // The longest beginning first; equal keys sort in row order, so the last of a range is the
+    // last row in file order.
+    for (std::size_t n = coups.size(); n > 0; --n) {
+        const std::string cle(sans_blancs_finaux(majuscules(texte_de_jeu(coups.first(n)))));
+        const auto premier = std::lower_bound(index.ordre.begin(), index.ordre.end(), cle, avant);
+        const auto dernier = std::upper_bound(premier, index.ordre.end(), cle, apres);
+        if (premier != dernier) return *(dernier - 1);
+    }
+    return std::nullopt;
+}
+
 } // namespace tavik

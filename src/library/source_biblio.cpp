@@ -50,11 +50,11 @@ std::optional<std::filesystem::path> choisit_biblio(std::span<const Candidat> ca
 
 std::string message_biblio_introuvable(std::span<const Candidat> candidats)
 {
-    std::string texte = "Aucune bibliothèque d'ouvertures « " + std::string(nom_fichier_biblio)
-        + " » n'a été trouvée. Tavik l'a cherchée :";
+    std::string texte = "Aucune bibliothèque d'ouvertures «\u00a0" + std::string(nom_fichier_biblio)
+        + "\u00a0» n'a été trouvée. Tavik l'a cherchée\u00a0:";
     for (const Candidat& c : candidats)
-        texte += "\n– " + std::string(description(c.endroit)) + " : " + c.chemin.string();
-    texte += "\nLa bibliothèque d'ouvertures est vide. Pour en lire une autre : "
+        texte += "\n– " + std::string(description(c.endroit)) + "\u00a0: " + c.chemin.string();
+    texte += "\nLa bibliothèque d'ouvertures est vide. Pour en lire une autre\u00a0: "
              "tavik --biblio FICHIER.";
     return texte;
 }

@@ -91,8 +91,8 @@ private:
         while (fin < texte_.size() && est_chiffre(texte_[fin])) ++fin;
         if (fin == texte_.size() || texte_[fin] != '.') {
             refuse(i_,
-                   "le numéro « " + std::string(texte_.substr(i_, fin - i_))
-                       + " » n'est pas suivi d'un point");
+                   "le numéro «\u00a0" + std::string(texte_.substr(i_, fin - i_))
+                       + "\u00a0» n'est pas suivi d'un point");
             return;
         }
         while (fin < texte_.size() && texte_[fin] == '.') ++fin;
@@ -111,15 +111,16 @@ private:
         const char lettre = minuscule(texte_[i_]);
         if (lettre < 'a' || lettre > 'h') {
             refuse(i_,
-                   "« " + visible(symbole(i_))
-                       + " » n'est ni un coup, ni un passe, ni un numéro de coup");
+                   "«\u00a0" + visible(symbole(i_))
+                       + "\u00a0» n'est ni un coup, ni un passe, ni un numéro de coup");
             return;
         }
         Case c;
         const std::string_view coup = texte_.substr(i_, 2);
         if (!lit_case(coup, c)) {
             const std::string suite = i_ + 1 < texte_.size() ? visible(symbole(i_ + 1)) : "";
-            refuse(i_, "« " + std::string(1, texte_[i_]) + suite + " » n'est pas une case");
+            refuse(i_,
+                   "«\u00a0" + std::string(1, texte_[i_]) + suite + "\u00a0» n'est pas une case");
             return;
         }
         joue(c, coup);
@@ -127,8 +128,8 @@ private:
 
     void joue(Case c, std::string_view coup)
     {
-        const std::string cite
-            = "le coup " + std::to_string(nb_coups_ + 1) + " « " + std::string(coup) + " »";
+        const std::string cite = "le coup " + std::to_string(nb_coups_ + 1) + " «\u00a0"
+            + std::string(coup) + "\u00a0»";
         if (!joueur_passe(jeu_, couleur_)) {
             if (!passe_forcee()) {
                 refuse(i_, "la partie est finie avant " + cite);
@@ -156,14 +157,15 @@ private:
     // A pass written in the text: only where the side to move has no move and the other has.
     void passe(std::size_t longueur)
     {
-        const std::string cite = "« " + std::string(texte_.substr(i_, longueur)) + " »";
+        const std::string cite = "«\u00a0" + std::string(texte_.substr(i_, longueur)) + "\u00a0»";
         if (joueur_passe(jeu_, couleur_)) {
             refuse(i_,
-                   cite + " : " + nom_couleur(couleur_) + " a un coup jouable, il ne passe pas");
+                   cite + "\u00a0: " + nom_couleur(couleur_)
+                       + " a un coup jouable, il ne passe pas");
             return;
         }
         if (!passe_forcee()) {
-            refuse(i_, cite + " : la partie est finie");
+            refuse(i_, cite + "\u00a0: la partie est finie");
             return;
         }
         ajoute(Emplacement::passe());

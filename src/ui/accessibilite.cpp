@@ -21,7 +21,7 @@ constexpr DescriptionAccessible descriptions[] = {
     {"CmdEntrainer", "Entraîner",
      "Ouvre la fenêtre d'entraînement : exercices sur les lignes de la bibliothèque et progrès "
      "(Ctrl+E)"},
-    {"CmdInfo", "A propos", "Montre les informations sur Tavik (F1)"},
+    {"CmdInfo", "À propos", "Montre les informations sur Tavik (F1)"},
     {"cadre", "Plateau", "Le plateau de jeu ; un texte de partie déposé ici est chargé"},
     {"quijoue", "Trait", "Le camp qui doit jouer"},
     {"Score", "Score", "Le nombre de pions de chaque camp"},

@@ -30,10 +30,10 @@ struct Mot
 };
 constexpr std::array<Mot, 5> mots {{
     {"E", "ntraînement", 9},
-    {"S", "ystématique", 108},
-    {"A", "ux", 216},
-    {"O", "uvertures", 248},
-    {"C", "lés", 339},
+    {"s", "ystématique", 108},
+    {"a", "ux", 216},
+    {"o", "uvertures", 248},
+    {"c", "lés", 339},
 }};
 constexpr int haut_initiales = 37;
 constexpr QRect cadre_titre {8, 40, 393, 25};
@@ -107,7 +107,8 @@ private:
 };
 
 // Where the user finds a newer version and more information: the version that is installed,
-// and the installed documentation, whose README says how to install, update and uninstall.
+// and the installed documentation, whose README says how to install, update and uninstall; a
+// copy that is not installed names that README, never a command to type.
 std::pair<QLabel*, QLabel*> adresses(QWidget* parent, const std::filesystem::path& documentation)
 {
     QLabel* version = etiquette(
@@ -116,7 +117,7 @@ std::pair<QLabel*, QLabel*> adresses(QWidget* parent, const std::filesystem::pat
     const QString dossier = texte_chemin(documentation);
     QLabel* aide = QFileInfo::exists(dossier + QStringLiteral("/README.md"))
         ? new Lien(QStringLiteral("documentation installée"), QUrl::fromLocalFile(dossier), parent)
-        : new Libelle(QStringLiteral("tavik --help"), parent);
+        : new Libelle(QStringLiteral("le fichier README de Tavik"), parent);
     aide->setGeometry(176, 184, 153, 17);
     return {version, aide};
 }
@@ -136,7 +137,7 @@ FenetreInfo::FenetreInfo(QWidget* parent, const std::filesystem::path& documenta
                   | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("Info"));
-    setWindowTitle(QStringLiteral("A propos..."));
+    setWindowTitle(QStringLiteral("À propos…"));
     setWindowIcon(icone_fenetres());
     setFont(police_normale());
     setFixedSize(399, 239);
@@ -155,21 +156,22 @@ FenetreInfo::FenetreInfo(QWidget* parent, const std::filesystem::path& documenta
 
     etiquette(this, QStringLiteral("Tavik \u2013 2026"), 0, 72, 385, 17,
               Qt::AlignHCenter | Qt::AlignTop);
-    etiquette(this,
-              QStringLiteral("Noms des ouvertures : le catalogue public des noms d'ouvertures "
-                             "d'Othello, en français et en anglais.\n"
-                             "Bilans et commentaires : évaluations tirées de la recherche d'un "
-                             "moteur de jeu."),
-              8, 104, 385, 41)
+    etiquette(
+        this,
+        QStringLiteral("Noms des ouvertures\u00a0: le catalogue public des noms d'ouvertures "
+                       "d'Othello, en français et en anglais.\n"
+                       "Bilans et commentaires\u00a0: évaluations tirées de la recherche d'un "
+                       "moteur de jeu."),
+        8, 104, 385, 41)
         ->setWordWrap(true);
     // The captions end on the left of their values: they keep to their widths.
     const auto [version, documentation_] = adresses(this, documentation);
     version->setObjectName(QStringLiteral("version"));
     documentation_->setObjectName(QStringLiteral("documentation"));
     const std::array<std::pair<QLabel*, QLabel*>, 2> lignes {{
-        {etiquette(this, QStringLiteral("Nouvelle version, mise à jour :"), 24, 160, 169, 17),
+        {etiquette(this, QStringLiteral("Nouvelle version, mise à jour\u00a0:"), 24, 160, 169, 17),
          version},
-        {etiquette(this, QStringLiteral("Commentaires, informations :"), 24, 184, 137, 17),
+        {etiquette(this, QStringLiteral("Commentaires, informations\u00a0:"), 24, 184, 137, 17),
          documentation_},
     }};
     for (const auto& [legende, valeur] : lignes) {

@@ -76,7 +76,7 @@ void FenetrePlateau::construit()
     auto* CmdEntrainer
         = place(new QPushButton(QStringLiteral("Entraîner"), this), "CmdEntrainer", 320, 8, 65, 17);
     auto* CmdInfo
-        = place(new QPushButton(QStringLiteral("A propos..."), this), "CmdInfo", 408, 8, 65, 17);
+        = place(new QPushButton(QStringLiteral("À propos…"), this), "CmdInfo", 408, 8, 65, 17);
     new Ligne(112, 472, 32, this);
 
     // The board: the frame lies under the 64 tiles, which join without gaps.
@@ -99,8 +99,8 @@ void FenetrePlateau::construit()
 
     auto* score = place(new QGroupBox(QStringLiteral("Score"), this), "Score", 360, 40, 113, 73);
     score->setFont(police_grasse());
-    legende(score, QStringLiteral("Joueur noir :"), "lbl_noir", 8, 24, 65, 17);
-    legende(score, QStringLiteral("Joueur blanc :"), "lbl_blanc", 8, 48, 81, 17);
+    legende(score, QStringLiteral("Joueur noir\u00a0:"), "lbl_noir", 8, 24, 65, 17);
+    legende(score, QStringLiteral("Joueur blanc\u00a0:"), "lbl_blanc", 8, 48, 81, 17);
     nb_noir_ = etiquette(score, QStringLiteral("2"), "nb_noir", 88, 24, 17, 17);
     nb_blanc_ = etiquette(score, QStringLiteral("2"), "nb_blanc", 88, 48, 17, 17);
     nb_noir_->setFont(police_lourde(8.25));
@@ -137,11 +137,12 @@ void FenetrePlateau::construit()
     new Ligne(8, 472, 392, this);
 
     const QFont grasse = police_grasse();
-    legende(this, QStringLiteral("Ouverture :"), "lbl_ouverture", 8, 400, 73, 17, &grasse);
+    legende(this, QStringLiteral("Ouverture\u00a0:"), "lbl_ouverture", 8, 400, 73, 17, &grasse);
     LblOuverture_ = etiquette(this, {}, "LblOuverture", 24, 416, 201, 33);
-    legende(this, QStringLiteral("Bilan :"), "lbl_bilan", 8, 448, 81, 17, &grasse);
+    legende(this, QStringLiteral("Bilan\u00a0:"), "lbl_bilan", 8, 448, 81, 17, &grasse);
     LblBilan_ = etiquette(this, {}, "LblBilan", 24, 464, 193, 17);
-    legende(this, QStringLiteral("Commentaire :"), "lbl_commentaire", 8, 480, 145, 17, &grasse);
+    legende(this, QStringLiteral("Commentaire\u00a0:"), "lbl_commentaire", 8, 480, 145, 17,
+            &grasse);
     LblCommentaire_ = etiquette(this, {}, "LblCommentaire", 24, 496, 209, 41);
     for (QLabel* l : {LblOuverture_, LblBilan_, LblCommentaire_}) l->setWordWrap(true);
     LstSuite_ = liste(this, "LstSuite", 232, 400, 241, 134);
@@ -228,6 +229,7 @@ void FenetrePlateau::actualise()
     montre_texte(*LblCommentaire_, c.LblCommentaire.legende);
     montre_liste(*LstSuite_, c.LstSuite);
     actualise_descriptions();
+    montre_bulles();
 
     // "Jouer" reads the library again: the open chooser then lists it anew, and a session in
     // the training window ends.

@@ -18,6 +18,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+class QTimer;
 
 namespace tavik::ui {
 
@@ -83,6 +84,8 @@ private:
     // operation once.
     void coche(CaseACocher& cas, bool cochee);
     void Form_Unload();
+    // A refused move's bubble and the tiles' tooltips (bulles.cpp).
+    void montre_bulles();
 
     Hote hote_;
     Plateau plateau_;
@@ -109,6 +112,9 @@ private:
     QLabel* LblBilan_ = nullptr;
     QLabel* LblCommentaire_ = nullptr;
     QListWidget* LstSuite_ = nullptr;
+    QLabel* bulle_ = nullptr; // made at the first refusal
+    QTimer* fin_bulle_ = nullptr;
+    int bulle_vue_ = 0; // the number of the last bubble shown
 };
 
 } // namespace tavik::ui

@@ -91,6 +91,15 @@ struct Nombre
     int maximum = 0;
 };
 
+// A short text shown beside a tile for a few seconds, then gone by itself: why a press did
+// nothing. `numero` grows with each new bubble, so that the same text said twice shows twice.
+struct Bulle
+{
+    int index = -1; // the tile, 0..63
+    std::string texte;
+    int numero = 0;
+};
+
 // Picture numbers of the image list `pion`; 0 means that a tile shows no picture yet.
 enum Image : int8_t {
     image_aucune = 0,
@@ -123,6 +132,7 @@ struct ControlesPlateau
     Etiquette LblBilan;
     Etiquette LblCommentaire;
     Liste LstSuite;
+    Bulle bulle; // why a move held to the library was refused
 };
 
 } // namespace tavik

@@ -20,20 +20,25 @@ static void ecrit(const std::filesystem::path& chemin, const std::string& conten
 // the first five lines of a kind are named, then counted.
 TEST(Chargement, OneMessageNamesTheLinesThatTheReadingChanged)
 {
-    Lignes biblio(7, "Longue;;C4E3;eq;" + std::string(33000, 'x'));
-    biblio.insert(biblio.end(), {"B;;C4;;;;trop", "C;;C4;;;;trop"});
-    while (biblio.size() < 1003) biblio.push_back("O;;C4E3");
-    Fenetre f(biblio);
-    EXPECT_EQ(f.com->nb_biblio, 1001);
-    ASSERT_EQ(f.hote.messages.size(), 1U);
-    EXPECT_EQ(f.hote.messages[0],
-              "Le fichier « " + f.fichier->chemin().string()
-                  + " » n'a pas été chargé en entier :\n"
-                    "• lignes 2, 3, 4, 5, 6 et 2 autres : ouvertures trop longues, coupées après "
-                    "32767 caractères\n"
-                    "• lignes 9 et 10 : plus de 6 champs, le texte au-delà du sixième est ignoré\n"
-                    "• lignes 1003 à 1004 : au-delà des 1001 ouvertures que la bibliothèque peut "
-                    "tenir, ignorées");
+    for (const auto& [longues, autres] :
+         {std::pair {6, "1 autre\u00a0: ouvertures"}, {7, "2 autres\u00a0: ouvertures"}}) {
+        Lignes biblio(longues, "Longue;;C4E3;eq;" + std::string(33000, 'x'));
+        biblio.insert(biblio.end(), {"B;;C4;;;;trop", "C;;C4;;;;trop"});
+        while (biblio.size() < 1003) biblio.push_back("O;;C4E3");
+        Fenetre f(biblio);
+        EXPECT_EQ(f.com->nb_biblio, 1001);
+        ASSERT_EQ(f.hote.messages.size(), 1U);
+        const std::string b = std::to_string(longues + 2), c = std::to_string(longues + 3);
+        EXPECT_EQ(f.hote.messages[0],
+                  "Le fichier «\u00a0" + f.fichier->chemin().string()
+                      + "\u00a0» n'a pas été chargé en entier\u00a0:\n"
+                        "• lignes 2, 3, 4, 5, 6 et "
+                      + autres + " trop longues, coupées après 32767 caractères\n• lignes " + b
+                      + " et " + c
+                      + "\u00a0: plus de 6 champs, le texte au-delà du sixième est ignoré\n"
+                        "• lignes 1003 à 1004\u00a0: au-delà des 1001 ouvertures que la "
+                        "bibliothèque peut tenir, ignorées");
+    }
 }
 
 // "Jouer" with "Noir auto" ticked on a file that the reading changed: the file's message and
@@ -47,9 +52,9 @@ TEST(Chargement, FileMessageAndAutomaticPlayerShareOneBox)
     EXPECT_EQ(partie(f.p()).size(), 2U); // black's first move was played
     ASSERT_EQ(f.hote.messages.size(), 1U);
     EXPECT_EQ(f.hote.messages[0],
-              "Le fichier « " + f.fichier->chemin().string()
-                  + " » n'a pas été chargé en entier :\n"
-                    "• ligne 2 : ouverture trop longue, coupée après 32767 caractères\n\n"
+              "Le fichier «\u00a0" + f.fichier->chemin().string()
+                  + "\u00a0» n'a pas été chargé en entier\u00a0:\n"
+                    "• ligne 2\u00a0: ouverture trop longue, coupée après 32767 caractères\n\n"
                     "Vous n'avez plus de coups d'ouverture.");
 }
 
@@ -66,9 +71,10 @@ TEST(Chargement, JouerRereadsTheFileAndTheOpenChooserFollows)
 
     std::filesystem::remove(chemin);
     f.p().cmd_jouer_Click();
-    EXPECT_EQ(f.hote.messages,
-              Lignes {"Impossible de lire le fichier « " + chemin.string()
-                      + " » : fichier introuvable.\nLa bibliothèque d'ouvertures est vide."});
+    EXPECT_EQ(
+        f.hote.messages,
+        Lignes {"Impossible de lire le fichier «\u00a0" + chemin.string()
+                + "\u00a0»\u00a0: fichier introuvable.\nLa bibliothèque d'ouvertures est vide."});
     EXPECT_TRUE(choix.LstOuverture.entrees.empty());
     choix.Cmdcharger_Click();
     f.joue("C4");
@@ -79,8 +85,9 @@ TEST(Chargement, JouerRereadsTheFileAndTheOpenChooserFollows)
     f.p().cmd_jouer_Click();
     ASSERT_EQ(f.hote.messages.size(), 2U);
     EXPECT_EQ(f.hote.messages[1],
-              "Le fichier « " + chemin.string()
-                  + " » ne peut pas être chargé : il contient des caractères nuls : ce n'est pas "
+              "Le fichier «\u00a0" + chemin.string()
+                  + "\u00a0» ne peut pas être chargé\u00a0: il contient des caractères nuls : "
+                    "ce n'est pas "
                     "un texte que Tavik sait lire (enregistrez-le en UTF-8).\nLa bibliothèque "
                     "d'ouvertures est vide.");
     EXPECT_EQ(f.com->nb_biblio, 0);
@@ -171,9 +178,10 @@ TEST_F(Endroits, EarliestPlaceWinsAndANamedFileIsNeverReplaced)
 
     com = {};
     plateau("absent.csv");
-    EXPECT_EQ(hote.messages,
-              (Lignes {"Impossible de lire le fichier « " + (travail / "absent.csv").string()
-                       + " » : fichier introuvable.\nLa bibliothèque d'ouvertures est vide."}));
+    EXPECT_EQ(
+        hote.messages,
+        (Lignes {"Impossible de lire le fichier «\u00a0" + (travail / "absent.csv").string()
+                 + "\u00a0»\u00a0: fichier introuvable.\nLa bibliothèque d'ouvertures est vide."}));
     EXPECT_EQ(com.nb_biblio, 0);
 }
 
@@ -211,9 +219,9 @@ TEST_F(Endroits, NothingFoundSaysWhereAndJouerSearchesAgain)
     ASSERT_EQ(hote.messages.size(), 1U);
     const std::string& m = hote.messages[0];
     std::size_t avant = 0;
-    for (const auto& [ou, dossier] : {std::pair {"dossier de travail : ", travail},
-                                      {"vos données : ", utilisateur},
-                                      {"programme installé : ", installation}}) {
+    for (const auto& [ou, dossier] : {std::pair {"dossier de travail\u00a0: ", travail},
+                                      {"vos données\u00a0: ", utilisateur},
+                                      {"programme installé\u00a0: ", installation}}) {
         const std::size_t ici = m.find(ou + (dossier / "biblio.csv").string());
         EXPECT_TRUE(ici != std::string::npos && ici > avant) << ou << "\n" << m;
         avant = ici;

@@ -31,7 +31,7 @@ TEST(JeuComplet, PlayedByPressesToTheEndThenWalkedThroughBothWays)
         vues[p.num_coup] = vue(f);
     }
     EXPECT_EQ(partie(p), partie_connue);
-    EXPECT_EQ(f.hote.messages[0], "le joueur blanc à gagné !");
+    EXPECT_EQ(f.hote.messages[0], "Le joueur blanc a gagné, 39 à 25.");
     EXPECT_EQ(c.nb_noir.legende + "-" + c.nb_blanc.legende, "25-39");
     EXPECT_EQ(c.LstCoup.texte(4) + "|" + c.LstCoup.texte(6), " 9. G3  10. E3|13. --  14. F2");
 

@@ -66,9 +66,9 @@ TEST(JoueAuto, AfterTheUsersPassAndAtTheEndOneMessage)
         {false, "C4C3 C2B2 E6C1 A1A3", "C4 C2 E6 A1", "C4 C3 C2 B2 E6 C1 A1 A3 --",
          plus_de_suite(false)},
         {false, "C4C3 C2B4 A5F4 G4C5 D6", "C4 C2 A5 G4 D6", "C4 C3 C2 B4 A5 F4 G4 C5 D6",
-         "le joueur noir à gagné !"},
+         "Le joueur noir a gagné, 13 à 0."},
         {true, "C4C3 C2B4 A5F4 G4C5 D6", "C3 B4 F4 C5", "C4 C3 C2 B4 A5 F4 G4 C5 D6",
-         "le joueur noir à gagné !"},
+         "Le joueur noir a gagné, 13 à 0."},
     };
     for (const auto& [noir_auto, ligne, coups, jouee, message] : cas) {
         Fenetre f(Lignes {"Ligne;;" + ligne});
@@ -126,6 +126,40 @@ TEST(JoueAuto, DrawsFollowTheSameSequenceInEveryRun)
     const Services s = Services::par_defaut();
     for (const float attendu : {0.81472367f, 0.135476947f, 0.905791879f, 0.835008562f})
         EXPECT_FLOAT_EQ(s.hasard(), attendu);
+}
+
+} // namespace tavik::test
+
+namespace tavik::test {
+
+// Held to the library, a legal move that it does not offer is refused with a bubble at the
+// square naming the moves that it offers, each once; with none left, the bubble says how to go
+// on. An illegal press, or any press without automatic play, stays silent.
+TEST(JoueAuto, ARefusedMoveSaysWhyInABubble)
+{
+    Fenetre f(Lignes {"a;;C4E3 F6", "b;;C4E3 F4", "c;;C4E3 f4", "d;;C4E3 F4C5"});
+    const ControlesPlateau& c = f.p().controles;
+    const auto bulle = [&c] { return std::to_string(c.bulle.numero) + " " + c.bulle.texte; };
+    f.p().controles.ChkBlancAuto.fixe(1);
+    f.joue("C4"); // white answers E3
+    f.joue("F2");
+    EXPECT_EQ(bulle(), "1 Coup hors bibliothèque\u00a0: F4 ou F6");
+    EXPECT_EQ(c.bulle.index, index_de("F2"));
+    f.joue("A1");
+    f.joue("F2");
+    EXPECT_EQ(bulle(), "2 Coup hors bibliothèque\u00a0: F4 ou F6") << "said again, not for A1";
+    f.joue("F6"); // white has no continuation
+    EXPECT_EQ(f.hote.messages, Lignes {plus_de_suite(false)});
+    f.joue("C5");
+    EXPECT_EQ(bulle(),
+              "3 Plus de coup de bibliothèque\u00a0: décochez «\u00a0Blanc auto\u00a0» "
+              "pour jouer librement.");
+    EXPECT_EQ(partie(f.p()), "C4 E3 F6");
+
+    f.p().controles.ChkBlancAuto.fixe(0);
+    f.joue("A1");
+    f.joue("C5");
+    EXPECT_EQ(partie(f.p()) + " " + bulle().substr(0, 1), "C4 E3 F6 C5 3");
 }
 
 } // namespace tavik::test

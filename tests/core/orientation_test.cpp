@@ -40,7 +40,7 @@ TEST(Orientation, CommandsTurnTheBoardTheRecordAndTheLookup)
         court.joue("F5 D6");
         (court.p().*c.clic)();
         EXPECT_EQ(partie(court.p()), c.tournee.substr(0, 5));
-        EXPECT_EQ(court.p().controles.LstSuite.texte(0), c.tournee.substr(6) + " : Z");
+        EXPECT_EQ(court.p().controles.LstSuite.texte(0), c.tournee.substr(6) + "\u00a0: Z");
 
         Fenetre f, g;
         Plateau& p = f.p();

@@ -78,11 +78,11 @@ TEST(Tour, ForcedPassesAndTheResultFollowingTheCounts)
 {
     const std::tuple<std::string, const char*, const char*, const char*> cas[] = {
         {"xo...... " + std::string(48, '.') + " xo......", "C1 -- C8", "6-0",
-         "le joueur noir à gagné !"},
+         "Le joueur noir a gagné, 6 à 0."},
         {".oxxxxxx xxxxxxxx xxxxxxxx xxxxxxxx oooooooo oooooooo oooooooo oooooooo", "A1", "32-32",
-         "Egalité !"},
+         "Égalité, 32 à 32."},
         {"oooooooo oooooooo .ooooooo xooooooo xxxooooo xxoooooo xooooooo ooooooo.", "A3", "9-54",
-         "le joueur blanc à gagné !"},
+         "Le joueur blanc a gagné, 54 à 9."},
     };
     for (const auto& [avant, jouee, compte, message] : cas) {
         Fenetre f;

@@ -56,25 +56,30 @@ TEST(Transcription, FaultsAreRefusedWithTheirPlaceAndReason)
     const std::pair<std::string, std::string> cas[] = {
         {"", "1: le texte ne contient aucun coup"},
         {" 1. \n", "1: le texte ne contient aucun coup"},
-        {"f5 d6 c9", "7: « c9 » n'est pas une case"},
-        {"f5 d6 c", "7: « c » n'est pas une case"},
-        {"f5 d6 cé", "7: « cé » n'est pas une case"},
-        {"f5 x6", "4: « x » n'est ni un coup, ni un passe, ni un numéro de coup"},
-        {"f5\u00a0d6\u00a0é3", "7: « é » n'est ni un coup, ni un passe, ni un numéro de coup"},
-        {"f5, d6", "3: « , » n'est ni un coup, ni un passe, ni un numéro de coup"},
+        {"f5 d6 c9", "7: «\u00a0c9\u00a0» n'est pas une case"},
+        {"f5 d6 c", "7: «\u00a0c\u00a0» n'est pas une case"},
+        {"f5 d6 cé", "7: «\u00a0cé\u00a0» n'est pas une case"},
+        {"f5 x6", "4: «\u00a0x\u00a0» n'est ni un coup, ni un passe, ni un numéro de coup"},
+        {"f5\u00a0d6\u00a0é3",
+         "7: «\u00a0é\u00a0» n'est ni un coup, ni un passe, ni un numéro de coup"},
+        {"f5, d6", "3: «\u00a0,\u00a0» n'est ni un coup, ni un passe, ni un numéro de coup"},
         // An invisible character is named by its code.
         {"f5\u2007d6\u200dc3",
-         "6: « [U+200D] » n'est ni un coup, ni un passe, ni un numéro de coup"},
-        {"f5 d6\x01", "6: « [U+0001] » n'est ni un coup, ni un passe, ni un numéro de coup"},
-        {"f5 d6 c\u2060", "7: « c[U+2060] » n'est pas une case"},
-        {"f5 d6 12 c3", "7: le numéro « 12 » n'est pas suivi d'un point"},
-        {"f5 f5", "4: le coup 2 « f5 » tombe sur une case occupée"},
-        {"f5 d3", "4: le coup 2 « d3 » ne retourne aucun pion, blanc ne peut pas y jouer"},
-        {"f5 d6 c3 pass", "10: « pass » : blanc a un coup jouable, il ne passe pas"},
-        {"PA f5", "1: « PA » : noir a un coup jouable, il ne passe pas"},
+         "6: «\u00a0[U+200D]\u00a0» n'est ni un coup, ni un passe, ni un numéro de coup"},
+        {"f5 d6\x01",
+         "6: «\u00a0[U+0001]\u00a0» n'est ni un coup, ni un passe, ni un numéro de coup"},
+        {"f5 d6 c\u2060", "7: «\u00a0c[U+2060]\u00a0» n'est pas une case"},
+        {"f5 d6 12 c3", "7: le numéro «\u00a012\u00a0» n'est pas suivi d'un point"},
+        {"f5 f5", "4: le coup 2 «\u00a0f5\u00a0» tombe sur une case occupée"},
+        {"f5 d3",
+         "4: le coup 2 «\u00a0d3\u00a0» ne retourne aucun pion, blanc ne peut pas y jouer"},
+        {"f5 d6 c3 pass", "10: «\u00a0pass\u00a0»\u00a0: blanc a un coup jouable, il ne passe pas"},
+        {"PA f5", "1: «\u00a0PA\u00a0»\u00a0: noir a un coup jouable, il ne passe pas"},
         {fin + " h1",
-         std::to_string(fin.size() + 2) + ": la partie est finie avant le coup 61 « h1 »"},
-        {fin + "--", std::to_string(fin.size() + 1) + ": « -- » : la partie est finie"},
+         std::to_string(fin.size() + 2)
+             + ": la partie est finie avant le coup 61 «\u00a0h1\u00a0»"},
+        {fin + "--",
+         std::to_string(fin.size() + 1) + ": «\u00a0--\u00a0»\u00a0: la partie est finie"},
     };
     for (const auto& [texte, attendu] : cas) EXPECT_EQ(lu(texte), attendu) << texte;
 }
@@ -156,7 +161,8 @@ TEST(ChargementPartie, PastedGameShowsAsTheChooserLoadsItOrIsRefused)
     EXPECT_EQ(etat(collee), avant);
     ASSERT_EQ(collee.hote.messages.size(), 1u);
     EXPECT_EQ(collee.hote.messages[0],
-              "Cette partie ne peut pas être chargée : au caractère 10, le coup 4 « d3 » ne "
+              "Cette partie ne peut pas être chargée\u00a0: au caractère 10, le coup 4 "
+              "«\u00a0d3\u00a0» ne "
               "retourne aucun pion, blanc ne peut pas y jouer.");
 
     collee.hote.pendant_pompe = [&] { collee.p().charge_transcription("f5d6"); };

@@ -58,14 +58,14 @@ const Controle controles_fixes[] {
     {"plateau", G::bouton, "cmd_jouer", "Jouer", {176, 8, 65, 17}, P::normale},
     {"plateau", G::bouton, "CmdChager", "Ouvertures", {248, 8, 65, 17}, P::normale},
     {"plateau", G::bouton, "CmdEntrainer", "Entraîner", {320, 8, 65, 17}, P::normale},
-    {"plateau", G::bouton, "CmdInfo", "A propos...", {408, 8, 65, 17}, P::normale},
+    {"plateau", G::bouton, "CmdInfo", "À propos…", {408, 8, 65, 17}, P::normale},
     {"plateau", G::ligne, nullptr, nullptr, {QPoint(112, 32), QPoint(472, 32)}},
     {"plateau", G::image, nullptr, nullptr, {8, 40, 304, 304}},
     {"plateau", G::tuile, "quijoue", nullptr, {320, 64, 33, 33}},
     {"plateau", G::cadre, "Score", "Score", {360, 40, 113, 73}, P::grasse},
-    {"Score", G::etiquette, nullptr, "Joueur noir :", {8, 24, 65, 17}, P::normale},
+    {"Score", G::etiquette, nullptr, "Joueur noir\u00a0:", {8, 24, 65, 17}, P::normale},
     {"Score", G::etiquette, "nb_noir", "2", {88, 24, 17, 17}, P::lourde},
-    {"Score", G::etiquette, nullptr, "Joueur blanc :", {8, 48, 81, 17}, P::normale},
+    {"Score", G::etiquette, nullptr, "Joueur blanc\u00a0:", {8, 48, 81, 17}, P::normale},
     {"Score", G::etiquette, "nb_blanc", "2", {88, 48, 17, 17}, P::lourde},
     {"plateau", G::liste, "LstCoup", nullptr, {320, 128, 153, 186}, P::fixe},
     {"plateau", G::zone_de_texte, "TxtSuivant", "", {320, 328, 153, 19}, P::fixe, Etat::cache},
@@ -85,11 +85,11 @@ const Controle controles_fixes[] {
     {"plateau", G::bouton, "CmdSymNegative", "Sym \\", {376, 360, 41, 17}, P::normale},
     {"plateau", G::bouton, "CmdRotation", "Rot", {432, 360, 41, 17}, P::normale},
     {"plateau", G::ligne, nullptr, nullptr, {QPoint(8, 392), QPoint(472, 392)}},
-    {"plateau", G::etiquette, nullptr, "Ouverture :", {8, 400, 73, 17}, P::grasse},
+    {"plateau", G::etiquette, nullptr, "Ouverture\u00a0:", {8, 400, 73, 17}, P::grasse},
     {"plateau", G::etiquette, "LblOuverture", "", {24, 416, 201, 33}, P::normale},
-    {"plateau", G::etiquette, nullptr, "Bilan :", {8, 448, 81, 17}, P::grasse},
+    {"plateau", G::etiquette, nullptr, "Bilan\u00a0:", {8, 448, 81, 17}, P::grasse},
     {"plateau", G::etiquette, "LblBilan", "", {24, 464, 193, 17}, P::normale},
-    {"plateau", G::etiquette, nullptr, "Commentaire :", {8, 480, 145, 17}, P::grasse},
+    {"plateau", G::etiquette, nullptr, "Commentaire\u00a0:", {8, 480, 145, 17}, P::grasse},
     {"plateau", G::etiquette, "LblCommentaire", "", {24, 496, 209, 41}, P::normale},
     {"plateau", G::liste, "LstSuite", nullptr, {232, 400, 241, 134}, P::normale},
 
@@ -100,7 +100,7 @@ const Controle controles_fixes[] {
     {"ouverture", G::liste, "LstOuverture", nullptr, {8, 32, 241, 459}, P::normale},
     {"ouverture", G::bouton, "Cmdcharger", "Charger", {72, 504, 105, 25}, P::normale},
 
-    {"Info", G::fenetre, "Info", "A propos...", {0, 0, 399, 239}, P::normale},
+    {"Info", G::fenetre, "Info", "À propos…", {0, 0, 399, 239}, P::normale},
     {"Info", G::image, nullptr, nullptr, {8, 8, 100, 30}},
     {"Info", G::ligne, nullptr, nullptr, {QPoint(112, 32), QPoint(392, 32)}},
     // The title: a base label, and the initials of its five words over it in a heavy face.
@@ -113,10 +113,10 @@ const Controle controles_fixes[] {
     {"Info", G::ligne, nullptr, nullptr, {QPoint(8, 64), QPoint(392, 64)}},
     {"Info", G::etiquette, nullptr, nullptr, {0, 72, 385, 17}, P::normale, Etat::actif, true},
     {"Info", G::etiquette, nullptr, nullptr, {8, 104, 385, 41}, P::normale},
-    {"Info", G::etiquette, nullptr, "Nouvelle version, mise à jour :", {24, 160, 169, 17},
+    {"Info", G::etiquette, nullptr, "Nouvelle version, mise à jour\u00a0:", {24, 160, 169, 17},
      P::normale},
     {"Info", G::etiquette, nullptr, nullptr, {176, 160, 185, 17}, P::normale},
-    {"Info", G::etiquette, nullptr, "Commentaires, informations :", {24, 184, 137, 17},
+    {"Info", G::etiquette, nullptr, "Commentaires, informations\u00a0:", {24, 184, 137, 17},
      P::normale},
     {"Info", G::etiquette, nullptr, nullptr, {176, 184, 153, 17}, P::normale},
     {"Info", G::bouton, "CmdOk", "OK", {168, 208, 73, 25}, P::normale},
@@ -368,7 +368,7 @@ private slots:
             for (QAbstractButton* b : boutons) textes << b->text().remove('&');
             vu = QStringLiteral("%1|%2|%3|%4")
                      .arg(boite->windowTitle(), textes.join('+'),
-                          boite->text().section(QStringLiteral(" « "), 0, 0))
+                          boite->text().section(QStringLiteral(" «\u00a0"), 0, 0))
                      .arg(QLatin1String(boite->icon() == QMessageBox::NoIcon ? "no icon" : "icon"));
             if (!boutons.isEmpty()) QTest::mouseClick(boutons.first(), Qt::LeftButton);
             vu += QLatin1String(boite->isVisible() ? "|open" : "|closed");

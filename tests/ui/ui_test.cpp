@@ -148,6 +148,35 @@ private slots:
         QVERIFY(b.messages.empty());
     }
 
+    // Held to the library, a refused move says why in a bubble at its square, which goes by
+    // itself; a continuation's square names its opening and evaluation in its tooltip.
+    void bulle_et_infobulle()
+    {
+        QTemporaryDir dossier;
+        const QString chemin = dossier.filePath(QStringLiteral("biblio.csv"));
+        QFile fichier(chemin);
+        QVERIFY(fichier.open(QIODevice::WriteOnly)
+                && fichier.write("Nom\nTigre;;C4E3 F6E6 F5;eq;\nInhumaine;;C4E3 F6;n+=;\n") > 0);
+        fichier.close();
+        Banc b(chemin.toStdString());
+        clique(*b.f, "ChkBlancAuto");
+        b.joue({"F5"}); // white answers D6
+        QCOMPARE(b.tuile("C3")->toolTip(),
+                 QStringLiteral("C3\u00a0: Inhumaine\nLéger avantage à noir."));
+        QCOMPARE(b.tuile("C4")->toolTip(), QString());
+        QCOMPARE(b.w<QListWidget>("LstSuite")->item(0)->text(),
+                 QStringLiteral("C3\u00a0: Inhumaine [N+=]"));
+        b.joue({"C5"});
+        const auto* bulle = b.w<QLabel>("bulle");
+        QVERIFY(bulle && bulle->isVisible());
+        QCOMPARE(bulle->text(), QStringLiteral("Coup hors bibliothèque\u00a0: C3"));
+        QVERIFY(b.f->rect().contains(bulle->geometry()));
+        QCOMPARE(bulle->y(), b.tuile("C5")->geometry().bottom() + 2);
+        QTRY_VERIFY_WITH_TIMEOUT(!bulle->isVisible(), 10000);
+        QCOMPARE(b.coups(), QStringLiteral(" 1. F5   2. D6"));
+        QVERIFY(b.messages.empty());
+    }
+
     // "Ouvertures" twice opens one chooser beside the main window; an opening loaded. "Jouer"
     // reads the file again: the chooser lists the new file, no entry selected, so "Charger"
     // never loads a row of the new file under an old name. Closing the main window closes it.
@@ -195,7 +224,7 @@ private slots:
     }
 
     // The address lines point to the version and to the installed documentation, or, where
-    // the program is not installed, to its own help; "OK" closes the box.
+    // the program is not installed, to its README; "OK" closes the box.
     void a_propos_adresses()
     {
         const QTemporaryDir installee;
@@ -210,7 +239,7 @@ private slots:
             QVERIFY(boite.findChild<QLabel*>(QStringLiteral("version"))->text().endsWith("1.4"));
             const QLabel* doc = boite.findChild<QLabel*>(QStringLiteral("documentation"));
             QCOMPARE(doc->text(),
-                     dossier == &vide ? QStringLiteral("tavik --help")
+                     dossier == &vide ? QStringLiteral("le fichier README de Tavik")
                                       : QStringLiteral("documentation installée"));
             if (dossier == &installee) {
                 QCOMPARE(doc->toolTip(), QDir::toNativeSeparators(installee.path()));
@@ -345,7 +374,7 @@ private slots:
         QCOMPARE(b.coups(), tigre);
         QCOMPARE(b.images(), QStringLiteral("E3:3 C4:2 D4:2 E4:3 D5:2 E5:2 F5:2 E6:3 F6:2"));
         QCOMPARE(b.messages.size(), std::size_t {1});
-        QVERIFY(b.messages[0].find("au caractère 16, « z »") != std::string::npos);
+        QVERIFY(b.messages[0].find("au caractère 16, «\u00a0z\u00a0»") != std::string::npos);
 
         QMimeData texte;
         texte.setText(QStringLiteral("f5 d6 c3"));

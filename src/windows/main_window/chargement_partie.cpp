@@ -27,7 +27,7 @@ void Plateau::charge_transcription(std::string_view texte)
     if (occupe()) return;
     const LectureTranscription lecture = lit_transcription(texte);
     if (lecture.refus) {
-        services_.message("Cette partie ne peut pas être chargée : au caractère "
+        services_.message("Cette partie ne peut pas être chargée\u00a0: au caractère "
                           + std::to_string(lecture.refus->position) + ", " + lecture.refus->raison
                           + ".");
         return;

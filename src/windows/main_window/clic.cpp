@@ -1,6 +1,8 @@
 #include "engine/regles.h"
 #include "windows/main_window/plateau.h"
 
+#include <algorithm>
+
 namespace tavik {
 
 void Plateau::plateau_MouseDown(int index, int16_t button, int16_t, float, float)
@@ -18,7 +20,36 @@ void Plateau::plateau_MouseDown(int index, int16_t button, int16_t, float, float
         CmdSuivant_Click();
         return;
     }
-    if (coup_accepte(index, c)) joue_coup(index, c);
+    if (coup_accepte(index, c))
+        joue_coup(index, c);
+    else
+        explique_refus(index, c);
+}
+
+// A legal move refused because automatic play holds the user to the library: a bubble at the
+// square says which moves the library has, or that it has none left and how to go on. Other
+// refusals stay silent, as they are without automatic play.
+void Plateau::explique_refus(int index, Case c)
+{
+    if (!CoupJoueurBiblio || num_coup <= 1
+        || !test_coup_possible(tab_, joueur_, c.ligne, c.colonne))
+        return;
+    std::vector<std::string> coups;
+    for (const int i : suites_jouables()) coups.push_back(notation(case_de(i)));
+    std::sort(coups.begin(), coups.end());
+    coups.erase(std::unique(coups.begin(), coups.end()), coups.end());
+
+    std::string texte;
+    if (coups.empty()) {
+        const char* boite = controles.ChkNoirAuto.cochee() ? "Noir auto" : "Blanc auto";
+        texte = std::string("Plus de coup de bibliothèque\u00a0: décochez «\u00a0") + boite
+            + "\u00a0» pour jouer librement.";
+    } else {
+        texte = "Coup hors bibliothèque\u00a0: ";
+        for (std::size_t i = 0; i < coups.size(); ++i)
+            texte += (i == 0 ? "" : i + 1 == coups.size() ? " ou " : ", ") + coups[i];
+    }
+    controles.bulle = {index, std::move(texte), controles.bulle.numero + 1};
 }
 
 void Plateau::plateau_MouseUp(int, int16_t, int16_t, float, float)

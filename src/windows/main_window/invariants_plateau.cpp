@@ -1,7 +1,6 @@
-#include "windows/invariants.h"
-
 #include "engine/regles.h"
 #include "orientation/transformations.h"
+#include "windows/invariants.h"
 
 #include <algorithm>
 #include <array>
@@ -282,8 +281,8 @@ void verifie_suites(const Plateau& p, Rapport& r)
         r.push_back("the continuation list has " + std::to_string(suites.nombre()) + " entries");
     for (const Liste::Entree& e : suites.entrees) {
         Case c;
-        if (e.texte.size() < 5 || !lit_case(std::string_view(e.texte).substr(0, 2), c)
-            || e.texte.compare(2, 3, " : ") != 0)
+        if (!lit_case(std::string_view(e.texte).substr(0, 2), c)
+            || !std::string_view(e.texte).substr(2).starts_with(separateur_suite))
             r.push_back("the continuation entry \"" + e.texte + "\" does not begin with a square");
     }
 }

@@ -12,10 +12,11 @@ constexpr std::size_t lignes_citees = 5;
 
 std::string fichier(std::string_view nom)
 {
-    return "Le fichier « " + std::string(nom) + " »";
+    return "Le fichier «\u00a0" + std::string(nom) + "\u00a0»";
 }
 
-// "ligne 4", "lignes 1003 à 1050", "lignes 4, 9 et 15", "lignes 4, 9, 15, 22, 30 et 3 autres".
+// "ligne 4", "lignes 1003 à 1050", "lignes 4, 9 et 15", "lignes 4, 9, 15, 22, 30 et 1 autre",
+// "… et 3 autres".
 std::string lignes(const std::vector<const DefautLigne*>& defauts)
 {
     const auto numero = [](std::size_t n) { return std::to_string(n); };
@@ -30,7 +31,8 @@ std::string lignes(const std::vector<const DefautLigne*>& defauts)
         if (i > 0) s += i + 1 == defauts.size() ? " et " : ", ";
         s += numero(defauts[i]->ligne);
     }
-    if (citees < defauts.size()) s += " et " + numero(defauts.size() - citees) + " autres";
+    if (const std::size_t autres = defauts.size() - citees; autres > 0)
+        s += " et " + numero(autres) + (autres > 1 ? " autres" : " autre");
     return s;
 }
 
@@ -62,24 +64,24 @@ std::string resume(const RapportLecture& rapport, GenreDefaut genre)
         total += d.nombre;
     }
     if (defauts.empty()) return {};
-    return "\n• " + lignes(defauts) + " : " + ce_qui_arrive(genre, total > 1);
+    return "\n• " + lignes(defauts) + "\u00a0: " + ce_qui_arrive(genre, total > 1);
 }
 
 } // namespace
 
 std::string message_fichier_illisible(std::string_view nom, std::string_view raison)
 {
-    return "Impossible de lire le fichier « " + std::string(nom) + " » : " + std::string(raison)
-        + "." + std::string(biblio_vide);
+    return "Impossible de lire le fichier «\u00a0" + std::string(nom)
+        + "\u00a0»\u00a0: " + std::string(raison) + "." + std::string(biblio_vide);
 }
 
 std::optional<std::string> message_lecture(std::string_view nom, const RapportLecture& rapport)
 {
     if (rapport.refus)
-        return fichier(nom) + " ne peut pas être chargé : " + *rapport.refus + "."
+        return fichier(nom) + " ne peut pas être chargé\u00a0: " + *rapport.refus + "."
             + std::string(biblio_vide);
     if (rapport.defauts.empty()) return std::nullopt;
-    std::string message = fichier(nom) + " n'a pas été chargé en entier :";
+    std::string message = fichier(nom) + " n'a pas été chargé en entier\u00a0:";
     for (const GenreDefaut genre :
          {GenreDefaut::trop_long, GenreDefaut::trop_de_champs, GenreDefaut::hors_table})
         message += resume(rapport, genre);

@@ -71,6 +71,7 @@ void Plateau::CmdFin_Click()
     num_coup = std::max<int16_t>(num_rejoue, 1);
     etat_navigation();
     rejoue_et_affiche();
+    montre_ligne_suivie();
 }
 
 } // namespace tavik

@@ -1,5 +1,4 @@
 #include "library/recherche.h"
-
 #include "library/texte.h"
 #include "windows/main_window/plateau.h"
 
@@ -55,7 +54,7 @@ void Plateau::SymNeg_jeu()
     transforme_jeu_normalise(Transformation::sym_negative);
 }
 
-void Plateau::ajoute_suite(const std::string& coup, const std::string& nom)
+void Plateau::ajoute_suite(const std::string& coup, const std::string& nom, int ligne)
 {
     static const std::string points = "...";
     const std::string& nom_affiche = nom.empty() ? points : nom;
@@ -67,12 +66,18 @@ void Plateau::ajoute_suite(const std::string& coup, const std::string& nom)
     for (int b = 1; b <= nb_suites_max; ++b) {
         Suite& suite = suites_[b];
         if (suite.coup.empty()) {
-            suite.coup = coup;
-            suite.nom = nom_affiche;
+            suite = {coup, nom_affiche, ligne};
             return;
         }
         if (meme_coup(suite.coup)) {
-            if (nom_affiche != points) suite.nom = nom_affiche;
+            // The evaluation is that of the line that names the move, or of any line that ends
+            // there when none names it.
+            if (nom_affiche != points) {
+                suite.nom = nom_affiche;
+                suite.ligne = ligne;
+            } else if (suite.ligne < 0) {
+                suite.ligne = ligne;
+            }
             return;
         }
     }
@@ -93,33 +98,75 @@ void Plateau::cherche_ouverture()
     for (const Transformation t : orientation_de(liste_coups()[1].texte()).vers_biblio)
         transforme_jeu_normalise(t);
 
-    // "C4E3 F6": pairs glued, one space after each white move; a pass writes "-1-1", which no
-    // library line holds.
-    std::string jeu;
-    jeu.reserve(static_cast<std::size_t>(3 * fin));
-    for (int k = 1; k < fin; ++k) {
-        jeu += jeu_normalise_[k].texte();
-        if (k % 2 == 0) jeu += ' ';
-    }
+    const std::string jeu = texte_de_jeu(std::span(jeu_normalise_).subspan(1, fin - 1));
     // Exact lines set the labels, the last one in file order showing; every line that goes on
     // gives its next move, named when the line ends there.
     const Correspondances trouvees = cherche_dans(com_.biblio, com_.nb_biblio, majuscules(jeu));
-    for (const int r : trouvees.exactes) {
-        const LigneBiblio& ligne = com_.biblio.lignes[r];
-        controles.LblOuverture.legende = remplace_tout(ligne[col_nom], "var.", "variante");
-        controles.LblBilan.legende = ligne[col_bilan];
-        controles.LblCommentaire.legende = ConvCommentJeu(ligne[col_commentaire]);
-    }
+    for (const int r : trouvees.exactes) montre_ligne(r);
     static const std::string sans_nom;
-    for (const Continuation& suite : trouvees.suivantes)
-        ajoute_suite(suite.coup,
-                     suite.finit_ici ? com_.biblio.lignes[suite.ligne][col_nom] : sans_nom);
+    for (const Continuation& suite : trouvees.suivantes) {
+        if (suite.finit_ici)
+            ajoute_suite(suite.coup, com_.biblio.lignes[suite.ligne][col_nom], suite.ligne);
+        else
+            ajoute_suite(suite.coup, sans_nom);
+    }
 
+    // Each entry ends with the short code of its line's evaluation: "F6 : Tigre [=]".
     for (int b = 1; b <= nb_suites_max; ++b) {
         const Suite& suite = suites_[b];
-        if (!suite.coup.empty())
-            controles.LstSuite.ajoute(ConvBiblioJeu(majuscules(suite.coup)) + " : " + suite.nom);
+        if (suite.coup.empty()) continue;
+        std::string entree = ConvBiblioJeu(majuscules(suite.coup)) + separateur_suite + suite.nom;
+        if (const std::string code = tavik::code_court(commentaires_, bilan_de(suite));
+            !code.empty())
+            entree += " [" + code + "]";
+        controles.LstSuite.ajoute(std::move(entree));
     }
+}
+
+// The opening, evaluation and comment of a library row in the three labels.
+void Plateau::montre_ligne(int r)
+{
+    const LigneBiblio& ligne = com_.biblio.lignes[r];
+    controles.LblOuverture.legende = remplace_tout(ligne[col_nom], "var.", "variante");
+    controles.LblBilan.legende = ligne[col_bilan];
+    controles.LblCommentaire.legende = ConvCommentJeu(ligne[col_commentaire]);
+}
+
+// After a jump the labels show the deepest line that the game follows, or nothing, whatever
+// they showed before: the panel no longer depends on the way the position was reached.
+void Plateau::montre_ligne_suivie()
+{
+    std::optional<int> r;
+    if (num_coup > 1) {
+        const auto coups
+            = std::span(jeu_normalise_).subspan(1, std::min<int>(num_coup, nb_emplacements) - 1);
+        r = ligne_suivie(com_.biblio, com_.nb_biblio, coups);
+    }
+    if (r)
+        montre_ligne(*r);
+    else
+        efface_etiquettes();
+}
+
+const std::string& Plateau::bilan_de(const Suite& suite) const
+{
+    static const std::string aucun;
+    return suite.ligne < 0 ? aucun : com_.biblio.lignes[suite.ligne][col_bilan];
+}
+
+// What the tooltip of a tile says: the continuation that it is, with its opening and the
+// evaluation of its line; nothing for other squares, and nothing while a drill runs.
+std::string Plateau::infobulle_case(int index) const
+{
+    if (entraineur_) return {};
+    for (int b = 1; b <= nb_suites_max && !suites_[b].coup.empty(); ++b) {
+        const Suite& suite = suites_[b];
+        Case c;
+        if (!lit_case(ConvBiblioJeu(majuscules(suite.coup)), c) || index_de(c) != index) continue;
+        const std::string& bilan = bilan_de(suite);
+        return notation(c) + separateur_suite + suite.nom + (bilan.empty() ? "" : "\n" + bilan);
+    }
+    return {};
 }
 
 } // namespace tavik

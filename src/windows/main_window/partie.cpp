@@ -59,10 +59,15 @@ void Plateau::recommence()
 
 void Plateau::efface_panneau()
 {
+    efface_etiquettes();
+    controles.LstSuite.vide();
+}
+
+void Plateau::efface_etiquettes()
+{
     controles.LblOuverture.legende.clear();
     controles.LblBilan.legende.clear();
     controles.LblCommentaire.legende.clear();
-    controles.LstSuite.vide();
 }
 
 } // namespace tavik

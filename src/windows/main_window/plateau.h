@@ -23,6 +23,9 @@
 
 namespace tavik {
 
+// Between the move and the opening name in an entry of the continuation list: "F6 : Tigre".
+inline constexpr const char* separateur_suite = "\u00a0: ";
+
 // Mouse buttons as the tiles report them.
 enum BoutonSouris : int16_t { bouton_gauche = 1, bouton_droit = 2, bouton_milieu = 4 };
 
@@ -87,7 +90,9 @@ public:
     std::string ConvCommentJeu(std::string_view comment) const;
     std::string ConvBiblioJeu(std::string_view coup) const;
     void cherche_ouverture();
-    void ajoute_suite(const std::string& coup, const std::string& nom);
+    // `ligne` is the row of a library line that ends with `coup`, whose evaluation the entry
+    // shows; -1 for none.
+    void ajoute_suite(const std::string& coup, const std::string& nom, int ligne = -1);
     void rot_jeu();
     void SymPos_jeu();
     void SymNeg_jeu();
@@ -119,6 +124,9 @@ public:
     // with the marks that the board shows ("F5 : vide, coup possible"), the side to move.
     std::string description_case(int index) const;
     std::string description_trait() const;
+    // The tooltip of a tile: the library continuation that it is, with its opening and its
+    // evaluation ("F6 : Tigre", then "Égalité."); empty text for any other square.
+    std::string infobulle_case(int index) const;
 
     // Automatic play.
     void joue_auto();
@@ -153,6 +161,7 @@ private:
     {
         std::string coup;
         std::string nom = "...";
+        int ligne = -1; // the library row whose evaluation the entry shows, or none
     };
     static constexpr int nb_suites_max = 30;
 
@@ -165,7 +174,12 @@ private:
     void apercu(Case c); // the right-button preview
     bool coup_accepte(int index, Case c) const;
     bool suit_la_liste(Case c) const;
+    void explique_refus(int index, Case c);
     void efface_panneau(); // empties the library labels and the continuation list
+    void efface_etiquettes();
+    void montre_ligne(int r);
+    void montre_ligne_suivie();
+    const std::string& bilan_de(const Suite& suite) const;
     void etat_navigation(); // buttons and next-move box follow the current point
     void rejoue_et_affiche();
     void decoche_auto();

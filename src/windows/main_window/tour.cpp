@@ -62,12 +62,14 @@ void Plateau::change_joueur(const Grille& grille)
 
     const int noirs = valeur(controles.nb_noir.legende);
     const int blancs = valeur(controles.nb_blanc.legende);
+    // The winner's count first: "Le joueur blanc a gagné, 40 à 24."
+    const auto score = [](int a, int b) { return std::to_string(a) + " à " + std::to_string(b); };
     if (noirs == blancs)
-        services_.message("Egalité !");
+        services_.message("Égalité, " + score(noirs, blancs) + ".");
     else if (noirs > blancs)
-        services_.message("le joueur noir à gagné !");
+        services_.message("Le joueur noir a gagné, " + score(noirs, blancs) + ".");
     else
-        services_.message("le joueur blanc à gagné !");
+        services_.message("Le joueur blanc a gagné, " + score(blancs, noirs) + ".");
 }
 
 } // namespace tavik
