@@ -13,7 +13,7 @@ namespace tavik::ui {
 namespace {
 
 constexpr int duree_bulle_ms = 4000;
-constexpr int largeur_bulle_max = 240;
+constexpr int largeur_bulle_max = 300;
 
 // A small frameless label in the colours of the system's tooltips. It belongs to the window
 // and is not a tooltip: a tooltip would go at the release of the press that called it.
@@ -55,7 +55,10 @@ void FenetrePlateau::montre_bulles()
     }
     bulle_->setText(QString::fromStdString(bulle.texte));
     bulle_->setAccessibleName(bulle_->text());
-    bulle_->setFixedWidth(std::min(largeur_bulle_max, bulle_->sizeHint().width()));
+    // One line when it fits, else wrapped at the widest a bubble may be.
+    const int bords = 2 * (bulle_->margin() + bulle_->frameWidth()) + 2;
+    bulle_->setFixedWidth(std::min(
+        largeur_bulle_max, bulle_->fontMetrics().horizontalAdvance(bulle_->text()) + bords));
     bulle_->adjustSize();
     const QRect t = tuile(bulle.index)->geometry();
     bulle_->move(std::clamp(t.left(), 0, std::max(0, width() - bulle_->width())),
