@@ -71,7 +71,14 @@ programme="$racine/usr/games/tavik"
 echo "== tavik --version, --help, a mistake: answered without a display"
 sans_affichage=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$programme")
 "${sans_affichage[@]}" --version | grep -qxF "Tavik $version"
-"${sans_affichage[@]}" --help | grep -q -- "--biblio FICHIER"
+"${sans_affichage[@]}" --help | tee "$brouillon/aide" | grep -q -- "--biblio FICHIER"
+# Every option of the help is in both manual pages.
+for option in $(grep -o -- '^  \(-., \)\?--[a-z]*' "$brouillon/aide" | grep -o -- '--[a-z]*'); do
+    for page in man6/tavik.6.gz fr/man6/tavik.6.gz; do
+        zcat "$racine/usr/share/man/$page" | sed 's/\\-/-/g' | grep -q -- "^\.B.* $option\b" \
+            || echec "$page lacks $option"
+    done
+done
 statut=0
 "${sans_affichage[@]}" --biblo x.csv 2>"$brouillon/erreur" || statut=$?
 [ "$statut" -eq 2 ] && grep -q "Option inconnue : --biblo" "$brouillon/erreur" \
