@@ -19,6 +19,14 @@ using namespace banc;
 constexpr int nb_revues = 10'000;
 constexpr Jour premier_jour = 19'000;
 
+// How the session grades a line: from its stored state.
+MiseAJour mise_a_jour(int erreurs, Jour jour)
+{
+    return [=](const std::optional<EtatLigne>& avant) {
+        return apres_revue(avant ? &*avant : nullptr, erreurs, jour, {});
+    };
+}
+
 struct Donnees
 {
     Biblio biblio;
@@ -45,16 +53,13 @@ struct Donnees
         fichier = b.dossier / "entrainement.sqlite";
         carnet = std::make_unique<Carnet>(Carnet::ouvre(fichier, 0));
         std::mt19937 gen(7);
-        Etats etats(rep.lignes.size());
         std::string erreur;
         for (int i = 0; i < nb_revues; ++i) {
             const int l
                 = lignes[std::uniform_int_distribution<std::size_t>(0, lignes.size() - 1)(gen)];
             aujourdhui = premier_jour + i * 300 / nb_revues;
             const int erreurs = std::uniform_int_distribution<int>(0, 4)(gen) == 0;
-            auto& e = etats[static_cast<std::size_t>(l)];
-            e = apres_revue(e ? &*e : nullptr, erreurs, aujourdhui, {});
-            if (!carnet->enregistre(noir, rep.lignes[l].cle, *e,
+            if (!carnet->enregistre(noir, rep.lignes[l].cle, mise_a_jour(erreurs, aujourdhui),
                                     {aujourdhui * 86'400LL, aujourdhui, 8, 8 - erreurs, erreurs, 5},
                                     erreur))
                 throw std::runtime_error(erreur);
@@ -123,10 +128,12 @@ BENCHMARK(BM_coup_programme)
     ->Args({10, 1})
     ->Unit(benchmark::kMicrosecond);
 
+// A finished exercise: the line read, graded and written with the exercise in one write
+// transaction.
 void BM_enregistre_exercice(benchmark::State& state)
 {
     Donnees& d = donnees();
-    const EtatLigne etat = apres_revue(nullptr, 0, d.aujourdhui, {});
+    const MiseAJour etat = mise_a_jour(0, d.aujourdhui);
     std::string erreur;
     int i = 0;
     for (auto _ : state) {

@@ -46,6 +46,21 @@ CREATE TABLE reglage (cle TEXT PRIMARY KEY, valeur INTEGER NOT NULL);
 )sql",
 };
 
+// How long a copy of the program waits for another one's write to end before giving up.
+constexpr int attente_ms = 5000;
+
+// A line's state, as `colonnes_etat` lists it, from the `premiere`-th column of a row on.
+constexpr std::string_view colonnes_etat = "repetitions, facilite, intervalle, echeance, "
+                                           "premiere_revue, derniere_revue, derniere_qualite, "
+                                           "revues, echecs";
+
+EtatLigne etat_lu(const sqlite::Requete& r, int premiere)
+{
+    const auto entier = [&](int i) { return static_cast<int>(r.entier(premiere + i)); };
+    return {entier(0), r.reel(premiere + 1), entier(2), entier(3), entier(4),
+            entier(5), entier(6),           entier(7), entier(8)};
+}
+
 constexpr std::string_view tables_attendues
     = "SELECT count(*) FROM sqlite_schema WHERE type = 'table' AND name IN ('ligne', 'revue', "
       "'reglage')";
@@ -99,11 +114,12 @@ struct Essai
     bool a_ecarter = false; // the file itself is unusable
     std::string raison;
     std::string etiquette = "corrompu"; // what the name set aside says
+    int code = SQLITE_OK;
 };
 
 Essai echec(int code)
 {
-    return {nullptr, !passagere(code), raison_de(code), "corrompu"};
+    return {nullptr, !passagere(code), raison_de(code), "corrompu", code};
 }
 
 int lit_entier(sqlite3* db, std::string_view sql, std::int64_t& valeur)
@@ -115,20 +131,20 @@ int lit_entier(sqlite3* db, std::string_view sql, std::int64_t& valeur)
     return code == SQLITE_ROW || code == SQLITE_DONE ? SQLITE_OK : code;
 }
 
-int migre(sqlite3* db, std::int64_t depuis)
+// Brings the file to the current version in one write transaction. The version is read again
+// inside it: another copy of the program may have made the tables while this one waited.
+int migre(sqlite3* db)
 {
-    for (auto v = depuis; v < version_carnet; ++v) {
-        int code = sqlite::execute(db, "BEGIN IMMEDIATE");
-        if (code == SQLITE_OK) code = sqlite::execute(db, migrations[static_cast<std::size_t>(v)]);
-        if (code == SQLITE_OK)
-            code = sqlite::execute(db, "PRAGMA user_version = " + std::to_string(v + 1));
-        if (code == SQLITE_OK) code = sqlite::execute(db, "COMMIT");
-        if (code != SQLITE_OK) {
-            sqlite::execute(db, "ROLLBACK");
-            return code;
-        }
-    }
-    return SQLITE_OK;
+    int code = sqlite::execute(db, "BEGIN IMMEDIATE");
+    std::int64_t version = 0;
+    if (code == SQLITE_OK) code = lit_entier(db, "PRAGMA user_version", version);
+    for (auto v = version; code == SQLITE_OK && v < version_carnet; ++v)
+        code = sqlite::execute(db, migrations[static_cast<std::size_t>(v)]);
+    if (code == SQLITE_OK && version < version_carnet)
+        code = sqlite::execute(db, "PRAGMA user_version = " + std::to_string(version_carnet));
+    if (code == SQLITE_OK) code = sqlite::execute(db, "COMMIT");
+    if (code != SQLITE_OK) sqlite::execute(db, "ROLLBACK");
+    return code;
 }
 
 // Opens the file and brings it to the current version, or says why it cannot be used.
@@ -139,7 +155,7 @@ Essai essaie(const std::string& nom)
         = sqlite3_open_v2(nom.c_str(), &brut, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     sqlite::Connexion db(brut);
     if (ouverture != SQLITE_OK) return echec(ouverture);
-    sqlite3_busy_timeout(db.get(), 2000);
+    sqlite3_busy_timeout(db.get(), attente_ms);
 
     std::int64_t version = 0;
     if (const int code = lit_entier(db.get(), "PRAGMA user_version", version); code != SQLITE_OK)
@@ -163,8 +179,21 @@ Essai essaie(const std::string& nom)
          {"PRAGMA journal_mode = WAL", "PRAGMA synchronous = NORMAL", "PRAGMA foreign_keys = ON"})
         if (const int code = sqlite::execute(db.get(), pragma); code != SQLITE_OK)
             return echec(code);
-    if (const int code = migre(db.get(), version); code != SQLITE_OK) return echec(code);
+    if (version < version_carnet)
+        if (const int code = migre(db.get()); code != SQLITE_OK) return echec(code);
     return {std::move(db), false, {}};
+}
+
+// While another copy of the program makes the file ready, SQLite may answer that it is busy
+// without waiting: the file is tried again for a while.
+Essai essaie_patiemment(const std::string& nom)
+{
+    for (int fois = 0;; ++fois) {
+        Essai essai = essaie(nom);
+        if (essai.db || (essai.code & 0xFF) != SQLITE_BUSY || fois * 50 >= attente_ms)
+            return essai;
+        sqlite3_sleep(50);
+    }
 }
 
 // Renames the file, with the journal files that belong to it, to a free name beside it.
@@ -231,7 +260,7 @@ Carnet Carnet::ouvre(const fs::path& chemin, std::int64_t maintenant)
 
     std::error_code ec;
     if (chemin.has_parent_path()) fs::create_directories(chemin.parent_path(), ec);
-    Essai essai = essaie(chemin.string());
+    Essai essai = essaie_patiemment(chemin.string());
     if (essai.db) return Carnet(std::move(essai.db), chemin, {});
     if (!essai.a_ecarter)
         return en_memoire_avec("Le fichier d'entraînement " + nom + " n'a pas pu être ouvert ("
@@ -249,7 +278,7 @@ Carnet Carnet::ouvre(const fs::path& chemin, std::int64_t maintenant)
                                + perdue);
     const std::string debut = "Le fichier d'entraînement " + nom + " était inutilisable ("
         + essai.raison + "). Il a été mis de côté sous le nom " + guillemets(cote);
-    Essai neuf = essaie(chemin.string());
+    Essai neuf = essaie_patiemment(chemin.string());
     if (!neuf.db)
         return en_memoire_avec(debut + ", mais un nouveau fichier n'a pas pu être créé ("
                                + neuf.raison + ")" + perdue);
@@ -262,6 +291,8 @@ void Carnet::prepare()
     std::int64_t n = nouvelles_par_jour_par_defaut;
     lit_entier(db_.get(), "SELECT valeur FROM reglage WHERE cle = 'nouvelles_par_jour'", n);
     nouvelles_par_jour_ = static_cast<int>(n);
+    lit_ligne_ = sqlite::Requete(db_.get(), "SELECT " + std::string(colonnes_etat)
+                                     + " FROM ligne WHERE couleur = ?1 AND cle = ?2");
     ecrit_ligne_ = sqlite::Requete(db_.get(), R"sql(
 INSERT INTO ligne (couleur, cle, repetitions, facilite, intervalle, echeance, premiere_revue,
                    derniere_revue, derniere_qualite, revues, echecs)
@@ -283,50 +314,58 @@ VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7)
 std::map<std::string, EtatLigne> Carnet::etats(int16_t couleur) const
 {
     std::map<std::string, EtatLigne> etats;
-    sqlite::Requete r(db_.get(), R"sql(
-SELECT cle, repetitions, facilite, intervalle, echeance, premiere_revue, derniere_revue,
-       derniere_qualite, revues, echecs
-FROM ligne WHERE couleur = ?1
-)sql");
+    sqlite::Requete r(db_.get(),
+                      "SELECT cle, " + std::string(colonnes_etat) + " FROM ligne WHERE couleur = ?1");
     r.lie(1, std::int64_t {couleur});
-    while (r.pas() == SQLITE_ROW) {
-        const auto entier = [&](int i) { return static_cast<int>(r.entier(i)); };
-        etats[r.texte(0)] = {entier(1), r.reel(2), entier(3), entier(4), entier(5),
-                             entier(6), entier(7), entier(8), entier(9)};
-    }
+    while (r.pas() == SQLITE_ROW) etats[r.texte(0)] = etat_lu(r, 1);
     return etats;
 }
 
-bool Carnet::enregistre(int16_t couleur, const std::string& cle, const EtatLigne& e,
-                        const Revue& revue, std::string& raison)
+std::optional<EtatLigne> Carnet::enregistre(int16_t couleur, const std::string& cle,
+                                            const MiseAJour& mise_a_jour, const Revue& revue,
+                                            std::string& raison)
 {
     sqlite3* db = db_.get();
+    std::optional<EtatLigne> avant, apres;
     int code = sqlite::execute(db, "BEGIN IMMEDIATE");
     if (code == SQLITE_OK) {
-        ecrit_ligne_.lie(1, std::int64_t {couleur}).lie(2, cle);
-        ecrit_ligne_.lie(3, std::int64_t {e.repetitions}).lie(4, e.facilite);
-        ecrit_ligne_.lie(5, std::int64_t {e.intervalle}).lie(6, std::int64_t {e.echeance});
-        ecrit_ligne_.lie(7, std::int64_t {e.premiere_revue});
-        ecrit_ligne_.lie(8, std::int64_t {e.derniere_revue});
-        ecrit_ligne_.lie(9, std::int64_t {e.derniere_qualite});
-        ecrit_ligne_.lie(10, std::int64_t {e.revues}).lie(11, std::int64_t {e.echecs});
-        code = ecrit_ligne_.pas();
-        const std::int64_t id = ecrit_ligne_.entier(0);
-        ecrit_ligne_.reinitialise();
-        if (code == SQLITE_ROW) {
-            ecrit_revue_.lie(1, id).lie(2, revue.instant).lie(3, std::int64_t {revue.jour});
-            ecrit_revue_.lie(4, std::int64_t {revue.coups}).lie(5, std::int64_t {revue.trouves});
-            ecrit_revue_.lie(6, std::int64_t {revue.erreurs});
-            ecrit_revue_.lie(7, std::int64_t {revue.qualite});
-            code = ecrit_revue_.pas();
-            ecrit_revue_.reinitialise();
-        }
-        if (code == SQLITE_DONE) code = sqlite::execute(db, "COMMIT");
+        lit_ligne_.lie(1, std::int64_t {couleur}).lie(2, cle);
+        code = lit_ligne_.pas();
+        if (code == SQLITE_ROW) avant = etat_lu(lit_ligne_, 0);
+        lit_ligne_.reinitialise();
     }
-    if (code == SQLITE_OK) return true;
+    if (code == SQLITE_ROW || code == SQLITE_DONE) {
+        apres = mise_a_jour(avant);
+        code = ecrit(couleur, cle, *apres, revue);
+    }
+    if (code == SQLITE_OK) code = sqlite::execute(db, "COMMIT");
+    if (code == SQLITE_OK) return apres;
     raison = raison_de(code);
     sqlite::execute(db, "ROLLBACK");
-    return false;
+    return std::nullopt;
+}
+
+// The line's row and the exercise's, inside the caller's transaction.
+int Carnet::ecrit(int16_t couleur, const std::string& cle, const EtatLigne& e, const Revue& revue)
+{
+    ecrit_ligne_.lie(1, std::int64_t {couleur}).lie(2, cle);
+    ecrit_ligne_.lie(3, std::int64_t {e.repetitions}).lie(4, e.facilite);
+    ecrit_ligne_.lie(5, std::int64_t {e.intervalle}).lie(6, std::int64_t {e.echeance});
+    ecrit_ligne_.lie(7, std::int64_t {e.premiere_revue});
+    ecrit_ligne_.lie(8, std::int64_t {e.derniere_revue});
+    ecrit_ligne_.lie(9, std::int64_t {e.derniere_qualite});
+    ecrit_ligne_.lie(10, std::int64_t {e.revues}).lie(11, std::int64_t {e.echecs});
+    int code = ecrit_ligne_.pas();
+    const std::int64_t id = ecrit_ligne_.entier(0);
+    ecrit_ligne_.reinitialise();
+    if (code != SQLITE_ROW) return code;
+    ecrit_revue_.lie(1, id).lie(2, revue.instant).lie(3, std::int64_t {revue.jour});
+    ecrit_revue_.lie(4, std::int64_t {revue.coups}).lie(5, std::int64_t {revue.trouves});
+    ecrit_revue_.lie(6, std::int64_t {revue.erreurs});
+    ecrit_revue_.lie(7, std::int64_t {revue.qualite});
+    code = ecrit_revue_.pas();
+    ecrit_revue_.reinitialise();
+    return code == SQLITE_DONE ? SQLITE_OK : code;
 }
 
 std::vector<JourActivite> Carnet::activite(int16_t couleur, Jour premier, Jour dernier) const

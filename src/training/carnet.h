@@ -6,7 +6,9 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,7 +18,8 @@ namespace tavik {
 // (keyed by the line's common form, so that a line keeps its history when the library
 // renames it, and lines that leave the library are kept), a row per finished exercise, and
 // the settings. Each exercise is written in one transaction, so a program killed at any moment
-// loses at most the exercise in progress.
+// loses at most the exercise in progress, and two copies of the program training at once both
+// build on the line's last stored state.
 
 // One finished exercise.
 struct Revue
@@ -37,6 +40,10 @@ struct JourActivite
     int erreurs = 0;
     friend bool operator==(const JourActivite&, const JourActivite&) = default;
 };
+
+// How one finished exercise changes a line: its new state from the stored one (none for a line
+// never trained).
+using MiseAJour = std::function<EtatLigne(const std::optional<EtatLigne>& avant)>;
 
 // The version of the file's layout that this program writes (`PRAGMA user_version`).
 inline constexpr int version_carnet = 1;
@@ -59,10 +66,13 @@ public:
 
     // Every line ever trained for the colour, by key.
     std::map<std::string, EtatLigne> etats(int16_t couleur) const;
-    // Writes one finished exercise and the line's new state in one transaction. On failure
-    // nothing is written and `raison` says why, in French.
-    bool enregistre(int16_t couleur, const std::string& cle, const EtatLigne& etat,
-                    const Revue& revue, std::string& raison);
+    // Writes one finished exercise: reads the line's stored state, applies `mise_a_jour` to it
+    // and writes the result with the exercise, all in one write transaction, so that another
+    // copy of the program writing the same line meanwhile is built upon, never overwritten.
+    // Returns the state written; on failure nothing is written and `raison` says why, in French.
+    std::optional<EtatLigne> enregistre(int16_t couleur, const std::string& cle,
+                                        const MiseAJour& mise_a_jour, const Revue& revue,
+                                        std::string& raison);
     // The days from `premier` to `dernier` on which exercises of the colour were finished.
     std::vector<JourActivite> activite(int16_t couleur, Jour premier, Jour dernier) const;
 
@@ -73,11 +83,13 @@ public:
 private:
     Carnet(sqlite::Connexion db, std::filesystem::path chemin, std::string avertissement);
     void prepare();
+    int ecrit(int16_t couleur, const std::string& cle, const EtatLigne& etat, const Revue& revue);
 
     sqlite::Connexion db_;
     std::filesystem::path chemin_;
     std::string avertissement_;
     int nouvelles_par_jour_ = 0;
+    sqlite::Requete lit_ligne_;
     sqlite::Requete ecrit_ligne_;
     sqlite::Requete ecrit_revue_;
 };

@@ -114,22 +114,29 @@ void Session::tourne(Transformation t)
     if (exercice_) exercice_->tourne(t);
 }
 
+// The line is graded from its state in the notebook, which another copy of the program may
+// have changed since this session read it; when the notebook cannot be written, from the state
+// this session knows, so that the session goes on.
 void Session::termine()
 {
     const Moment m = services_.maintenant();
     const int ligne = exercice_->ligne_finie();
+    const int erreurs = exercice_->erreurs();
+    const MiseAJour mise_a_jour = [&](const std::optional<EtatLigne>& avant) {
+        return apres_revue(avant ? &*avant : nullptr, erreurs, m.jour, parametres_);
+    };
+    const Revue revue {m.secondes,         m.jour,  exercice_->coups(), exercice_->trouves(),
+                       erreurs, qualite_selon(erreurs, parametres_)};
     std::optional<EtatLigne>& etat = etats_[static_cast<std::size_t>(ligne)];
-    const EtatLigne apres
-        = apres_revue(etat ? &*etat : nullptr, exercice_->erreurs(), m.jour, parametres_);
-    const Revue revue {m.secondes,           m.jour,
-                       exercice_->coups(),   exercice_->trouves(),
-                       exercice_->erreurs(), qualite_selon(exercice_->erreurs(), parametres_)};
     std::string raison;
-    if (carnet_.enregistre(couleur_, rep_.lignes[ligne].cle, apres, revue, raison))
+    if (std::optional<EtatLigne> ecrit
+        = carnet_.enregistre(couleur_, rep_.lignes[ligne].cle, mise_a_jour, revue, raison)) {
+        etat = *ecrit;
         avertissement_.clear();
-    else
+    } else {
+        etat = mise_a_jour(etat);
         avertissement_ = "La progression n'a pas pu être enregistrée (" + raison + ").";
-    etat = apres;
+    }
     precedente_ = ligne;
     bilan_ = exercice_->bilan();
 }

@@ -28,8 +28,11 @@ void ecrit(const fs::path& p, const std::string& octets)
 bool enregistre(Carnet& c, const std::string& cle, int erreurs = 0)
 {
     std::string raison;
-    return c.enregistre(noir, cle, apres_revue(nullptr, erreurs, 100, {}),
-                        {maintenant, 100, 3, 3 - erreurs, erreurs, 5}, raison);
+    const auto nouvelle = [&](const std::optional<EtatLigne>&) {
+        return apres_revue(nullptr, erreurs, 100, {});
+    };
+    return c.enregistre(noir, cle, nouvelle, {maintenant, 100, 3, 3 - erreurs, erreurs, 5}, raison)
+        .has_value();
 }
 
 } // namespace

@@ -10,6 +10,16 @@
 #include <stdexcept>
 #include <unistd.h>
 
+namespace tavik {
+void PrintTo(const EtatLigne& e, std::ostream* os)
+{
+    *os << "{repetitions " << e.repetitions << ", facilite " << e.facilite << ", intervalle "
+        << e.intervalle << ", echeance " << e.echeance << ", premiere_revue " << e.premiere_revue
+        << ", derniere_revue " << e.derniere_revue << ", derniere_qualite " << e.derniere_qualite
+        << ", revues " << e.revues << ", echecs " << e.echecs << "}";
+}
+} // namespace tavik
+
 namespace tavik::test {
 
 namespace {

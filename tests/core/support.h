@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,11 @@ struct AccesPlateau
     static int16_t& joueur(Plateau& p) { return p.joueur_; }
 };
 
+} // namespace tavik
+
+namespace tavik {
+// A line's state, field by field, in the messages of failed checks.
+void PrintTo(const EtatLigne& e, std::ostream* os);
 } // namespace tavik
 
 namespace tavik::test {
