@@ -103,7 +103,8 @@ void BM_coup_programme(benchmark::State& state)
     const std::vector<int> par_le_tronc
         = lignes_par(d.rep, std::span(tronc).first(profondeur + 2), lignes);
     if (par_le_tronc.empty()) throw std::runtime_error("no line down the trunk");
-    Exercice ex(d.rep, lignes, blanc, state.range(1) ? par_le_tronc.front() : -1);
+    Exercice ex(d.rep, lignes, blanc,
+                state.range(1) ? std::vector<int> {par_le_tronc.front()} : std::vector<int> {});
     for (std::size_t k = 0; k < profondeur; ++k) {
         if (ex.au_programme()) {
             // The draw that picks the trunk's move.

@@ -25,36 +25,42 @@ std::string liste_de_coups(const std::vector<Case>& coups)
     return texte;
 }
 
-// The library moves after a wrong one; `hors_choix` when the move was a library move that
-// leaves the lines chosen.
-std::string message_erreur(const std::vector<Case>& coups, bool hors_choix)
+// The moves expected after a wrong one: those of the line under review (`de_la_ligne`), else
+// of every line chosen; `hors_choix` when the move was a library move that leaves the lines
+// chosen.
+std::string message_erreur(const std::vector<Case>& coups, bool hors_choix, bool de_la_ligne)
 {
     const bool un = coups.size() == 1;
-    if (hors_choix)
-        return std::string("Coup hors des lignes choisies. ")
-            + (un ? "Coup de ces lignes : " : "Coups de ces lignes : ") + liste_de_coups(coups)
-            + ".";
-    return std::string("Coup hors bibliothèque. ")
-        + (un ? "Coup de la bibliothèque : " : "Coups de la bibliothèque : ")
-        + liste_de_coups(coups) + ".";
+    std::string attendus;
+    if (de_la_ligne)
+        attendus = un ? "Coup de la ligne : " : "Coups de la ligne : ";
+    else if (hors_choix)
+        attendus = un ? "Coup de ces lignes : " : "Coups de ces lignes : ";
+    else
+        attendus = un ? "Coup de la bibliothèque : " : "Coups de la bibliothèque : ";
+    return std::string(hors_choix ? "Coup hors des lignes choisies. " : "Coup hors bibliothèque. ")
+        + attendus + liste_de_coups(coups) + ".";
 }
 
 } // namespace
 
-Exercice::Exercice(const Repertoire& rep, std::vector<int> lignes, int16_t couleur, int cible,
-                   int rotation)
+Exercice::Exercice(const Repertoire& rep, std::vector<int> lignes, int16_t couleur,
+                   std::vector<int> cibles, int rotation, std::optional<Case> premier)
     : rep_(&rep)
     , couleur_(couleur)
-    , cible_(cible)
+    , cibles_(std::move(cibles))
+    , premier_(premier)
     , forme_(rotation)
     , en_cours_(std::move(lignes))
 {
 }
 
-void Exercice::vise(int ligne)
+void Exercice::vise(const std::vector<int>& lignes)
 {
-    assert(ligne < 0 || std::find(en_cours_.begin(), en_cours_.end(), ligne) != en_cours_.end());
-    cible_ = ligne;
+    cibles_.clear();
+    for (const int l : lignes)
+        if (std::find(en_cours_.begin(), en_cours_.end(), l) != en_cours_.end())
+            cibles_.push_back(l);
 }
 
 std::vector<Case> Exercice::vers_plateau(const std::vector<int>& lignes) const
@@ -76,8 +82,7 @@ std::vector<Case> Exercice::vers_plateau(const std::vector<int>& lignes) const
 
 std::vector<Case> Exercice::coups_attendus() const
 {
-    if (cible_ < 0) return {};
-    return vers_plateau({cible_});
+    return vers_plateau(cibles_);
 }
 
 std::vector<Case> Exercice::coups_de_la_portee() const
@@ -96,7 +101,10 @@ Case Exercice::joue_programme(float r)
     assert(au_programme());
     const std::vector<Case> coups = coups_programme();
     assert(!coups.empty());
-    const Case c = coups[static_cast<std::size_t>(tire(r, static_cast<int>(coups.size())))];
+    Case c = coups[static_cast<std::size_t>(tire(r, static_cast<int>(coups.size())))];
+    if (joues_.empty() && premier_
+        && std::find(coups.begin(), coups.end(), *premier_) != coups.end())
+        c = *premier_;
     joue(c, lignes_suivant(forme_.image(c)));
     return c;
 }
@@ -130,14 +138,17 @@ Verdict Exercice::joue_utilisateur(Case c)
     if (suivent.empty()) {
         ++erreurs_;
         erreur_ici_ = true;
-        std::vector<Case> coups = coups_de_la_portee();
-        std::string message = message_erreur(coups, dans_la_bibliotheque(image));
+        std::vector<Case> coups = coups_programme();
+        std::string message
+            = message_erreur(coups, dans_la_bibliotheque(image), !cibles_.empty());
         return {Jugement::erreur, std::move(coups), std::move(message)};
     }
 
-    const bool vers_la_cible
-        = cible_ < 0 || std::find(suivent.begin(), suivent.end(), cible_) != suivent.end();
-    if (!vers_la_cible) cible_ = -1;
+    std::vector<int> cibles;
+    for (const int l : cibles_)
+        if (std::find(suivent.begin(), suivent.end(), l) != suivent.end()) cibles.push_back(l);
+    const bool vers_la_cible = cibles_.empty() || !cibles.empty();
+    cibles_ = std::move(cibles);
     ++coups_;
     if (!erreur_ici_) ++trouves_;
     erreur_ici_ = false;
@@ -162,13 +173,19 @@ void Exercice::tourne(Transformation t)
     for (Case& c : joues_) c = transforme(t, c);
 }
 
-std::vector<Case> Exercice::coups_de_la_cible() const
+std::vector<Case> Exercice::coups_de_la_cible(std::size_t longueur) const
 {
-    if (cible_ < 0) return {};
+    if (cibles_.empty()) return {};
     std::vector<Case> coups = joues_;
-    const std::vector<Case>& ligne = rep_->lignes[cible_].coups;
-    for (std::size_t k = coups.size(); k < ligne.size(); ++k)
-        coups.push_back(forme_.vers_plateau(ligne[k]));
+    const std::vector<Case>& ligne = rep_->lignes[cibles_.front()].coups;
+    FormeCommune forme = forme_;
+    if (coups.empty() && premier_ && forme.jouable(*premier_)
+        && forme.image(*premier_) == ligne.front()) {
+        forme.joue(*premier_);
+        coups.push_back(*premier_);
+    }
+    for (std::size_t k = coups.size(); k < std::min(ligne.size(), longueur); ++k)
+        coups.push_back(forme.vers_plateau(ligne[k]));
     return coups;
 }
 

@@ -15,7 +15,7 @@ namespace tavik {
 // start with any of black's four first moves and follow either side of a symmetric position.
 
 enum class Jugement {
-    juste, // a move of the line aimed at (or, in free practice, of any line of the choice)
+    juste, // a move of the lines aimed at (or, in free practice, of any line of the choice)
     autre_ligne, // a move of another line of the choice: played, no longer aiming anywhere
     erreur, // any other move: not played
     refuse, // not the learner's turn, or not a legal move: ignored, as the board ignores it
@@ -24,7 +24,8 @@ enum class Jugement {
 struct Verdict
 {
     Jugement jugement = Jugement::refuse;
-    std::vector<Case> coups_biblio; // after an error: the moves of the lines, to mark on the board
+    std::vector<Case> coups_biblio; // after an error: the moves of the lines aimed at (of every
+                                    // line of the choice in free practice), to mark
     std::string message; // the panel's French text, empty when there is nothing to say
 };
 
@@ -49,22 +50,30 @@ std::string texte_score(int trouves, int coups);
 class Exercice
 {
 public:
-    // `lignes`: the lines of the choice, indexes in the repertoire; `cible`: the line aimed at,
-    // or -1 for free practice; `rotation`: the quarter turns of the board's start position.
-    Exercice(const Repertoire& rep, std::vector<int> lignes, int16_t couleur, int cible,
-             int rotation = 0);
+    // `lignes`: the lines of the choice, indexes in the repertoire; `cibles`: the lines aimed
+    // at (one item's lines, which the learner plays alike), none for free practice;
+    // `rotation`: the quarter turns of the board's start position; `premier`: black's first
+    // move when the program plays it, which sets the orientation of the whole exercise (one
+    // of the four first moves; any other lets the program draw).
+    Exercice(const Repertoire& rep, std::vector<int> lignes, int16_t couleur,
+             std::vector<int> cibles, int rotation = 0, std::optional<Case> premier = {});
 
     int16_t couleur() const { return couleur_; } // the learner's colour
     int16_t trait() const { return forme_.trait(); }
     // A line is finished, or the choice held no line to begin with.
     bool terminee() const { return ligne_finie_ >= 0 || en_cours_.empty(); }
     bool au_programme() const { return !terminee() && trait() != couleur_; }
-    int cible() const { return cible_; }
+    // The lines aimed at, among those that the game still goes towards; none in free practice.
+    const std::vector<int>& cibles() const { return cibles_; }
+    int cible() const { return cibles_.empty() ? -1 : cibles_.front(); }
 
-    // Aims at another line of those that the game still goes towards.
-    void vise(int ligne);
+    // Aims at other lines, of those that the game still goes towards (the others are left).
+    void vise(const std::vector<int>& lignes);
+    // The wrong moves so far no longer count for the lines aimed at from now on: they were
+    // counted against the lines aimed at before.
+    void oublie_erreurs() { erreurs_ = 0; }
 
-    // The moves that the program may play: those of the line aimed at, or with none, every
+    // The moves that the program may play: those of the lines aimed at, or with none, every
     // move of the lines of the choice; in the board's orientation.
     std::vector<Case> coups_programme() const;
     // Plays the program's move drawn with r in [0, 1) among them; the window plays it on the
@@ -75,13 +84,15 @@ public:
     // The board was turned by one of its commands: moves arrive turned from now on.
     void tourne(Transformation t);
 
-    // The next moves of the line aimed at, and of every line of the choice, on the board.
+    // The next moves of the lines aimed at, and of every line of the choice, on the board.
     std::vector<Case> coups_attendus() const;
     std::vector<Case> coups_de_la_portee() const;
     // The lines of the choice that the game still goes towards.
     const std::vector<int>& en_cours() const { return en_cours_; }
-    // The moves of the line aimed at as the board shows them: the game so far, then the rest.
-    std::vector<Case> coups_de_la_cible() const;
+    // The moves of the first line aimed at as the board shows them, up to `longueur` moves:
+    // the game so far, then the rest; before the first move, in the orientation that the
+    // program's first move will give.
+    std::vector<Case> coups_de_la_cible(std::size_t longueur = 60) const;
 
     // The game so far, as the board shows it.
     const std::vector<Case>& joues() const { return joues_; }
@@ -101,7 +112,8 @@ private:
 
     const Repertoire* rep_;
     int16_t couleur_;
-    int cible_;
+    std::vector<int> cibles_;
+    std::optional<Case> premier_;
     FormeCommune forme_;
     std::vector<int> en_cours_;
     std::vector<Case> joues_; // the game on the board

@@ -26,6 +26,7 @@ namespace {
 struct Urgence
 {
     int rang;
+    int ordre;
     Jour echeance;
     double facilite;
     int ligne;
@@ -38,9 +39,9 @@ int la_plus_urgente(std::span<const int> lignes, const Etats& etats, Rang rang)
     std::optional<Urgence> meilleure;
     for (const int l : lignes) {
         const std::optional<EtatLigne>& e = etats[static_cast<std::size_t>(l)];
-        const int r = rang(l, e);
+        const auto [r, ordre] = rang(l, e);
         if (r < 0) continue;
-        const Urgence u {r, e ? e->echeance : 0, e ? e->facilite : 0.0, l};
+        const Urgence u {r, ordre, e ? e->echeance : 0, e ? e->facilite : 0.0, l};
         if (!meilleure || u < *meilleure) meilleure = u;
     }
     return meilleure ? meilleure->ligne : -1;
@@ -48,27 +49,38 @@ int la_plus_urgente(std::span<const int> lignes, const Etats& etats, Rang rang)
 
 } // namespace
 
-Choix choisit_ligne(std::span<const int> lignes, const Etats& etats, Jour jour,
-                    int nouvelles_par_jour, int precedente, const ParametresSm2& p)
+Choix choisit_ligne(std::span<const int> lignes, const Etats& etats, const Contexte& x,
+                    const ParametresSm2& p)
 {
-    const bool place_pour_nouvelles = nouvelles_du_jour(etats, jour) < nouvelles_par_jour;
-    // 0 due, 1 new, 2 failed today, 3 the one just failed; -1 left out.
-    const auto rang = [&](int l, const std::optional<EtatLigne>& e) {
-        switch (categorie(e, jour, p)) {
+    const bool place_pour_nouvelles = nouvelles_du_jour(etats, x.jour) < x.nouvelles_par_jour;
+    // How many exercises ago the line was last trained in this session, or -1.
+    const auto anciennete = [&](int l) {
+        const auto r = std::find(x.recentes.rbegin(), x.recentes.rend(), l);
+        return r == x.recentes.rend() ? -1 : static_cast<int>(r - x.recentes.rbegin());
+    };
+    // 0 relearning due, 1 due, 2 new, 3 relearning too soon; -1 left out.
+    const auto rang = [&](int l, const std::optional<EtatLigne>& e) -> std::pair<int, int> {
+        switch (categorie(e, x.jour, p)) {
         case Categorie::due:
-            return 0;
-        case Categorie::nouvelle:
-            return place_pour_nouvelles ? 1 : -1;
-        case Categorie::en_apprentissage:
-            return l == precedente ? 3 : 2;
-        case Categorie::connue:
-            return -1;
+            return {1, 0};
+        case Categorie::nouvelle: {
+            const bool ordonnee = static_cast<std::size_t>(l) < x.ordre_nouvelles.size();
+            return {place_pour_nouvelles ? 2 : -1, ordonnee ? x.ordre_nouvelles[l] : l};
         }
-        return -1;
+        case Categorie::en_apprentissage: {
+            const int a = anciennete(l);
+            // Never trained in this session: failed in an earlier one today, its step has come.
+            if (a < 0 || a >= ecart_reprise) return {0, -a};
+            return {3, -a};
+        }
+        case Categorie::connue:
+            return {-1, 0};
+        }
+        return {-1, 0};
     };
     const int l = la_plus_urgente(lignes, etats, rang);
     if (l < 0) return {};
-    switch (categorie(etats[static_cast<std::size_t>(l)], jour, p)) {
+    switch (categorie(etats[static_cast<std::size_t>(l)], x.jour, p)) {
     case Categorie::due:
         return {l, Motif::revision};
     case Categorie::nouvelle:
@@ -84,15 +96,15 @@ int plus_pressante(std::span<const int> lignes, const Etats& etats, Jour jour,
     return la_plus_urgente(lignes, etats, [&](int, const std::optional<EtatLigne>& e) {
         switch (categorie(e, jour, p)) {
         case Categorie::due:
-            return 0;
+            return std::pair {0, 0};
         case Categorie::en_apprentissage:
-            return 1;
+            return std::pair {1, 0};
         case Categorie::nouvelle:
-            return 2;
+            return std::pair {2, 0};
         case Categorie::connue:
-            return 3;
+            return std::pair {3, 0};
         }
-        return 3;
+        return std::pair {3, 0};
     });
 }
 

@@ -43,12 +43,27 @@ struct Choix
 // The number of lines first trained on `jour`.
 int nouvelles_du_jour(const Etats& etats, Jour jour);
 
-// The next exercise among `lignes`: the due lines first, the most overdue first (then the
-// least easy, then in file order); then new lines in file order, while fewer than
-// `nouvelles_par_jour` lines were first trained today; then the lines failed today, the one
-// just trained (`precedente`) last, so that it does not come back at once; else free practice.
-Choix choisit_ligne(std::span<const int> lignes, const Etats& etats, Jour jour,
-                    int nouvelles_par_jour, int precedente, const ParametresSm2& p);
+// A line failed (or found only after hesitating) comes back once this many other exercises
+// have passed: soon enough to relearn it, late enough not to be a mere echo.
+inline constexpr int ecart_reprise = 2;
+
+// What a session knows besides the states.
+struct Contexte
+{
+    Jour jour = 0;
+    int nouvelles_par_jour = nouvelles_par_jour_par_defaut;
+    std::span<const int> recentes; // the lines of the session's exercises, the last one last
+    std::span<const int> ordre_nouvelles; // per line, the order of the new lines; empty: file
+                                          // order
+};
+
+// The next exercise among `lignes`: first the lines failed today whose relearning step has
+// come (not among the last `ecart_reprise` exercises), the one failed longest ago first; then
+// the due lines, the most overdue first (then the least easy, then in file order); then new
+// lines in their order, while fewer than `nouvelles_par_jour` lines were first trained today;
+// then the lines failed today that have just been trained; else free practice.
+Choix choisit_ligne(std::span<const int> lignes, const Etats& etats, const Contexte& contexte,
+                    const ParametresSm2& p);
 
 // The most pressing line among lines that the game already goes towards, whatever the pace
 // of new lines: due, then failed today, then new, then the one due soonest. -1 when there is

@@ -7,12 +7,12 @@
 
 namespace tavik {
 
-Progres calcule_progres(const Repertoire& rep, std::span<const int> lignes, const Etats& etats,
+Progres calcule_progres(const ItemsCouleur& items, std::span<const int> choix, const Etats& etats,
                         Jour aujourdhui, std::span<const JourActivite> activite,
                         const ParametresSm2& p)
 {
     Progres progres;
-    for (const int l : lignes) {
+    for (const int l : choix) {
         const std::optional<EtatLigne>& e = etats[static_cast<std::size_t>(l)];
         switch (categorie(e, aujourdhui, p)) {
         case Categorie::nouvelle:
@@ -22,6 +22,7 @@ Progres calcule_progres(const Repertoire& rep, std::span<const int> lignes, cons
             ++progres.dues;
             break;
         case Categorie::en_apprentissage:
+            ++progres.dues;
             ++progres.en_apprentissage;
             break;
         case Categorie::connue:
@@ -29,7 +30,9 @@ Progres calcule_progres(const Repertoire& rep, std::span<const int> lignes, cons
             break;
         }
         if (e && e->echecs > 0)
-            progres.plus_faibles.push_back({l, remplace_tout(rep.nom(l), "var.", "variante"),
+            progres.plus_faibles.push_back({l,
+                                            remplace_tout(items.items[static_cast<std::size_t>(l)].nom,
+                                                          "var.", "variante"),
                                             e->revues, e->echecs,
                                             static_cast<double>(e->echecs) / e->revues});
     }
@@ -64,8 +67,8 @@ std::string nombre(int n, const std::string& un, const std::string& plusieurs)
 std::string resume(const Progres& p)
 {
     return nombre(p.connues, "ligne connue", "lignes connues") + ", " + std::to_string(p.dues)
-        + " à revoir aujourd'hui, " + nombre(p.nouvelles, "nouvelle", "nouvelles") + ", "
-        + std::to_string(p.en_apprentissage) + " en apprentissage";
+        + " à revoir aujourd'hui dont " + std::to_string(p.en_apprentissage)
+        + " en apprentissage, " + nombre(p.nouvelles, "nouvelle", "nouvelles");
 }
 
 std::string texte_ligne_faible(const LigneFaible& l)

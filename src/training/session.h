@@ -2,6 +2,7 @@
 
 #include "training/carnet.h"
 #include "training/exercice.h"
+#include "training/items.h"
 #include "training/planning.h"
 #include "training/progres.h"
 #include "training/repertoire.h"
@@ -14,14 +15,17 @@
 
 namespace tavik {
 
-// What the notebook remembers of each line of the repertoire for one colour. Lines are found
-// by their moves, so a renamed line keeps its history; lines that left the library stay in the
-// notebook, unseen.
-Etats etats_de(const Repertoire& rep, const Carnet& carnet, int16_t couleur);
+// What the notebook remembers of each item of one colour. Items are found by their moves, so
+// a renamed line keeps its history; lines that left the library stay in the notebook, unseen.
+// An item never written yet takes up the rows that an earlier version of the program wrote for
+// its lines one by one (keyed by each line's common form), folded into one: the counts added,
+// the schedule of the most pressing of them. Those rows stay in the file as they were.
+Etats etats_de(const Repertoire& rep, const ItemsCouleur& items, const Carnet& carnet,
+               int16_t couleur);
 
-// The progress view of a choice of lines on a given day, with or without a session.
-Progres progres_de(const Repertoire& rep, const Carnet& carnet, int16_t couleur,
-                   std::span<const int> lignes, const Etats& etats, Jour aujourdhui,
+// The progress view of a choice of items on a given day, with or without a session.
+Progres progres_de(const ItemsCouleur& items, const Carnet& carnet, int16_t couleur,
+                   std::span<const int> choix, const Etats& etats, Jour aujourdhui,
                    const ParametresSm2& parametres = {});
 
 // What a session needs from its host; tests replace both.
@@ -31,26 +35,44 @@ struct ServicesEntrainement
     std::function<float()> hasard; // a uniform value in [0, 1)
 };
 
-// A run of exercises for one colour on one choice of lines. Each exercise aims at the line
-// that the scheduler puts first; the program's moves steer towards it; when the learner takes
-// another line of the choice, the exercise aims at the most pressing line that way. A finished
-// exercise is graded and written at once.
+// How a session runs besides its choice of lines.
+struct ReglagesSession
+{
+    // The choice is the whole library: the new items that the library judges bad for the
+    // learner's colour come after the others.
+    bool toute_la_bibliotheque = false;
+    // Training white, the program opens on F5 (turned with the board), as players write their
+    // games; otherwise it draws among black's four first moves.
+    bool depuis_f5 = false;
+};
+
+// A run of exercises for one colour on one choice of lines. Each exercise aims at the item
+// that the scheduler puts first; the program's moves steer towards its lines; when the learner
+// takes another line of the choice, the exercise aims at the most pressing item that way. A
+// finished exercise is graded and written at once, against the item aimed at: an error made
+// while aiming at an item that the learner then leaves counts against that item, once.
 class Session
 {
 public:
     // `lignes`: the choice, as `portee_complete`, `portee_position` or `portee_ouverture` give
     // it. The repertoire and the notebook outlive the session.
     Session(const Repertoire& rep, Carnet& carnet, int16_t couleur, std::vector<int> lignes,
-            ServicesEntrainement services, ParametresSm2 parametres = {});
+            ServicesEntrainement services, ReglagesSession reglages = {},
+            ParametresSm2 parametres = {});
 
     int16_t couleur() const { return couleur_; }
     const std::vector<int>& lignes() const { return lignes_; }
-    // Nothing to train: the choice holds no line where the colour has a move.
-    bool vide() const { return lignes_.empty(); }
+    const ItemsCouleur& items() const { return items_; }
+    // The items of the choice.
+    const std::vector<int>& choix() const { return choix_; }
+    // Nothing to train: the choice holds no line where the colour has a move to find.
+    bool vide() const { return choix_.empty(); }
 
     // Starts the next exercise from the start position of the board, turned `rotation`
     // quarter turns.
     void nouvel_exercice(int rotation = 0);
+    // The item aimed at, or -1 in free practice.
+    int item_vise() const { return item_; }
     const Exercice& exercice() const { return *exercice_; }
     Motif motif() const { return motif_; }
     // The panel's line about the exercise: "Révision : Tigre", "Nouvelle ligne : Tigre
@@ -73,9 +95,11 @@ public:
     const std::string& avertissement() const { return avertissement_; }
 
     Progres progres() const;
-    const Etats& etats() const { return etats_; }
+    const Etats& etats() const { return etats_; } // per item
 
 private:
+    void vise(int item);
+    void note(int item, int qualite);
     void termine();
 
     const Repertoire& rep_;
@@ -83,11 +107,18 @@ private:
     int16_t couleur_;
     std::vector<int> lignes_;
     ServicesEntrainement services_;
+    ReglagesSession reglages_;
     ParametresSm2 parametres_;
+    ItemsCouleur items_;
+    std::vector<int> choix_;
+    std::vector<int> ordre_nouveaux_;
     Etats etats_;
     std::optional<Exercice> exercice_;
+    int item_ = -1;
     Motif motif_ = Motif::libre;
-    int precedente_ = -1; // the line of the last exercise finished
+    std::vector<int> recentes_; // the items of the exercises finished, the last one last
+    std::int64_t debut_du_tour_ = 0; // when the learner's turn began
+    int hesitations_ = 0; // moves found slowly in this exercise
     std::optional<Bilan> bilan_;
     std::string avertissement_;
 };

@@ -5,19 +5,27 @@
 
 namespace tavik {
 
-int qualite_selon(int erreurs, const ParametresSm2& p)
+int qualite_selon(int erreurs, const ParametresSm2& p, int hesitations)
 {
     const int dernier = static_cast<int>(p.qualite_selon_erreurs.size()) - 1;
-    return p.qualite_selon_erreurs[static_cast<std::size_t>(std::clamp(erreurs, 0, dernier))];
+    const int qualite
+        = p.qualite_selon_erreurs[static_cast<std::size_t>(std::clamp(erreurs, 0, dernier))];
+    if (erreurs > 0) return qualite;
+    return std::max(p.qualite_retenue, qualite - std::max(hesitations, 0));
 }
 
 namespace {
 
-// SM-2's step for a recalled line: the next interval, then the easiness from the grade.
-void retenue(EtatLigne& e, int qualite, const ParametresSm2& p)
+// SM-2's easiness after a review graded `qualite`.
+double facilite_apres(double facilite, int qualite, const ParametresSm2& p)
 {
     const int ecart = 5 - qualite;
-    e.facilite = std::max(p.facilite_minimale, e.facilite + 0.1 - ecart * (0.08 + ecart * 0.02));
+    return std::max(p.facilite_minimale, facilite + 0.1 - ecart * (0.08 + ecart * 0.02));
+}
+
+// SM-2's step for a recalled line: the next interval from the new easiness.
+void retenue(EtatLigne& e, const ParametresSm2& p)
+{
     if (e.repetitions == 0)
         e.intervalle = p.premier_intervalle;
     else if (e.repetitions == 1)
@@ -32,7 +40,12 @@ void retenue(EtatLigne& e, int qualite, const ParametresSm2& p)
 
 EtatLigne apres_revue(const EtatLigne* avant, int erreurs, Jour jour, const ParametresSm2& p)
 {
-    const int qualite = qualite_selon(erreurs, p);
+    return apres_revue_notee(avant, qualite_selon(erreurs, p), jour, p);
+}
+
+EtatLigne apres_revue_notee(const EtatLigne* avant, int qualite, Jour jour,
+                            const ParametresSm2& p)
+{
     EtatLigne e;
     if (avant) {
         e = *avant;
@@ -42,17 +55,23 @@ EtatLigne apres_revue(const EtatLigne* avant, int erreurs, Jour jour, const Para
     }
     const bool reussie = qualite >= p.qualite_retenue;
     const bool en_avance = avant && jour < avant->echeance;
+    // A review on or after its day moves the easiness, and so does a lapse of a line recalled
+    // at its last review; a new line missed at first sight and the same-day repetitions of a
+    // line not yet found again change nothing in the easiness, nor, when they succeed, in the
+    // schedule.
+    const bool oubli = !reussie && avant && avant->derniere_qualite >= p.qualite_retenue;
+    if (avant ? !en_avance || oubli : reussie) e.facilite = facilite_apres(e.facilite, qualite, p);
     if (!reussie) {
         e.repetitions = 0;
         e.intervalle = p.premier_intervalle;
     } else if (!en_avance) {
-        retenue(e, qualite, p);
+        retenue(e, p);
     }
     if (!reussie || !en_avance) e.echeance = jour + e.intervalle;
     e.derniere_revue = jour;
     e.derniere_qualite = qualite;
     ++e.revues;
-    if (erreurs > 0) ++e.echecs;
+    if (!reussie) ++e.echecs;
     return e;
 }
 

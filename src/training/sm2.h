@@ -8,11 +8,13 @@ namespace tavik {
 
 // Lines are scheduled by SM-2, the algorithm of SuperMemo 2 (P. A. Wozniak, "Optimization of
 // learning", 1990): each review is graded 0 to 5; a grade of 3 or more lengthens the interval
-// (1 day, 6 days, then the previous interval times the item's easiness factor, rounded up)
-// and adjusts the easiness; a lower grade starts the repetitions again at 1 day, easiness
-// unchanged; an item graded below 4 is repeated again on the same day until it scores 4 or
-// more, those repetitions changing nothing in its schedule. Every constant of the scheduling
-// is here.
+// (1 day, 6 days, then the previous interval times the item's easiness factor, rounded up); a
+// lower grade starts the repetitions again at 1 day. Every grade moves the easiness by SM-2's
+// formula, EF + 0.1 - (5 - q)(0.08 + (5 - q) 0.02): up 0.1 for a sure recall, unchanged for a
+// recall after hesitation, down for a hesitant recall and further down for a lapse, so that the
+// lines a learner keeps missing come back more often than those always found. An item graded
+// below 4 is repeated again on the same day until it scores 4 or more, those repetitions
+// changing nothing in its schedule. Every constant of the scheduling is here.
 struct ParametresSm2
 {
     double facilite_initiale = 2.5;
@@ -24,6 +26,9 @@ struct ParametresSm2
     // The grade of an exercise by the number of the learner's wrong moves (0, 1, 2, 3 or more):
     // a line is recalled only when every move of it was found.
     std::array<int, 4> qualite_selon_erreurs = {5, 2, 1, 0};
+    // Without a wrong move, each move that took the learner longer than this lowers the grade
+    // by one, down to 3: a line found slowly is not yet known.
+    int secondes_hesitation = 15;
 };
 
 // What is remembered of one line for one colour.
@@ -41,13 +46,17 @@ struct EtatLigne
     friend bool operator==(const EtatLigne&, const EtatLigne&) = default;
 };
 
-// The grade of an exercise with that many wrong moves.
-int qualite_selon(int erreurs, const ParametresSm2& p);
+// The grade of an exercise with that many wrong moves and, when there were none, that many
+// slow moves.
+int qualite_selon(int erreurs, const ParametresSm2& p, int hesitations = 0);
 
 // The line's state after an exercise on day `jour` with that many wrong moves, graded by
 // `qualite_selon`; `avant` is null for a line never trained. A review before the line is due (the
 // same-day repetitions, a line met in free practice or by the learner's own choice) that succeeds
 // leaves its schedule as it was; one that fails starts its repetitions again like any lapse.
 EtatLigne apres_revue(const EtatLigne* avant, int erreurs, Jour jour, const ParametresSm2& p);
+// The same after an exercise graded `qualite` (a grade below `qualite_retenue` is a failure).
+EtatLigne apres_revue_notee(const EtatLigne* avant, int qualite, Jour jour,
+                            const ParametresSm2& p);
 
 } // namespace tavik

@@ -227,7 +227,8 @@ void FenetrePlateau::actualise()
     montre_texte(*LblOuverture_, c.LblOuverture.legende);
     montre_texte(*LblBilan_, c.LblBilan.legende);
     montre_texte(*LblCommentaire_, c.LblCommentaire.legende);
-    montre_liste(*LstSuite_, c.LstSuite);
+    // While an exercise runs the continuations would give its answer away: none is listed.
+    montre_liste(*LstSuite_, plateau_.suites_cachees() ? Liste {} : c.LstSuite);
     actualise_descriptions();
     montre_bulles();
 

@@ -22,6 +22,11 @@ public:
     virtual void partie_chargee() = 0;
     // The tiles to mark with the library picture over the refresh, on the live board.
     virtual std::vector<int> marques() const = 0;
+    // Whether the board must keep the library's continuations out of sight (the list, the
+    // marks, what a screen reader hears of them): they would give the answer away.
+    virtual bool cache_la_bibliotheque() const = 0;
+    // The current point of the record moved (a step back or forward).
+    virtual void position_changee() = 0;
 
 protected:
     ~Entraineur() = default;

@@ -61,14 +61,19 @@ struct Seance
 } // namespace
 
 // A session for black: a change of target line, then a line with an error played half a turn
-// round; the panel, the marks and the boards; "Arrêter"; then the notebook read back.
+// round; the panel, the marks and the boards; "Arrêter"; then the notebook read back. While an
+// exercise runs nothing shows the library's moves: not the continuations, nor "Coups d'ouv.",
+// nor the list of openings; they come back when it ends.
 TEST(Entrainement, ASessionThroughTheWindowsWrittenToTheNotebook)
 {
     Seance s;
     s.p().controles.ChkNoirAuto.fixe(1); // plays black's first move at once
+    s.p().controles.ChkVoirOuverture.fixe(1);
+    EXPECT_EQ(s.e->LstOuverture.texte(1), "Tigre (F5D6 C3D3 C4)");
     s.e->CmdCommencer_Click(); // the automatic boxes off and disabled: the invariants say so
     EXPECT_EQ(partie(s.p()), ""); // the exercise starts from the start position
-    EXPECT_EQ(s.e->LblAnnonce.legende, "Nouvelle ligne : Bill (C4E3 F6E6 F5G6)");
+    EXPECT_EQ(s.e->LblAnnonce.legende, "Nouvelle ligne : Tigre (F5D6 C3D3 C4)");
+    EXPECT_EQ(s.e->LstOuverture.texte(1), "Tigre");
     s.sain();
 
     // 1. Cheval's F4 instead of Bill's F6: accepted, Cheval aimed at; the line ends on E6.
@@ -77,30 +82,44 @@ TEST(Entrainement, ASessionThroughTheWindowsWrittenToTheNotebook)
     EXPECT_EQ(s.e->LblAnnonce.legende, "Nouvelle ligne : Cheval (C4E3 F4C5 E6)");
     s.joue("E6");
     EXPECT_EQ(partie(s.p()), "C4 E3 F4 C5 E6");
+    EXPECT_EQ(s.e->LstOuverture.texte(1), "Tigre (F5D6 C3D3 C4)");
     EXPECT_EQ(s.e->LblLigne.legende + "|" + s.e->LblBilan.legende + "|" + s.e->LblScore.legende,
               "Cheval|Léger avantage à blanc.|3 coups sur 3 trouvés du premier coup");
 
-    // 2. Bill again, from F5: a legal move that no line plays is an error, not played; the
-    // library moves are marked until one is played, through a release and a step back.
+    // 2. Tigre again, from F5: the continuations C3 (Tigre) and C5 (Cheval) are neither listed
+    // nor marked. A legal move that no line plays is an error, not played; Tigre's move alone
+    // is marked until one is played, through a release and a step back.
     s.e->CmdSuivant_Click();
-    EXPECT_EQ(s.e->LblAnnonce.legende, "Nouvelle ligne : Bill (C4E3 F6E6 F5G6)");
-    s.joue("F5 C7");
+    EXPECT_EQ(s.e->LblAnnonce.legende, "Nouvelle ligne : Tigre (F5D6 C3D3 C4)");
+    s.joue("F5");
+    EXPECT_EQ(s.p().controles.LstSuite.nombre(), 2); // known to the board, not shown
+    EXPECT_TRUE(s.p().suites_cachees());
+    EXPECT_EQ(s.image("C3") * 10 + s.image("C5"), 11);
+    EXPECT_EQ(s.p().description_case(index_de("C3")), "C3 : vide");
+    s.joue("C7");
     EXPECT_EQ(partie(s.p()), "F5 D6");
-    EXPECT_EQ(s.e->LblMessage.legende,
-              "Coup hors bibliothèque. Coups de la bibliothèque : C3, C5.");
-    EXPECT_EQ(s.image("C3") * 10 + s.image("C5"), 66); // the library picture, black to move
+    const std::string erreur = "Coup hors bibliothèque. Coup de la ligne : C3.";
+    EXPECT_EQ(s.e->LblMessage.legende, erreur);
+    EXPECT_EQ(s.image("C3") * 10 + s.image("C5"), 61); // the library picture, black to move
     s.joue("A1"); // illegal: ignored, not an error
     s.p().CmdPrecedent_Click();
     EXPECT_EQ(s.image("C3"), image_vide);
     s.joue("F4"); // not the recorded move: judging waits for the exercise's position
     EXPECT_EQ(partie(s.p()), "F5 D6");
-    s.joue("D6"); // the recorded move steps forward
-    EXPECT_EQ(s.image("C5"), 6);
+    EXPECT_EQ(s.e->LblMessage.legende, "Revenez à la position de l'exercice (« >> ») pour jouer.");
+    s.p().CmdFin_Click(); // back at the exercise: the message no longer asks for it
+    EXPECT_EQ(s.e->LblMessage.legende, erreur);
+    EXPECT_EQ(s.image("C3"), 6);
     s.joue("C3 C4");
-    EXPECT_EQ(s.image("C5"), image_vide);
+    EXPECT_EQ(s.image("C3"), image_blanc); // played, then taken by B3: no longer marked
     EXPECT_EQ(partie(s.p()), "F5 D6 C3 D3 C4 B3");
     EXPECT_EQ(s.e->LblScore.legende, "2 coups sur 3 trouvés du premier coup");
     EXPECT_EQ(s.e->LblCommentaire.legende, "voir C4\nLéger avantage à noir."); // turned
+    EXPECT_FALSE(s.p().suites_cachees());
+    s.p().CmdPrecedent_Click(); // the exercise is over: Bill's B3 is listed and marked again
+    EXPECT_EQ(s.image("B3"), 7);
+    EXPECT_EQ(s.p().description_case(index_de("B3")), "B3 : vide, coup d'ouverture");
+    s.p().CmdFin_Click();
 
     // The board is the learner's again: stepping back through the exercise, any legal move.
     s.p().CmdDebut_Click();
@@ -110,15 +129,15 @@ TEST(Entrainement, ASessionThroughTheWindowsWrittenToTheNotebook)
     EXPECT_FALSE(s.e->en_seance());
     EXPECT_EQ(s.e->LblConnues.legende + " " + s.e->LblDues.legende + " " + s.e->LblNouvelles.legende
                   + " " + s.e->LblApprentissage.legende,
-              "1 0 1 1");
-    EXPECT_EQ(s.e->LstFaibles.texte(0), "Bill : 1 échec sur 1 (100 %)");
+              "1 1 1 1");
+    EXPECT_EQ(s.e->LstFaibles.texte(0), "Tigre : 1 échec sur 1 (100 %)");
     s.e.reset();
 
     Carnet carnet = Carnet::ouvre(s.chemin, s.maintenant.secondes);
     const Jour d = s.maintenant.jour;
     EXPECT_EQ(carnet.avertissement(), "");
     EXPECT_EQ(carnet.activite(noir, d, d), std::vector<JourActivite>({{d, 2, 1}}));
-    EXPECT_EQ(carnet.etats(noir).at("C4E3 F6E6 F5G6").echecs, 1);
+    EXPECT_EQ(carnet.etats(noir).at("C4E3 F6E6 F5").echecs, 1);
 }
 
 // Turned mid-exercise, the moves are judged on the turned board; a game loaded from the chooser
@@ -140,7 +159,7 @@ TEST(Entrainement, TurnedInterruptedByALoadedGameThenEndedByJouer)
     s.joue("F4"); // any legal move: the board's own rules
     EXPECT_EQ(partie(s.p()), "C4 E3 F4");
     s.e->CmdSuivant_Click();
-    EXPECT_EQ(s.e->LblAnnonce.legende, "Nouvelle ligne : Bill (C4E3 F6E6 F5G6)");
+    EXPECT_EQ(s.e->LblAnnonce.legende, "Nouvelle ligne : Tigre (F5D6 C3D3 C4)");
 
     s.joue("C4 F2");
     s.p().cmd_jouer_Click();
@@ -152,8 +171,9 @@ TEST(Entrainement, TurnedInterruptedByALoadedGameThenEndedByJouer)
     EXPECT_EQ(images(s.p()).find_first_of("6789"), std::string::npos);
 }
 
-// White is answered from the start, on an opening picked by name, the score in the singular;
-// a position outside the library; a notebook that cannot be used, which the learner is told of.
+// White is answered from F5, on an opening picked by name, which stays picked when the filter
+// widens; the score in the singular; a position outside the library; a notebook that cannot be
+// used, which the learner is told of.
 TEST(Entrainement, ColourScopeAndAnUnusableNotebook)
 {
     Seance s;
@@ -161,15 +181,24 @@ TEST(Entrainement, ColourScopeAndAnUnusableNotebook)
     s.e->TxtFiltre.texte = "CHEV";
     s.e->TxtFiltre_Change();
     ASSERT_EQ(s.e->LstOuverture.nombre(), 1);
-    EXPECT_EQ(s.e->LstOuverture.texte(0), "Cheval (C4E3 F4C5 E6)");
+    EXPECT_EQ(s.e->LstOuverture.texte(0), "Cheval (F5D6 C5F4 D3)");
     s.e->LstOuverture.selection = 0;
     s.e->LstOuverture_Click();
     EXPECT_TRUE(s.e->OptPortee[Entrainement::choix_ouverture].choisie);
+    s.e->TxtFiltre.texte = "";
+    s.e->TxtFiltre_Change();
+    ASSERT_EQ(s.e->LstOuverture.nombre(), 5);
+    EXPECT_EQ(s.e->LstOuverture.texte(s.e->LstOuverture.selection), "Cheval (F5D6 C5F4 D3)");
+    s.e->depuis_f5 = false;
+    s.e->TxtFiltre_Change();
+    EXPECT_EQ(s.e->LstOuverture.texte(4), "Cheval (C4E3 F4C5 E6)");
+    s.e->depuis_f5 = true;
     s.e->CmdCommencer_Click();
-    EXPECT_EQ(partie(s.p()), "C4"); // the program's move; white to find E3
-    s.joue("C5");
-    EXPECT_EQ(s.e->LblMessage.legende, "Coup hors bibliothèque. Coup de la bibliothèque : E3.");
-    s.joue("E3 C5");
+    EXPECT_EQ(partie(s.p()), "F5"); // the program's move; white to find D6
+    EXPECT_EQ(s.e->LblAnnonce.legende, "Nouvelle ligne : Cheval (F5D6 C5F4)");
+    s.joue("F4");
+    EXPECT_EQ(s.e->LblMessage.legende, "Coup hors bibliothèque. Coup de la ligne : D6.");
+    s.joue("D6 F4");
     EXPECT_EQ(s.e->LblScore.legende, "1 coup sur 2 trouvé du premier coup");
     s.e->CmdArreter_Click();
 

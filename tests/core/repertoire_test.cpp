@@ -5,6 +5,7 @@
 #include "library/symetries.h"
 #include "support.h"
 #include "training/forme_commune.h"
+#include "training/items.h"
 #include "training/repertoire.h"
 
 #include <gtest/gtest.h>
@@ -126,6 +127,78 @@ TEST(Repertoire, ChoicesOfLines)
     EXPECT_EQ(coups_de_couleur(1, noir) * 100 + coups_de_couleur(1, blanc) * 10
                   + coups_de_couleur(5, blanc),
               102);
+}
+
+} // namespace tavik::test
+
+namespace tavik::test {
+
+namespace {
+
+std::vector<std::string> cles_des_items(const ItemsCouleur& items, std::span<const int> ordre = {})
+{
+    std::vector<std::string> cles(items.items.size());
+    for (std::size_t i = 0; i < items.items.size(); ++i)
+        cles[ordre.empty() ? i : static_cast<std::size_t>(ordre[i])] = items.items[i].cle;
+    return cles;
+}
+
+} // namespace
+
+// Lines that part only at the opponent's last move are one item for the learner's colour, named
+// by the row where the item ends; each colour cuts the lines at its own last move.
+TEST(Items, LinesThatDifferOnlyInTheOpponentsLastMovesAreOne)
+{
+    const BiblioChargee b({"Tigre;;C4E3 F6E6 F5;eq;", "Bill;;C4E3 F6E6 F5G6;n+=;",
+                           "Tigre c5;;C4E3 F6E6 F5C5;eq;", "Parallèle;;C4C5;b+;",
+                           "Cheval;;C4E3 F4C5 E6;b+=;"});
+    const Repertoire rep = construit_repertoire(b.biblio, b.nb);
+    ASSERT_EQ(rep.lignes.size(), 4u);
+    const ItemsCouleur noirs = items_de(rep, noir);
+    // Parallèle teaches black nothing: its first move is free.
+    EXPECT_EQ(cles_des_items(noirs), (std::vector<std::string> {"C4E3 F6E6 F5", "C4E3 F4C5 E6"}));
+    EXPECT_EQ(noirs.items[0].lignes, (std::vector<int> {0, 1}));
+    EXPECT_EQ(noirs.items[0].nom, "Tigre");
+    EXPECT_EQ(noirs.items[1].nom, "Cheval");
+    EXPECT_EQ(noirs.de_ligne, (std::vector<int> {0, 0, -1, 1}));
+    EXPECT_EQ(items_des_lignes(noirs, std::vector<int> {3, 1, 2, 0}), (std::vector<int> {1, 0}));
+
+    const ItemsCouleur blancs = items_de(rep, blanc);
+    EXPECT_EQ(cles_des_items(blancs), (std::vector<std::string> {"C4E3 F6E6 F5G6",
+                                                                  "C4E3 F6E6 F5C5", "C4C5",
+                                                                  "C4E3 F4C5"}));
+}
+
+// New items come shorter first, so an item before those that go on from it, then in file
+// order; for the whole library, the items with a row bad for the colour on their way last.
+TEST(Items, NewItemsParentFirstBadOnesLast)
+{
+    const BiblioChargee b({"Profonde;;C4E3 F6E6 F5C5 F4;eq;", "Courte;;C4E3 F6E6 F5G6;eq;",
+                           "Mauvaise;;C4C3;b+;", "Mauvaise suite;;C4C3 D3C5 F6;eq;",
+                           "Bonne;;C4C5;Avantage à noir.;", "Perdante;;C4E3 F4;Avantage à blanc.;",
+                           "Perdante suite;;C4E3 F4C5 E6;n+;"});
+    const Repertoire rep = construit_repertoire(b.biblio, b.nb);
+    const ItemsCouleur noirs = items_de(rep, noir);
+    ASSERT_EQ(cles_des_items(noirs),
+              (std::vector<std::string> {"C4E3 F6E6 F5C5 F4", "C4E3 F6E6 F5", "C4C3 D3C5 F6",
+                                         "C4E3 F4C5 E6"}));
+    EXPECT_EQ(cles_des_items(noirs, ordre_des_nouveaux(noirs, false)),
+              (std::vector<std::string> {"C4E3 F6E6 F5", "C4C3 D3C5 F6", "C4E3 F4C5 E6",
+                                         "C4E3 F6E6 F5C5 F4"}));
+    EXPECT_EQ(cles_des_items(noirs, ordre_des_nouveaux(noirs, true)),
+              (std::vector<std::string> {"C4E3 F6E6 F5", "C4E3 F6E6 F5C5 F4", "C4C3 D3C5 F6",
+                                         "C4E3 F4C5 E6"}));
+    std::vector<bool> mauvais;
+    for (const ItemRepertoire& i : noirs.items) mauvais.push_back(i.defavorable);
+    EXPECT_EQ(mauvais, (std::vector<bool> {false, false, true, true}));
+    // For white the same codes are good news, and black's advantage is bad.
+    const ItemsCouleur blancs = items_de(rep, blanc);
+    std::vector<std::string> mauvais_blancs;
+    for (const ItemRepertoire& i : blancs.items)
+        if (i.defavorable) mauvais_blancs.push_back(i.cle);
+    EXPECT_EQ(mauvais_blancs, (std::vector<std::string> {"C4C5"}));
+    EXPECT_TRUE(evaluation_defavorable("n--", noir));
+    EXPECT_FALSE(evaluation_defavorable("Léger avantage à blanc.", noir));
 }
 
 } // namespace tavik::test

@@ -33,19 +33,20 @@ void revoit_selon(std::initializer_list<Revue> table, const ParametresSm2& p = {
 
 } // namespace
 
-// SM-2 by hand: grade 5 adds 0.1 to the easiness, 4 keeps it, 3 takes 0.14 off, down to 1.3;
-// intervals 1 day, 6 days, then the last one times the new easiness rounded up (16.8 gives 17,
-// 10 x (2.7 + 0.1) gives 28); a lapse starts again at 1 day, easiness kept.
-TEST(Sm2, IntervalsGrowOnSuccessEasinessFollowsTheGradeALapseStartsAgain)
+// SM-2 by hand: grade 5 adds 0.1 to the easiness, 4 keeps it, 3 takes 0.14 off, 2 takes 0.32
+// off, 0 takes 0.8 off, down to 1.3; intervals 1 day, 6 days, then the last one times the new
+// easiness rounded up (16.8 gives 17, 10 x (2.7 + 0.1) gives 28); a lapse starts again at 1 day
+// with a lower easiness.
+TEST(Sm2, IntervalsGrowOnSuccessEasinessFallsOnALapse)
 {
     // clang-format off
-    revoit_selon({{0, 0, 1, 1, 2.6, 1},    {1, 0, 6, 7, 2.7, 2},   {7, 0, 17, 24, 2.8, 3},
-                  {24, 0, 50, 74, 2.9, 4}, {74, 1, 1, 75, 2.9, 0}, {75, 0, 1, 76, 3.0, 1},
-                  {76, 0, 6, 82, 3.1, 2},  {82, 3, 1, 83, 3.1, 0}});
+    revoit_selon({{0, 0, 1, 1, 2.6, 1},     {1, 0, 6, 7, 2.7, 2},    {7, 0, 17, 24, 2.8, 3},
+                  {24, 0, 50, 74, 2.9, 4},  {74, 1, 1, 75, 2.58, 0}, {75, 0, 1, 76, 2.68, 1},
+                  {76, 0, 6, 82, 2.78, 2},  {82, 3, 1, 83, 1.98, 0}});
     ParametresSm2 p; // grades 4 and 3 for one and two wrong moves, both recalled
     p.qualite_selon_erreurs = {5, 4, 3, 0};
     revoit_selon({{0, 1, 1, 1, 2.5, 1},     {1, 2, 6, 7, 2.36, 2},     {7, 2, 14, 21, 2.22, 3},
-                  {21, 2, 30, 51, 2.08, 4}, {51, 2, 59, 110, 1.94, 5}, {110, 3, 1, 111, 1.94, 0}},
+                  {21, 2, 30, 51, 2.08, 4}, {51, 2, 59, 110, 1.94, 5}, {110, 3, 1, 111, 1.3, 0}},
                  p);
     // clang-format on
     const EtatLigne bas {.repetitions = 3, .facilite = 1.35, .intervalle = 10, .echeance = 5};
@@ -56,8 +57,50 @@ TEST(Sm2, IntervalsGrowOnSuccessEasinessFollowsTheGradeALapseStartsAgain)
     EXPECT_EQ(apres_revue(&presque, 0, 5, {}).intervalle, 28);
 }
 
+// Grades: 5, 2, 1, 0 by wrong moves; without one, each slow move lowers 5 by one, down to 3.
+// Graded 4 (one slow move), a line keeps its easiness; graded 3 it loses 0.14 and comes back
+// the same day.
+TEST(Sm2, HesitationLowersTheGrade)
+{
+    const ParametresSm2 p;
+    const int attendues[3][4] = {{5, 4, 3, 3}, {2, 2, 2, 2}, {0, 0, 0, 0}};
+    for (const int erreurs : {0, 1, 3})
+        for (int h = 0; h < 4; ++h)
+            EXPECT_EQ(qualite_selon(erreurs, p, h), attendues[std::min(erreurs, 2)][h])
+                << erreurs << " errors, " << h << " slow moves";
+    const EtatLigne e {.repetitions = 2, .facilite = 2.5, .intervalle = 6, .echeance = 10,
+                       .derniere_qualite = 5, .revues = 2};
+    EXPECT_NEAR(apres_revue_notee(&e, 4, 10, p).facilite, 2.5, 1e-9);
+    const EtatLigne hesitee = apres_revue_notee(&e, 3, 10, p);
+    EXPECT_NEAR(hesitee.facilite, 2.36, 1e-9);
+    EXPECT_EQ(hesitee.intervalle, 15);
+    EXPECT_EQ(categorie(hesitee, 10, p), Categorie::en_apprentissage);
+    EXPECT_EQ(hesitee.echecs, 0);
+}
+
+// Over 180 days of reviews on their day, a line missed at every other review ends far less easy
+// than a line always found, and comes back more often.
+TEST(Sm2, HardLinesEndLessEasyThanEasyOnes)
+{
+    const ParametresSm2 p;
+    const auto jusqua_180 = [&](bool difficile) {
+        std::optional<EtatLigne> e;
+        int revues = 0;
+        for (Jour j = 0; j <= 180; j = e->echeance, ++revues)
+            e = apres_revue(e ? &*e : nullptr, difficile && revues % 2 == 1 ? 1 : 0, j, p);
+        return std::pair {e->facilite, revues};
+    };
+    const auto [facile, revues_facile] = jusqua_180(false);
+    const auto [difficile, revues_difficile] = jusqua_180(true);
+    EXPECT_LT(difficile, p.facilite_minimale + 0.15);
+    EXPECT_GT(facile, 2.5);
+    EXPECT_GT(revues_difficile, 2 * revues_facile);
+}
+
 // A review before its day leaves a recalled line's schedule alone, a failure is a lapse
-// whenever it happens; counters and the last review follow every exercise.
+// whenever it happens; a new line missed at first sight and the same-day repetitions of a
+// line not found again keep their easiness; counters and the last review follow every
+// exercise.
 TEST(Sm2, EarlyReviewKeepsTheScheduleUnlessItFails)
 {
     const ParametresSm2 p;
@@ -71,6 +114,9 @@ TEST(Sm2, EarlyReviewKeepsTheScheduleUnlessItFails)
 
     const EtatLigne ratee = apres_revue(&e, 1, 103, p);
     EXPECT_EQ(std::tie(ratee.echeance, ratee.repetitions, ratee.echecs), std::tuple(104, 0, 1));
+    EXPECT_NEAR(ratee.facilite, e.facilite - 0.32, 1e-9);
+    EXPECT_NEAR(apres_revue(&ratee, 2, 103, p).facilite, ratee.facilite, 1e-9);
+    EXPECT_NEAR(apres_revue(nullptr, 3, 103, p).facilite, 2.5, 1e-9);
     EXPECT_EQ(categorie(ratee, 103, p), Categorie::en_apprentissage);
     EXPECT_EQ(categorie(apres_revue(&ratee, 0, 103, p), 103, p), Categorie::connue);
     EXPECT_EQ(categorie(ratee, 104, p), Categorie::due);
@@ -87,15 +133,22 @@ EtatLigne etat(Jour echeance, double facilite, int derniere_qualite = 5)
             .revues = 1};
 }
 
-// Chooses and trains (without a wrong move) until free practice: the choices in turn.
-std::vector<Choix> journee(std::vector<int> lignes, Etats& etats, Jour jour, int rythme)
+// Chooses and trains until free practice, missing the lines of `ratees` at their first
+// exercise of the day: the choices in turn.
+std::vector<Choix> journee(std::vector<int> lignes, Etats& etats, Jour jour, int rythme,
+                           std::vector<int> ratees = {}, std::vector<int> ordre = {})
 {
     std::vector<Choix> choix;
+    std::vector<int> recentes;
     while (choix.size() < 100) {
-        const Choix c = choix.emplace_back(choisit_ligne(lignes, etats, jour, rythme, -1, {}));
+        const Choix c = choix.emplace_back(
+            choisit_ligne(lignes, etats, {jour, rythme, recentes, ordre}, {}));
         if (c.ligne < 0) break;
         auto& e = etats[static_cast<std::size_t>(c.ligne)];
-        e = apres_revue(e ? &*e : nullptr, 0, jour, {});
+        const auto r = std::find(ratees.begin(), ratees.end(), c.ligne);
+        e = apres_revue(e ? &*e : nullptr, r != ratees.end(), jour, {});
+        if (r != ratees.end()) ratees.erase(r);
+        recentes.push_back(c.ligne);
     }
     return choix;
 }
@@ -103,26 +156,49 @@ std::vector<Choix> journee(std::vector<int> lignes, Etats& etats, Jour jour, int
 } // namespace
 
 // The most overdue first, at equal dates the least easy; then new lines in file order; then
-// the lines failed today; then free practice. Line 0 is not due yet, line 7 not chosen.
+// the line failed today; then free practice. Line 0 is not due yet, line 7 not chosen.
 TEST(Planning, DueLinesFirstThenNewThenFailedToday)
 {
     Etats etats = {etat(60, 2.5), etat(47, 2.5), etat(50, 2.0),    etat(47, 1.8),
                    std::nullopt,  std::nullopt,  etat(51, 2.5, 2), std::nullopt};
     const std::vector<Choix> attendus = {
+        {6, Motif::reprise}, // failed in an earlier session today: its step has come
         {3, Motif::revision},
         {1, Motif::revision},
         {2, Motif::revision},
         {4, Motif::nouvelle},
         {5, Motif::nouvelle},
-        {6, Motif::reprise},
         {},
     };
     EXPECT_EQ(journee({0, 1, 2, 3, 4, 5, 6}, etats, 50, 10), attendus);
 }
 
+// A line missed comes back two exercises later, before due and new lines, until found; two
+// missed lines take turns, never one twice in a row.
+TEST(Planning, AMissComesBackWithinAFewExercises)
+{
+    Etats etats = {etat(50, 2.5), etat(50, 2.5), etat(50, 2.5), std::nullopt, std::nullopt,
+                   std::nullopt};
+    const std::vector<Choix> attendus = {
+        {0, Motif::revision}, // missed
+        {1, Motif::revision}, // missed
+        {2, Motif::revision}, {0, Motif::reprise},  {1, Motif::reprise},  {3, Motif::nouvelle},
+        {4, Motif::nouvelle}, {5, Motif::nouvelle}, {},
+    };
+    EXPECT_EQ(journee({0, 1, 2, 3, 4, 5}, etats, 50, 10, {0, 1}), attendus);
+
+    Etats deux = {std::nullopt, std::nullopt};
+    const std::vector<Choix> tour = {{0, Motif::nouvelle}, {1, Motif::nouvelle},
+                                     {0, Motif::reprise},  {1, Motif::reprise},
+                                     {0, Motif::reprise},  {1, Motif::reprise},
+                                     {}};
+    EXPECT_EQ(journee({0, 1}, deux, 50, 10, {0, 1, 0, 1}), tour);
+}
+
 // Twenty-five new lines at ten a day: ten on the first day, then the ten due again before ten
-// more new ones; lines first trained on another day do not count against today's pace.
-TEST(Planning, NewLinesComeAtTheDailyPace)
+// more new ones; lines first trained on another day do not count against today's pace. New
+// lines come in the order given.
+TEST(Planning, NewLinesComeAtTheDailyPaceInTheirOrder)
 {
     std::vector<int> lignes(25);
     std::iota(lignes.begin(), lignes.end(), 0);
@@ -137,6 +213,11 @@ TEST(Planning, NewLinesComeAtTheDailyPace)
     EXPECT_EQ(journee(lignes, etats, 10, 10), premier);
     EXPECT_EQ(journee(lignes, etats, 11, 10), second);
     EXPECT_EQ(journee(lignes, etats, 11, 12).size(), 3u); // a higher pace lets two more in
+
+    Etats neufs(3);
+    const std::vector<Choix> ordonnes = {
+        {2, Motif::nouvelle}, {0, Motif::nouvelle}, {1, Motif::nouvelle}, {}};
+    EXPECT_EQ(journee({0, 1, 2}, neufs, 10, 10, {}, {1, 2, 0}), ordonnes);
 }
 
 // The learner's own way: due before failed today before new before the one due soonest.
@@ -148,6 +229,7 @@ TEST(Planning, MostPressingLineAlongTheLearnersWay)
     for (const int n : {5, 4, 3, 2, 0})
         EXPECT_EQ(plus_pressante(std::span(lignes).first(n), etats, 20, {}), n - 1) << n;
 }
+
 
 // Days are the learner's calendar days: 2023-11-14 22:13:20 UTC is still the 14th ten hours
 // west of Greenwich and already the 15th fourteen hours east of it.

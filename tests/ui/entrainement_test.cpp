@@ -92,13 +92,14 @@ private slots:
         clique(hors_des_lignes());
         QCOMPARE(f->plateau().num_coup, avant); // not played
         QStringList attendus;
-        for (const Case c : exercice().coups_de_la_portee()) {
+        for (const Case c : exercice().coups_attendus()) {
             attendus << QString::fromStdString(notation(c));
             QCOMPARE(f->tuile(index_de(c))->image(), 6); // the library mark, black to move
         }
         QCOMPARE(texte("LblMessage"),
-                 QStringLiteral("Coup hors bibliothèque. Coups de la bibliothèque : %1.")
-                     .arg(attendus.join(QStringLiteral(", "))));
+                 QStringLiteral("Coup hors bibliothèque. Coup%1 de la ligne : %2.")
+                     .arg(attendus.size() > 1 ? QStringLiteral("s") : QString(),
+                          attendus.join(QStringLiteral(", "))));
 
         int coups = 2;
         for (; e()->entrainement().exercice_en_cours(); ++coups) {

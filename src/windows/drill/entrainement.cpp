@@ -96,15 +96,31 @@ int Entrainement::rangee_choisie() const
     return r >= 0 && r < static_cast<int>(rep_.rangees.size()) ? r : -1;
 }
 
+// Moves of the library's orientation as the window writes them: from F5 (turned half a turn,
+// which keeps the start position) unless the learner asks for C4.
+std::string Entrainement::texte_des_coups(const std::vector<Case>& coups) const
+{
+    if (!depuis_f5) return cle_de_ligne(coups);
+    std::vector<Case> tournes;
+    for (const Case c : coups)
+        tournes.push_back(transforme(Transformation::rotation,
+                                     transforme(Transformation::rotation, c)));
+    return cle_de_ligne(tournes);
+}
+
 // The openings whose name holds the filter; the one chosen stays chosen while it is listed.
+// While an exercise runs the moves are left out: they would give the answer away.
 void Entrainement::TxtFiltre_Change()
 {
     const int choisie = rangee_choisie();
+    coups_caches_ = exercice_en_cours();
     LstOuverture.vide();
     for (const int r : ouvertures_par_nom(rep_, TxtFiltre.texte)) {
         const RangeeRepertoire& rangee = rep_.rangees[static_cast<std::size_t>(r)];
         if (r == choisie) LstOuverture.selection = LstOuverture.nombre();
-        LstOuverture.ajoute(visible(rangee.nom) + " (" + cle_de_ligne(rangee.coups) + ")", r);
+        std::string texte = visible(rangee.nom);
+        if (!coups_caches_) texte += " (" + texte_des_coups(rangee.coups) + ")";
+        LstOuverture.ajoute(std::move(texte), r);
     }
 }
 
@@ -136,7 +152,8 @@ void Entrainement::CmdCommencer_Click()
         return;
     }
     session_.emplace(rep_, *carnet_, couleur(), std::move(*lignes),
-                     ServicesEntrainement {services_.maintenant, services_.hasard});
+                     ServicesEntrainement {services_.maintenant, services_.hasard},
+                     ReglagesSession {OptPortee[choix_tout].choisie, depuis_f5});
     if (session_->vide()) {
         LblAnnonce.legende = session_->annonce();
         LblMessage.legende.clear();
@@ -191,6 +208,7 @@ void Entrainement::etat_commandes()
     for (Option& o : OptPortee) o.actif = !seance;
     TxtFiltre.actif = !seance;
     LstOuverture.actif = !seance;
+    if (coups_caches_ != exercice_en_cours()) TxtFiltre_Change();
 }
 
 void Entrainement::actualise_progres()
@@ -198,10 +216,12 @@ void Entrainement::actualise_progres()
     if (!carnet_) return;
     const int16_t c = couleur();
     const std::vector<int> lignes = portee_complete(rep_, c);
-    const Progres p = progres_de(rep_, *carnet_, c, lignes, etats_de(rep_, *carnet_, c),
+    const ItemsCouleur items = items_de(rep_, c);
+    const std::vector<int> choix = items_des_lignes(items, lignes);
+    const Progres p = progres_de(items, *carnet_, c, choix, etats_de(rep_, items, *carnet_, c),
                                  services_.maintenant().jour);
     LblProgres.legende = std::string("Avec les ") + (c == noir ? "noirs" : "blancs") + ", sur "
-        + std::to_string(lignes.size()) + (lignes.size() > 1 ? " lignes" : " ligne")
+        + std::to_string(choix.size()) + (choix.size() > 1 ? " lignes" : " ligne")
         + " de la bibliothèque";
     LblConnues.legende = std::to_string(p.connues);
     LblDues.legende = std::to_string(p.dues);

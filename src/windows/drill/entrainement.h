@@ -47,7 +47,9 @@ public:
     std::array<Option, 2> OptCouleur; // "Noir", "Blanc"
     std::array<Option, 3> OptPortee; // every line, the lines through the board, one opening
     ZoneTexte TxtFiltre {"", true}; // part of a name: the openings listed hold it
-    Liste LstOuverture; // "name (moves)"; data: the row's index in the repertoire
+    // "name (moves)", the moves left out while an exercise runs; data: the row's index in the
+    // repertoire
+    Liste LstOuverture;
     Bouton CmdCommencer;
     Bouton CmdArreter {false};
     Bouton CmdSuivant {false};
@@ -67,6 +69,9 @@ public:
     Liste LstFaibles; // the ten weakest lines with their error rates; data: the line
     std::vector<JourActivite> activite; // the chart: the last 30 days, today last
     Nombre TxtNouvelles {nouvelles_par_jour_par_defaut, 0, 100}; // new lines per day
+    // The line texts and the exercises start from F5, as players write their games; false:
+    // from C4, the library's own orientation.
+    bool depuis_f5 = true;
 
     void Form_Load();
     void Form_Unload();
@@ -92,11 +97,14 @@ public:
     void partie_tournee(Transformation t) override;
     void partie_chargee() override;
     std::vector<int> marques() const override;
+    bool cache_la_bibliotheque() const override { return exercice_en_cours(); }
+    void position_changee() override;
 
 private:
     enum class EtatExercice { aucun, en_cours, fini, interrompu };
 
     int16_t couleur() const;
+    std::string texte_des_coups(const std::vector<Case>& coups) const;
     std::optional<std::vector<int>> lignes_choisies() const;
     int rangee_choisie() const;
     void relit_biblio();
@@ -125,6 +133,8 @@ private:
     EtatExercice exercice_ = EtatExercice::aucun;
     std::vector<int> marques_; // after a wrong move: the library moves, as tiles
     bool transmet_ = false; // the press is the drill's own: the board plays it
+    bool coups_caches_ = false; // the list of openings is shown without its moves
+    std::string message_du_coup_; // what LblMessage said before asking to step forward
 };
 
 } // namespace tavik

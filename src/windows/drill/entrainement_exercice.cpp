@@ -5,6 +5,7 @@
 #include "windows/drill/entrainement.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace tavik {
 
@@ -14,10 +15,12 @@ void Entrainement::nouvel_exercice()
     plateau_.recommence();
     session_->nouvel_exercice(plateau_.rotation);
     exercice_ = EtatExercice::en_cours;
-    LblAnnonce.legende = session_->annonce();
     LblMessage.legende = "À vous de jouer.";
     efface_bilan();
+    message_du_coup_.clear();
     joue_programme();
+    // Announced once the program has opened, in the orientation that its first move gave.
+    if (session_) LblAnnonce.legende = session_->annonce();
     suit_l_exercice();
 }
 
@@ -50,6 +53,7 @@ void Entrainement::suit_l_exercice()
 {
     if (session_ && exercice_ == EtatExercice::en_cours && session_->bilan()) {
         exercice_ = EtatExercice::fini;
+        plateau_.affiche_suites(); // the library marks come back
         montre_bilan();
         actualise_progres();
         if (!session_->avertissement().empty()) services_.message(session_->avertissement());
@@ -89,15 +93,18 @@ bool Entrainement::suivant_enregistre(int index) const
 
 bool Entrainement::prend_clic(int index)
 {
+    static const std::string retour = "Revenez à la position de l'exercice (« >> ») pour jouer.";
     // The drill's own moves, and every press once the exercise is over, are the board's.
     if (transmet_ || exercice_ != EtatExercice::en_cours) return false;
     // Stepped back through the exercise: judging waits for its position again.
     if (plateau_.num_coup < plateau_.num_rejoue) {
         if (suivant_enregistre(index)) return false;
-        LblMessage.legende = "Revenez à la position de l'exercice (« >> ») pour jouer.";
+        if (message_du_coup_.empty()) message_du_coup_ = LblMessage.legende;
+        LblMessage.legende = retour;
         return true;
     }
 
+    message_du_coup_.clear();
     const Verdict v = session_->coup_utilisateur(case_de(index));
     switch (v.jugement) {
     case Jugement::refuse: // out of turn or illegal: ignored, as the board ignores it
@@ -133,6 +140,16 @@ void Entrainement::partie_chargee()
     if (exercice_ == EtatExercice::en_cours)
         interrompt("Exercice interrompu : une autre partie a été chargée. « Suivant » en "
                    "commence un autre.");
+}
+
+// Back at the exercise's position, the message that asked to come back gives way to the one
+// it replaced.
+void Entrainement::position_changee()
+{
+    if (exercice_ != EtatExercice::en_cours || plateau_.num_coup < plateau_.num_rejoue
+        || message_du_coup_.empty())
+        return;
+    LblMessage.legende = std::exchange(message_du_coup_, {});
 }
 
 std::vector<int> Entrainement::marques() const

@@ -1,3 +1,4 @@
+#include "library/texte.h"
 #include "windows/invariants.h"
 
 #include <algorithm>
@@ -41,14 +42,20 @@ void verifie_partie(const Exercice& x, const Plateau& p, Rapport& r)
         r.push_back("the exercise waits while the learner is not to move");
 }
 
-void verifie_marques(const Entrainement& e, const Exercice& x, Rapport& r)
+// After a wrong move the drill marks the moves of the lines under review, and nothing of
+// the library shows while the exercise runs.
+void verifie_marques(const Entrainement& e, const Exercice& x, const Plateau& p, Rapport& r)
 {
-    std::vector<int> portee;
-    for (const Case c : x.coups_de_la_portee()) portee.push_back(index_de(c));
+    std::vector<int> attendus;
+    for (const Case c : x.coups_programme()) attendus.push_back(index_de(c));
     for (const int m : e.marques())
-        if (std::find(portee.begin(), portee.end(), m) == portee.end())
+        if (std::find(attendus.begin(), attendus.end(), m) == attendus.end())
             r.push_back("the drill marks " + notation(case_de(m))
-                        + ", which is no move of the lines chosen");
+                        + ", which is no move of the lines under review");
+    if (!p.suites_cachees()) r.push_back("the library's continuations show during an exercise");
+    for (const Liste::Entree& o : e.LstOuverture.entrees)
+        if (o.texte != visible(e.repertoire().rangees.at(static_cast<std::size_t>(o.donnee)).nom))
+            r.push_back("the list of openings shows moves: " + o.texte);
 }
 
 } // namespace
@@ -65,7 +72,7 @@ std::vector<std::string> invariants_rompus(const Entrainement& e, const Plateau&
         r.push_back("the drill marks the board with no exercise under way");
     if (e.exercice_en_cours() && e.session()) {
         verifie_partie(e.session()->exercice(), p, r);
-        verifie_marques(e, e.session()->exercice(), r);
+        verifie_marques(e, e.session()->exercice(), p, r);
     }
     return r;
 }

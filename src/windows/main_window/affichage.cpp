@@ -38,11 +38,12 @@ int8_t Plateau::image_suite() const
     return static_cast<int8_t>(joueur_ + 4 + 2 * (controles.chk_voir_coup.cochee() ? 1 : 0));
 }
 
-// The library continuations when "Coups d'ouv." is ticked; then, whatever the box, the moves
-// that a drill on the board marks after a wrong move, with the same picture.
+// The library continuations when "Coups d'ouv." is ticked and no exercise hides them; then,
+// whatever the box, the moves that a drill on the board marks after a wrong move, with the
+// same picture.
 void Plateau::affiche_suites()
 {
-    if (controles.ChkVoirOuverture.cochee()) {
+    if (controles.ChkVoirOuverture.cochee() && !suites_cachees()) {
         for (const Liste::Entree& entree : controles.LstSuite.entrees) {
             Case c;
             if (lit_case(std::string_view(entree.texte).substr(0, 2), c))

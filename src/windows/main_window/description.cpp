@@ -45,8 +45,8 @@ std::string Plateau::description_case(int index) const
     std::string texte = nom + "vide";
     if (controles.chk_voir_coup.cochee() && test_coup_possible(tab_, joueur_, c.ligne, c.colonne))
         texte += ", coup possible";
-    const bool suite
-        = controles.ChkVoirOuverture.cochee() && suite_listee(controles.LstSuite, index);
+    const bool suite = controles.ChkVoirOuverture.cochee() && !suites_cachees()
+        && suite_listee(controles.LstSuite, index);
     if (suite || marque_par(entraineur_, index)) texte += ", coup d'ouverture";
     return texte;
 }

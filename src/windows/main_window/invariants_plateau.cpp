@@ -302,7 +302,7 @@ void verifie_tuiles(const Plateau& p, Rapport& r)
         }
     }
     const auto marque = static_cast<int8_t>(p.joueur() + 4 + 2 * c.chk_voir_coup.valeur());
-    if (c.ChkVoirOuverture.cochee()) {
+    if (c.ChkVoirOuverture.cochee() && !p.suites_cachees()) {
         for (const Liste::Entree& e : c.LstSuite.entrees)
             if (Case s; lit_case(std::string_view(e.texte).substr(0, 2), s))
                 attendu[index_de(s)] = marque;

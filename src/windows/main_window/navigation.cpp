@@ -13,6 +13,7 @@ void Plateau::etat_navigation()
     controles.CmdSuivant.actif = avant;
     controles.CmdFin.actif = avant;
     controles.TxtSuivant.visible = avant;
+    if (entraineur_) entraineur_->position_changee();
 }
 
 // The position at the new point, rebuilt from the record and shown with the move list, the

@@ -137,6 +137,10 @@ public:
     // session runs and removes itself when it ends.
     void installe_entraineur(Entraineur* entraineur);
     const Entraineur* entraineur() const { return entraineur_; }
+    // The drill keeps the library's continuations out of sight while its exercise runs: the
+    // list shows none and "Coups d'ouv." marks nothing; the continuations stay known to the
+    // game's own logic.
+    bool suites_cachees() const { return entraineur_ && entraineur_->cache_la_bibliotheque(); }
     // A new game from the start position, without reading the library: an exercise's start.
     void recommence();
 
