@@ -1,4 +1,4 @@
-#include "library/texte.h"
+#include "record/utf8.h"
 #include "windows/invariants.h"
 
 #include <algorithm>
