@@ -12,8 +12,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <iostream>
 #include <random>
 #include <stdexcept>
@@ -186,9 +186,9 @@ Resultat avec_le_planificateur(Simulation& sim)
         bool rate = false;
         while (!session.exercice().terminee()) {
             if (session.coup_programme()) continue;
-            rate = sim.joue_apprenant(session.exercice(), rappels,
-                                      [&](Case c) { session.coup_utilisateur(c); })
-                || rate;
+            rate = sim.joue_apprenant(session.exercice(), rappels, [&](Case c) {
+                session.coup_utilisateur(c);
+            }) || rate;
         }
         return std::pair {sim.items.de_ligne[session.exercice().ligne_finie()], rate};
     });

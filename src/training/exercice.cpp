@@ -139,8 +139,7 @@ Verdict Exercice::joue_utilisateur(Case c)
         ++erreurs_;
         erreur_ici_ = true;
         std::vector<Case> coups = coups_programme();
-        std::string message
-            = message_erreur(coups, dans_la_bibliotheque(image), !cibles_.empty());
+        std::string message = message_erreur(coups, dans_la_bibliotheque(image), !cibles_.empty());
         return {Jugement::erreur, std::move(coups), std::move(message)};
     }
 

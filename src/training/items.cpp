@@ -14,8 +14,8 @@ bool evaluation_defavorable(const std::string& bilan, int16_t couleur)
     static const TableCommentaires table = table_commentaires();
     // A clear advantage to the opponent, or a big disadvantage to the colour; the slight
     // advantages ("+=") are playable and stay in their place.
-    const auto codes = couleur == noir ? std::array {"b+", "b++", "n--"}
-                                       : std::array {"n+", "n++", "b--"};
+    const auto codes
+        = couleur == noir ? std::array {"b+", "b++", "n--"} : std::array {"n+", "n++", "b--"};
     return std::any_of(codes.begin(), codes.end(), [&](const char* code) {
         return bilan == code || bilan == conv_abrev(table, code);
     });
@@ -48,8 +48,8 @@ ItemsCouleur items_de(const Repertoire& rep, int16_t couleur)
                 const auto trouvees = rangees.find(cle_de_ligne(std::span(debut).first(k)));
                 if (trouvees == rangees.end()) continue;
                 for (const int r : trouvees->second)
-                    item.defavorable = item.defavorable
-                        || evaluation_defavorable(rep.rangees[r].bilan, couleur);
+                    item.defavorable
+                        = item.defavorable || evaluation_defavorable(rep.rangees[r].bilan, couleur);
                 if (k == n) item.nom = rep.rangees[trouvees->second.front()].nom;
             }
             resultat.items.push_back(std::move(item));

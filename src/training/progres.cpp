@@ -30,11 +30,9 @@ Progres calcule_progres(const ItemsCouleur& items, std::span<const int> choix, c
             break;
         }
         if (e && e->echecs > 0)
-            progres.plus_faibles.push_back({l,
-                                            remplace_tout(items.items[static_cast<std::size_t>(l)].nom,
-                                                          "var.", "variante"),
-                                            e->revues, e->echecs,
-                                            static_cast<double>(e->echecs) / e->revues});
+            progres.plus_faibles.push_back(
+                {l, remplace_tout(items.items[static_cast<std::size_t>(l)].nom, "var.", "variante"),
+                 e->revues, e->echecs, static_cast<double>(e->echecs) / e->revues});
     }
     // The highest rate first; at equal rates the line failed more often, then file order.
     std::sort(progres.plus_faibles.begin(), progres.plus_faibles.end(),
@@ -67,8 +65,8 @@ std::string nombre(int n, const std::string& un, const std::string& plusieurs)
 std::string resume(const Progres& p)
 {
     return nombre(p.connues, "ligne connue", "lignes connues") + ", " + std::to_string(p.dues)
-        + " à revoir aujourd'hui dont " + std::to_string(p.en_apprentissage)
-        + " en apprentissage, " + nombre(p.nouvelles, "nouvelle", "nouvelles");
+        + " à revoir aujourd'hui dont " + std::to_string(p.en_apprentissage) + " en apprentissage, "
+        + nombre(p.nouvelles, "nouvelle", "nouvelles");
 }
 
 std::string texte_ligne_faible(const LigneFaible& l)

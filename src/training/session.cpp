@@ -74,8 +74,7 @@ Progres progres_de(const ItemsCouleur& items, const Carnet& carnet, int16_t coul
 }
 
 Session::Session(const Repertoire& rep, Carnet& carnet, int16_t couleur, std::vector<int> lignes,
-                 ServicesEntrainement services, ReglagesSession reglages,
-                 ParametresSm2 parametres)
+                 ServicesEntrainement services, ReglagesSession reglages, ParametresSm2 parametres)
     : rep_(rep)
     , carnet_(carnet)
     , couleur_(couleur)
@@ -170,9 +169,9 @@ Verdict Session::coup_utilisateur(Case c)
         const std::vector<int> par_la = items_des_lignes(items_, exercice_->en_cours());
         const int item = plus_pressante(par_la, etats_, m.jour, parametres_);
         vise(item);
-        motif_ = item < 0 ? Motif::libre
-                          : motif_de(categorie(etats_[static_cast<std::size_t>(item)], m.jour,
-                                               parametres_));
+        motif_ = item < 0
+            ? Motif::libre
+            : motif_de(categorie(etats_[static_cast<std::size_t>(item)], m.jour, parametres_));
     }
     if (exercice_->ligne_finie() >= 0 && !bilan_) termine();
     return verdict;
@@ -196,12 +195,12 @@ void Session::note(int item, int qualite)
         const std::optional<EtatLigne>& base = avant ? avant : connu;
         return apres_revue_notee(base ? &*base : nullptr, qualite, m.jour, parametres_);
     };
-    const Revue revue {m.secondes,           m.jour,
-                       exercice_->coups(),   exercice_->trouves(),
+    const Revue revue {m.secondes,           m.jour, exercice_->coups(), exercice_->trouves(),
                        exercice_->erreurs(), qualite};
     std::string raison;
-    if (std::optional<EtatLigne> ecrit = carnet_.enregistre(
-            couleur_, items_.items[static_cast<std::size_t>(item)].cle, mise_a_jour, revue, raison)) {
+    if (std::optional<EtatLigne> ecrit
+        = carnet_.enregistre(couleur_, items_.items[static_cast<std::size_t>(item)].cle,
+                             mise_a_jour, revue, raison)) {
         etat = *ecrit;
         avertissement_.clear();
     } else {

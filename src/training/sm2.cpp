@@ -43,8 +43,7 @@ EtatLigne apres_revue(const EtatLigne* avant, int erreurs, Jour jour, const Para
     return apres_revue_notee(avant, qualite_selon(erreurs, p), jour, p);
 }
 
-EtatLigne apres_revue_notee(const EtatLigne* avant, int qualite, Jour jour,
-                            const ParametresSm2& p)
+EtatLigne apres_revue_notee(const EtatLigne* avant, int qualite, Jour jour, const ParametresSm2& p)
 {
     EtatLigne e;
     if (avant) {

@@ -164,9 +164,8 @@ TEST(Items, LinesThatDifferOnlyInTheOpponentsLastMovesAreOne)
     EXPECT_EQ(items_des_lignes(noirs, std::vector<int> {3, 1, 2, 0}), (std::vector<int> {1, 0}));
 
     const ItemsCouleur blancs = items_de(rep, blanc);
-    EXPECT_EQ(cles_des_items(blancs), (std::vector<std::string> {"C4E3 F6E6 F5G6",
-                                                                  "C4E3 F6E6 F5C5", "C4C5",
-                                                                  "C4E3 F4C5"}));
+    EXPECT_EQ(cles_des_items(blancs),
+              (std::vector<std::string> {"C4E3 F6E6 F5G6", "C4E3 F6E6 F5C5", "C4C5", "C4E3 F4C5"}));
 }
 
 // New items come shorter first, so an item before those that go on from it, then in file

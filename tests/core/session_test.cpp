@@ -120,14 +120,14 @@ TEST(Session, ADayOfExercisesWrittenToTheNotebook)
     EXPECT_EQ(bilan(session), "Parallèle|6|Avantage à noir.||1 coup sur 1 trouvé du premier coup");
 
     const auto f = s.fichier.chemin();
-    EXPECT_EQ(sql(f,
-                  "SELECT l.cle, r.jour - " + std::to_string(d)
-                      + ", r.coups, r.trouves, r.erreurs, r.qualite FROM revue r "
-                        "JOIN ligne l ON l.id = r.ligne ORDER BY r.id"),
-              (std::vector<std::string> {"C4E3 F6E6 F5|0|2|1|1|2",
-                                         "C4E3 F4C5 E6|0|3|2|0|5", "C4E3 F6E6 F5C5 F4|0|4|3|1|2",
-                                         "C4E3 F6E6 F5|0|3|3|0|5", "C4C3 D3C5 F6F5 E6|0|4|4|0|5",
-                                         "C4E3 F6E6 F5C5 F4|0|4|4|0|5"}));
+    EXPECT_EQ(
+        sql(f,
+            "SELECT l.cle, r.jour - " + std::to_string(d)
+                + ", r.coups, r.trouves, r.erreurs, r.qualite FROM revue r "
+                  "JOIN ligne l ON l.id = r.ligne ORDER BY r.id"),
+        (std::vector<std::string> {"C4E3 F6E6 F5|0|2|1|1|2", "C4E3 F4C5 E6|0|3|2|0|5",
+                                   "C4E3 F6E6 F5C5 F4|0|4|3|1|2", "C4E3 F6E6 F5|0|3|3|0|5",
+                                   "C4C3 D3C5 F6F5 E6|0|4|4|0|5", "C4E3 F6E6 F5C5 F4|0|4|4|0|5"}));
     EXPECT_EQ(sql(f,
                   "SELECT couleur, repetitions, facilite, intervalle, echeance - "
                       + std::to_string(d)
@@ -210,19 +210,33 @@ TEST(Session, RenamedAndRemovedLines)
 // of its own, which counts from then on; the old rows stay as they were.
 TEST(Session, RowsOfLinesFoldIntoTheirItem)
 {
-    const BiblioChargee b({"Tigre;;C4E3 F6E6 F5;eq;", "Bill;;C4E3 F6E6 F5G6;;",
-                           "Tigre c5;;C4E3 F6E6 F5C5;;"});
+    const BiblioChargee b(
+        {"Tigre;;C4E3 F6E6 F5;eq;", "Bill;;C4E3 F6E6 F5G6;;", "Tigre c5;;C4E3 F6E6 F5C5;;"});
     const Repertoire rep = construit_repertoire(b.biblio, b.nb);
     Carnet carnet = Carnet::en_memoire();
-    const EtatLigne bill {.repetitions = 2, .facilite = 2.2, .intervalle = 6, .echeance = 105,
-                          .premiere_revue = 90, .derniere_revue = 99, .derniere_qualite = 5,
-                          .revues = 3, .echecs = 1};
-    const EtatLigne c5 {.repetitions = 3, .facilite = 2.6, .intervalle = 8, .echeance = 103,
-                        .premiere_revue = 95, .derniere_revue = 95, .derniere_qualite = 4,
-                        .revues = 2, .echecs = 0};
+    const EtatLigne bill {.repetitions = 2,
+                          .facilite = 2.2,
+                          .intervalle = 6,
+                          .echeance = 105,
+                          .premiere_revue = 90,
+                          .derniere_revue = 99,
+                          .derniere_qualite = 5,
+                          .revues = 3,
+                          .echecs = 1};
+    const EtatLigne c5 {.repetitions = 3,
+                        .facilite = 2.6,
+                        .intervalle = 8,
+                        .echeance = 103,
+                        .premiere_revue = 95,
+                        .derniere_revue = 95,
+                        .derniere_qualite = 4,
+                        .revues = 2,
+                        .echecs = 0};
     std::string raison;
-    ASSERT_TRUE(carnet.enregistre(noir, "C4E3 F6E6 F5G6", [&](const auto&) { return bill; }, {}, raison));
-    ASSERT_TRUE(carnet.enregistre(noir, "C4E3 F6E6 F5C5", [&](const auto&) { return c5; }, {}, raison));
+    ASSERT_TRUE(carnet.enregistre(
+        noir, "C4E3 F6E6 F5G6", [&](const auto&) { return bill; }, {}, raison));
+    ASSERT_TRUE(carnet.enregistre(
+        noir, "C4E3 F6E6 F5C5", [&](const auto&) { return c5; }, {}, raison));
 
     const ItemsCouleur items = items_de(rep, noir);
     ASSERT_EQ(items.items.size(), 1u);
@@ -240,8 +254,7 @@ TEST(Session, RowsOfLinesFoldIntoTheirItem)
     EXPECT_EQ(session.annonce(), "Révision : Tigre");
     for (const char* coup : {"C4", "F6", "F5"}) {
         session.coup_utilisateur(case_ecrite(coup));
-        while (session.coup_programme()) {
-        }
+        while (session.coup_programme()) { }
     }
     ASSERT_TRUE(session.bilan());
     const std::map<std::string, EtatLigne> lus = carnet.etats(noir);
@@ -264,8 +277,8 @@ TEST(Session, TheWeakestLinesFirst)
         items.items.push_back({"", {}, {}, "L" + std::to_string(i), false});
         // L0 to L11 failed 1 to 12 times in 12; L12 24 times in 24.
         const int revues = i < 12 ? 12 : 24;
-        etats.push_back(EtatLigne {.echeance = 1000, .revues = revues,
-                                   .echecs = i < 12 ? i + 1 : 24});
+        etats.push_back(
+            EtatLigne {.echeance = 1000, .revues = revues, .echecs = i < 12 ? i + 1 : 24});
         choix.push_back(i);
     }
     items.items.push_back({"", {}, {}, "Jamais manquée", false});
@@ -274,8 +287,9 @@ TEST(Session, TheWeakestLinesFirst)
     const Progres p = calcule_progres(items, choix, etats, 10, {});
     std::vector<std::string> noms;
     for (const LigneFaible& l : p.plus_faibles) noms.push_back(l.nom);
-    EXPECT_EQ(noms, (std::vector<std::string> {"L12", "L11", "L10", "L9", "L8", "L7", "L6", "L5",
-                                               "L4", "L3"}));
+    EXPECT_EQ(
+        noms,
+        (std::vector<std::string> {"L12", "L11", "L10", "L9", "L8", "L7", "L6", "L5", "L4", "L3"}));
     EXPECT_EQ(texte_ligne_faible(p.plus_faibles[1]), "L11 : 12 échecs sur 12 (100 %)");
 }
 

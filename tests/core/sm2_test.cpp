@@ -68,8 +68,12 @@ TEST(Sm2, HesitationLowersTheGrade)
         for (int h = 0; h < 4; ++h)
             EXPECT_EQ(qualite_selon(erreurs, p, h), attendues[std::min(erreurs, 2)][h])
                 << erreurs << " errors, " << h << " slow moves";
-    const EtatLigne e {.repetitions = 2, .facilite = 2.5, .intervalle = 6, .echeance = 10,
-                       .derniere_qualite = 5, .revues = 2};
+    const EtatLigne e {.repetitions = 2,
+                       .facilite = 2.5,
+                       .intervalle = 6,
+                       .echeance = 10,
+                       .derniere_qualite = 5,
+                       .revues = 2};
     EXPECT_NEAR(apres_revue_notee(&e, 4, 10, p).facilite, 2.5, 1e-9);
     const EtatLigne hesitee = apres_revue_notee(&e, 3, 10, p);
     EXPECT_NEAR(hesitee.facilite, 2.36, 1e-9);
@@ -141,8 +145,8 @@ std::vector<Choix> journee(std::vector<int> lignes, Etats& etats, Jour jour, int
     std::vector<Choix> choix;
     std::vector<int> recentes;
     while (choix.size() < 100) {
-        const Choix c = choix.emplace_back(
-            choisit_ligne(lignes, etats, {jour, rythme, recentes, ordre}, {}));
+        const Choix c
+            = choix.emplace_back(choisit_ligne(lignes, etats, {jour, rythme, recentes, ordre}, {}));
         if (c.ligne < 0) break;
         auto& e = etats[static_cast<std::size_t>(c.ligne)];
         const auto r = std::find(ratees.begin(), ratees.end(), c.ligne);
@@ -163,12 +167,8 @@ TEST(Planning, DueLinesFirstThenNewThenFailedToday)
                    std::nullopt,  std::nullopt,  etat(51, 2.5, 2), std::nullopt};
     const std::vector<Choix> attendus = {
         {6, Motif::reprise}, // failed in an earlier session today: its step has come
-        {3, Motif::revision},
-        {1, Motif::revision},
-        {2, Motif::revision},
-        {4, Motif::nouvelle},
-        {5, Motif::nouvelle},
-        {},
+        {3, Motif::revision}, {1, Motif::revision}, {2, Motif::revision},
+        {4, Motif::nouvelle}, {5, Motif::nouvelle}, {},
     };
     EXPECT_EQ(journee({0, 1, 2, 3, 4, 5, 6}, etats, 50, 10), attendus);
 }
@@ -177,20 +177,28 @@ TEST(Planning, DueLinesFirstThenNewThenFailedToday)
 // missed lines take turns, never one twice in a row.
 TEST(Planning, AMissComesBackWithinAFewExercises)
 {
-    Etats etats = {etat(50, 2.5), etat(50, 2.5), etat(50, 2.5), std::nullopt, std::nullopt,
-                   std::nullopt};
+    Etats etats
+        = {etat(50, 2.5), etat(50, 2.5), etat(50, 2.5), std::nullopt, std::nullopt, std::nullopt};
     const std::vector<Choix> attendus = {
         {0, Motif::revision}, // missed
         {1, Motif::revision}, // missed
-        {2, Motif::revision}, {0, Motif::reprise},  {1, Motif::reprise},  {3, Motif::nouvelle},
-        {4, Motif::nouvelle}, {5, Motif::nouvelle}, {},
+        {2, Motif::revision},
+        {0, Motif::reprise},
+        {1, Motif::reprise},
+        {3, Motif::nouvelle},
+        {4, Motif::nouvelle},
+        {5, Motif::nouvelle},
+        {},
     };
     EXPECT_EQ(journee({0, 1, 2, 3, 4, 5}, etats, 50, 10, {0, 1}), attendus);
 
     Etats deux = {std::nullopt, std::nullopt};
-    const std::vector<Choix> tour = {{0, Motif::nouvelle}, {1, Motif::nouvelle},
-                                     {0, Motif::reprise},  {1, Motif::reprise},
-                                     {0, Motif::reprise},  {1, Motif::reprise},
+    const std::vector<Choix> tour = {{0, Motif::nouvelle},
+                                     {1, Motif::nouvelle},
+                                     {0, Motif::reprise},
+                                     {1, Motif::reprise},
+                                     {0, Motif::reprise},
+                                     {1, Motif::reprise},
                                      {}};
     EXPECT_EQ(journee({0, 1}, deux, 50, 10, {0, 1, 0, 1}), tour);
 }
@@ -215,8 +223,8 @@ TEST(Planning, NewLinesComeAtTheDailyPaceInTheirOrder)
     EXPECT_EQ(journee(lignes, etats, 11, 12).size(), 3u); // a higher pace lets two more in
 
     Etats neufs(3);
-    const std::vector<Choix> ordonnes = {
-        {2, Motif::nouvelle}, {0, Motif::nouvelle}, {1, Motif::nouvelle}, {}};
+    const std::vector<Choix> ordonnes
+        = {{2, Motif::nouvelle}, {0, Motif::nouvelle}, {1, Motif::nouvelle}, {}};
     EXPECT_EQ(journee({0, 1, 2}, neufs, 10, 10, {}, {1, 2, 0}), ordonnes);
 }
 
@@ -229,7 +237,6 @@ TEST(Planning, MostPressingLineAlongTheLearnersWay)
     for (const int n : {5, 4, 3, 2, 0})
         EXPECT_EQ(plus_pressante(std::span(lignes).first(n), etats, 20, {}), n - 1) << n;
 }
-
 
 // Days are the learner's calendar days: 2023-11-14 22:13:20 UTC is still the 14th ten hours
 // west of Greenwich and already the 15th fourteen hours east of it.
