@@ -136,12 +136,18 @@ Action simple(Genre genre)
     return {.genre = genre};
 }
 
-// "Charger" half the time, then "<<", "Jouer" and the chooser reopened.
+// "Charger" nearly half the time, the chooser's filter and box and the zoom, then "<<",
+// "Jouer" and the chooser reopened.
 Action action_rare(Source& source, int param, const Ouverture& o)
 {
-    if (param < 128)
+    if (param < 96)
         return {.genre = Genre::charger,
                 .entree = entree_de(param << 8 | source.octet(), o.LstOuverture)};
+    if (param < 110)
+        return {.genre = Genre::filtre_choix,
+                .valeur = source.octet() % static_cast<int>(std::size(filtres_choix))};
+    if (param < 118) return simple(Genre::depuis_f5);
+    if (param < 128) return {.genre = Genre::zoom, .valeur = source.octet() << 8 | source.octet()};
     if (param < 192) return simple(Genre::debut);
     if (param < 224) return simple(Genre::jouer);
     return simple(Genre::rouvre_choix);
@@ -261,8 +267,14 @@ void applique(const Action& a, Plateau& p, Ouverture& o, Entrainement* e,
         return;
     case Genre::colle:
         return p.charge_transcription(presse_papiers);
+    case Genre::filtre_choix:
+        o.TxtFiltre.texte = filtres_choix[a.valeur];
+        return o.TxtFiltre_Change();
+    case Genre::depuis_f5:
+        return bascule(o.ChkDepuisF5);
     case Genre::ouvre_entrainement:
     case Genre::ferme_entrainement:
+    case Genre::zoom:
         return; // the owner's business
     case Genre::couleur:
     case Genre::portee:
@@ -317,6 +329,16 @@ std::string decrit(const Action& a)
         return "Ctrl+C";
     case Genre::colle:
         return "Ctrl+V";
+    case Genre::filtre_choix:
+        return "chooser's filter \"" + std::string(filtres_choix[a.valeur]) + "\"";
+    case Genre::depuis_f5:
+        return "\"À partir de F5\" box";
+    case Genre::zoom: {
+        const char* touches[] = {"Ctrl++", "Ctrl+-", "Ctrl+0"};
+        return zoom_de(a) == Zoom::taille ? "window resized to "
+                + std::to_string(largeur_donnee(a)) + " x " + std::to_string(hauteur_donnee(a))
+                                          : touches[a.valeur & 3];
+    }
     case Genre::ouvre_entrainement:
     case Genre::ferme_entrainement:
     case Genre::couleur:

@@ -80,8 +80,11 @@ enum class Genre : std::uint8_t {
     arreter, // "Arrêter"
     exercice_suivant, // the training window's "Suivant"
     rythme, // a number of new lines per day typed in
+    filtre_choix, // a text typed in the chooser's filter
+    depuis_f5, // the chooser's "À partir de F5" box clicked
+    zoom, // the main window zoomed: Ctrl++, Ctrl+-, Ctrl+0, or resized
 };
-inline constexpr int nb_genres = static_cast<int>(Genre::rythme) + 1;
+inline constexpr int nb_genres = static_cast<int>(Genre::zoom) + 1;
 
 struct Action
 {
@@ -89,11 +92,30 @@ struct Action
     int index = 0; // the tile pressed, 0 (A1) to 63 (H8)
     std::int16_t bouton = bouton_gauche; // the button pressed: 1 left, 2 right, 4 middle
     int entree = -1; // the list's entry selected before "Charger" or an opening; -1 for none
-    int valeur = 0; // the colour, the lines, the filter's text or the number typed
+    int valeur = 0; // the colour, the lines, the filter's text, the number typed or the zoom
 };
+
+// A zoom action's `valeur`: its two low bits say Ctrl++, Ctrl+-, Ctrl+0 or a resize, the
+// others the size that the window is given.
+enum class Zoom { plus, moins, cent, taille };
+inline Zoom zoom_de(const Action& a)
+{
+    return static_cast<Zoom>(a.valeur & 3);
+}
+inline int largeur_donnee(const Action& a)
+{
+    return 240 + ((a.valeur >> 2) & 127) * 8;
+}
+inline int hauteur_donnee(const Action& a)
+{
+    return 270 + ((a.valeur >> 9) & 127) * 8;
+}
 
 // The filter texts that the actions type in.
 inline constexpr const char* filtres[] = {"", "tigre", "E", "zzz"};
+// And in the chooser's filter, names and first moves in the four orientations.
+inline constexpr const char* filtres_choix[]
+    = {"", "tigre", "E", "zzz", "f5d6", "c4", "1. d3 c3", "E6F4", "c4c4"};
 
 // The next action, drawn from two or three bytes of the source. A press lands on any tile, on
 // a legal square of the side to move, on a listed library continuation or, during an exercise,
@@ -106,8 +128,8 @@ Action tire_action(Source& source, const Plateau& plateau, const Ouverture& ouve
 // check box click changes its value (which runs its click operation), "Charger" selects its
 // entry first, a disabled button or box does nothing, and the copy and paste keys go through
 // `presse_papiers`, which an empty copy leaves alone.
-// The training window's actions need it open (`entrainement`); opening and closing it is the
-// business of whoever owns it.
+// The training window's actions need it open (`entrainement`); opening and closing it, and the
+// zoom, are the business of whoever owns the windows.
 void applique(const Action& action, Plateau& plateau, Ouverture& ouverture,
               Entrainement* entrainement, std::string& presse_papiers);
 

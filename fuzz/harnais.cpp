@@ -3,6 +3,7 @@
 #include "engine/regles.h"
 #include "record/transcription.h"
 #include "windows/invariants.h"
+#include "windows/zoom.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -101,11 +102,15 @@ std::vector<std::string> Harnais::joue(const Action& action)
         appuie(action, rompus);
     else if (action.genre == Genre::ouvre_entrainement || action.genre == Genre::ferme_entrainement)
         ouvre_ou_ferme(action);
+    else if (action.genre == Genre::zoom)
+        zoome(action, rompus);
     else
         applique(action, plateau_, ouverture_, entrainement(), presse_papiers_);
     if (apres_gestionnaires) apres_gestionnaires(*this);
 
     ajoute(rompus, "after the action", invariants_rompus(plateau_));
+    ajoute(rompus, "in the chooser", invariants_rompus(ouverture_, plateau_));
+    verifie_chargement_f5(action, rompus);
     if (entrainement_)
         ajoute(rompus, "in the training window", invariants_rompus(*entrainement_, plateau_));
     compte_entrainement(avant_seance, avant_exercice, avant_erreurs);
@@ -117,6 +122,46 @@ std::vector<std::string> Harnais::joue(const Action& action)
 
     compte(action, action.genre == Genre::jouer ? 1 : avant_coup, a_pose);
     return rompus;
+}
+
+// The zoom as the main window takes it: a step, 100 %, or the size given by the user; then the
+// board at that zoom, each tile touching the next, inside the window, which fits the size given.
+void Harnais::zoome(const Action& action, std::vector<std::string>& rompus)
+{
+    const int largeur = 481, hauteur = 539;
+    switch (zoom_de(action)) {
+    case Zoom::plus: zoom_ = zoom_plus(zoom_); break;
+    case Zoom::moins: zoom_ = zoom_moins(zoom_); break;
+    case Zoom::cent: zoom_ = 1.0; break;
+    case Zoom::taille:
+        zoom_ = zoom_pour(largeur, hauteur, largeur_donnee(action), hauteur_donnee(action));
+        break;
+    }
+    const Rectangle fenetre = a_l_echelle({0, 0, largeur, hauteur}, zoom_);
+    if (zoom_de(action) == Zoom::taille && zoom_ > zoom_min
+        && (fenetre.largeur > largeur_donnee(action) || fenetre.hauteur > hauteur_donnee(action)))
+        rompus.push_back("the window at " + std::to_string(zoom_) + " does not fit the size given");
+    if (zoom_ < zoom_min || zoom_ > zoom_max)
+        rompus.push_back("zoom " + std::to_string(zoom_) + " out of bounds");
+    for (int i = 0; i < 64; ++i) {
+        const Rectangle t = a_l_echelle({32 + 32 * (i % 8), 64 + 32 * (i / 8), 32, 32}, zoom_);
+        const Rectangle voisine = a_l_echelle({64 + 32 * (i % 8), 64 + 32 * (i / 8), 32, 32}, zoom_);
+        if (!fenetre.contient(t) || (i % 8 < 7 && t.droite() != voisine.x)) {
+            rompus.push_back("at zoom " + std::to_string(zoom_) + " tile " + std::to_string(i)
+                             + " is apart from the board or outside the window");
+            break;
+        }
+    }
+}
+
+// A line that the chooser loads from F5 begins with F5 when copied.
+void Harnais::verifie_chargement_f5(const Action& action, std::vector<std::string>& rompus) const
+{
+    if (action.genre != Genre::charger || !ouverture_.ChkDepuisF5.cochee() || !messages_.empty()
+        || action.entree < 0 || plateau_.num_rejoue < 2)
+        return;
+    if (const std::string copie = plateau_.transcription(); !copie.starts_with("f5"))
+        rompus.push_back("a line loaded from F5 reads " + copie);
 }
 
 // The training window, opened as its Qt window is (its load), or closed (its unload).

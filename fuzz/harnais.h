@@ -34,7 +34,8 @@ struct Statistiques
 // After every action it checks the invariants of the main window and of the training window
 // when it is open, and what the harness itself sees:
 // at most one message per user action, a preview that leaves the game alone, an automatic
-// player that, given its turn, plays or says why not, and a copied game that reads back.
+// player that, given its turn, plays or says why not, a copied game that reads back, a line
+// loaded from F5 that reads f5 first, and a zoom that keeps the board whole inside the window.
 class Harnais
 {
 public:
@@ -79,6 +80,8 @@ private:
                              std::vector<std::string>& rompus) const;
     void verifie_copie(std::vector<std::string>& rompus) const;
     void ouvre_ou_ferme(const Action& action);
+    void zoome(const Action& action, std::vector<std::string>& rompus);
+    void verifie_chargement_f5(const Action& action, std::vector<std::string>& rompus) const;
     void compte_entrainement(bool avant_seance, bool avant_exercice, int avant_erreurs);
 
     std::string octets_;
@@ -94,6 +97,7 @@ private:
     Plateau plateau_;
     Ouverture ouverture_;
     std::optional<Entrainement> entrainement_;
+    double zoom_ = 1.0; // the main window's, as its Qt window keeps it
 };
 
 // The record as the move list writes it, for the reports: "F5 D6 | -- C3", the current point

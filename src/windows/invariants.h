@@ -1,5 +1,6 @@
 #pragma once
 
+#include "windows/chooser/ouverture.h"
 #include "windows/drill/entrainement.h"
 #include "windows/main_window/plateau.h"
 
@@ -37,5 +38,10 @@ std::vector<std::string> invariants_rompus(const Plateau& p, Vue vue = Vue::jeu)
 // the board, with the learner to move once the board is at its end and marks only among the
 // moves of the lines chosen.
 std::vector<std::string> invariants_rompus(const Entrainement& e, const Plateau& p);
+
+// The chooser against the library: its entries are rows of the library, in file order, each
+// with its name, every row when there is no filter; its selection is an entry or none; the
+// moves it shows begin where a load begins, C4 or F5.
+std::vector<std::string> invariants_rompus(const Ouverture& o, const Plateau& p);
 
 } // namespace tavik

@@ -73,6 +73,83 @@ TEST(Selecteur, RefusalReadableAndNamesAsWritten)
                                          "le coup 2 « é3 » n'est pas une case."}));
 }
 
+// The rows that a filter lists, by their names or their first moves in any orientation.
+static std::string listees(Fenetre& f, const std::string& filtre)
+{
+    f.ouverture->TxtFiltre.texte = filtre;
+    f.ouverture->TxtFiltre_Change();
+    std::string lignes;
+    for (const Liste::Entree& e : f.ouverture->LstOuverture.entrees)
+        lignes += std::to_string(e.donnee - 1);
+    return lignes;
+}
+
+static Fenetre chooser_a_filtrer()
+{
+    return Fenetre(std::vector<std::string> {"Perpendiculaire;;C4E3", "Tigre;;C4E3 F6E6 F5",
+                                             "Tigre;;C4E3 F6E6 F5G6", "Bétonnage Œil;;C4C3",
+                                             "Parallèle;;c4 c5"});
+}
+
+// A name without case or accents, or a game from the usual start in any of its four
+// orientations, with or without numbers and blanks; an empty filter lists every row.
+TEST(Selecteur, FilterFindsNamesAndFirstMoves)
+{
+    Fenetre f = chooser_a_filtrer();
+    f.ouverture->Form_Load();
+    // clang-format off
+    const std::pair<const char*, const char*> cas[] = {
+        {"", "01234"}, {"TIGRE", "12"}, {"betonnage oe", "3"}, {"parallele", "4"},
+        {"c4e3", "012"}, {"f5d6", "012"}, {"1. F5 d6 2. c3", "12"}, {"c4e3f6e6f5g6", "2"},
+        {"d3c3", "3"}, {"e6f6", "3"}, {"f5f4", "4"}, {"z9", ""}, {"f5f5", ""}};
+    // clang-format on
+    for (const auto& [filtre, lignes] : cas) EXPECT_EQ(listees(f, filtre), lignes) << filtre;
+}
+
+// The selected line stays selected while the filter still lists it and when "Jouer" reads the
+// same library again; a line filtered out is no longer selected.
+TEST(Selecteur, SelectionFollowsTheLineThroughFilterAndReading)
+{
+    Fenetre f = chooser_a_filtrer();
+    Ouverture& o = *f.ouverture;
+    o.Form_Load();
+    o.LstOuverture.selection = 2; // the second "Tigre"
+    EXPECT_EQ(listees(f, "tig"), "12");
+    EXPECT_EQ(o.LstOuverture.selection, 1);
+    f.p().cmd_jouer_Click();
+    EXPECT_EQ(o.TxtFiltre.texte, "tig");
+    ASSERT_EQ(o.LstOuverture.selection, 1);
+    o.Cmdcharger_Click();
+    EXPECT_EQ(partie(f.p()), "C4 E3 F6 E6 F5 G6");
+    EXPECT_EQ(listees(f, "perp"), "0");
+    EXPECT_EQ(o.LstOuverture.selection, -1);
+}
+
+// Unticked, a line loads from C4 as the library writes it; ticked, from F5 as players write
+// it, "Tigre" as f5d6c3d3c4, still found under its name; each entry's moves say so.
+TEST(Selecteur, FromF5LoadsTheLineTurnedAndShowsItsMovesSo)
+{
+    Fenetre f = chooser_a_filtrer();
+    Ouverture& o = *f.ouverture;
+    Plateau& p = f.p();
+    o.Form_Load();
+    EXPECT_EQ(o.coups_de(1), "c4e3f6e6f5");
+    EXPECT_EQ(o.coups_de(4), "c4c5");
+    charge(f, 1);
+    EXPECT_EQ(p.transcription(), "c4e3f6e6f5");
+
+    o.ChkDepuisF5.fixe(1);
+    EXPECT_EQ(o.coups_de(1), "f5d6c3d3c4");
+    EXPECT_EQ(o.coups_de(4), "f5f4");
+    charge(f, 1);
+    EXPECT_EQ(p.transcription(), "f5d6c3d3c4");
+    EXPECT_EQ(partie(p), "F5 D6 C3 D3 C4");
+    EXPECT_EQ(p.controles.LblOuverture.legende, "Tigre");
+    EXPECT_EQ(p.controles.LstSuite.nombre(), 1); // the second Tigre's G6, turned: B3
+    EXPECT_EQ(p.controles.LstSuite.texte(0).substr(0, 2), "B3");
+    EXPECT_TRUE(f.hote.messages.empty());
+}
+
 // Each line loaded by the chooser, then turned through the eight orientations: in each one its
 // own row is found again.
 TEST(BiblioLivree, EveryLineLegalUniqueAndFoundWithItsNameInEachOrientation)
