@@ -78,14 +78,18 @@ void FenetrePlateau::installe_clavier()
         bouton->setToolTip(QString::fromUtf8(t.bulle));
         // The button's own click: nothing happens while it is disabled.
         auto* raccourci = new QShortcut(QKeySequence(t.combinaison), this);
-        raccourci->setContext(Qt::WindowShortcut);
+        raccourci->setContext(Qt::ApplicationShortcut);
         raccourci->setAutoRepeat(t.repetition);
         connect(raccourci, &QShortcut::activated, bouton, &QAbstractButton::click);
         toutes << raccourci->key();
     }
 
-    new QShortcut(QKeySequence::Copy, this, this, &FenetrePlateau::copie_partie);
-    new QShortcut(QKeySequence::Paste, this, this, &FenetrePlateau::colle_partie);
+    // From every window of the program; a text box that has the focus keeps its own copy and
+    // paste, and its arrows, Home and End.
+    new QShortcut(QKeySequence::Copy, this, this, &FenetrePlateau::copie_partie,
+                  Qt::ApplicationShortcut);
+    new QShortcut(QKeySequence::Paste, this, this, &FenetrePlateau::colle_partie,
+                  Qt::ApplicationShortcut);
     toutes << QKeySequence::keyBindings(QKeySequence::Copy)
            << QKeySequence::keyBindings(QKeySequence::Paste);
     LstCoup_->setToolTip(QStringLiteral("Coups joués : Ctrl+C copie la partie jusqu'ici, Ctrl+V "

@@ -1,5 +1,6 @@
 #include "elements.h"
 
+#include "echelle.h"
 #include "images.h"
 #include "polices.h"
 #include "windows/controles.h"
@@ -193,15 +194,21 @@ void Tuile::montre(int image)
 void Tuile::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    const QPixmap pixmap = image_pion(image_, devicePixelRatioF());
+    // Drawn for the window's zoom, at its size there.
+    const double zoom = zoom_de(*this);
+    const QPixmap pixmap = image_pion(image_, devicePixelRatioF() * zoom);
     if (pixmap.isNull()) {
         p.fillRect(rect(), palette().window());
         return;
     }
     // The picture at its natural size in the top-left corner; a larger box keeps the window's
     // colour around it.
-    if (width() > taille_pion || height() > taille_pion) p.fillRect(rect(), palette().window());
-    p.drawPixmap(0, 0, pixmap);
+    const int cote = static_cast<int>(std::lround(taille_pion * zoom));
+    if (width() > cote || height() > cote) p.fillRect(rect(), palette().window());
+    if (zoom == 1.0)
+        p.drawPixmap(0, 0, pixmap);
+    else
+        p.drawPixmap(QRect(0, 0, cote, cote), pixmap);
 }
 
 void Tuile::mousePressEvent(QMouseEvent* e)
@@ -225,7 +232,13 @@ Vignette::Vignette(Dessin dessin, QWidget* parent)
 void Vignette::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    p.drawPixmap(0, 0, dessin_(devicePixelRatioF()));
+    const double zoom = zoom_de(*this);
+    const QPixmap pixmap = dessin_(devicePixelRatioF() * zoom);
+    if (zoom == 1.0)
+        p.drawPixmap(0, 0, pixmap);
+    else
+        p.drawPixmap(QRectF(QPointF(), pixmap.deviceIndependentSize() * zoom), pixmap,
+                     QRectF(pixmap.rect()));
 }
 
 Ligne::Ligne(int x1, int x2, int y, QWidget* parent)

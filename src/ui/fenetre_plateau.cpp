@@ -1,5 +1,6 @@
 #include "fenetre_plateau.h"
 
+#include "ecran.h"
 #include "fenetre_info.h"
 #include "fenetre_ouverture.h"
 #include "images.h"
@@ -13,7 +14,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <algorithm>
 
 namespace tavik::ui {
 
@@ -48,6 +48,7 @@ FenetrePlateau::FenetrePlateau(FonCom& com, std::vector<Candidat> candidats, Hot
     construit();
     installe_clavier();
     decrit_controles();
+    installe_zoom();
     // The window's load: the library is read and a new game is set up before it shows.
     plateau_.Form_Load();
     actualise();
@@ -240,30 +241,14 @@ void FenetrePlateau::actualise()
 
 void FenetrePlateau::CmdChager_Click()
 {
-    if (!ouverture_) {
-        ouverture_ = new FenetreOuverture(*this);
-        // Beside the main window, top aligned with it.
-        const QRect cadre = frameGeometry();
-        ouverture_->move(cadre.right() + 1, cadre.top());
-    }
-    ouverture_->show();
-    ouverture_->raise();
-    ouverture_->activateWindow();
+    if (!ouverture_) ouverture_ = new FenetreOuverture(*this);
+    ouvre_a_cote(*ouverture_, this);
 }
 
 void FenetrePlateau::CmdEntrainer_Click()
 {
-    if (!entrainement_) {
-        entrainement_ = new FenetreEntrainement(*this);
-        // Beside the main window, top aligned with it, and beside the chooser when it is open.
-        int droite = frameGeometry().right();
-        if (ouverture_ && ouverture_->isVisible())
-            droite = std::max(droite, ouverture_->frameGeometry().right());
-        entrainement_->move(droite + 1, frameGeometry().top());
-    }
-    entrainement_->show();
-    entrainement_->raise();
-    entrainement_->activateWindow();
+    if (!entrainement_) entrainement_ = new FenetreEntrainement(*this);
+    ouvre_a_cote(*entrainement_, this);
 }
 
 void FenetrePlateau::CmdInfo_Click()

@@ -22,6 +22,8 @@ class QTimer;
 
 namespace tavik::ui {
 
+class Echelle;
+
 // The main window "Tavik V1.4": the board, the scores, the move list, the library panel and
 // every command. It holds no game logic: each action of the user goes to the handler of the
 // core window `Plateau`, then `actualise` shows the core's controls again. Its controls carry
@@ -46,14 +48,21 @@ public:
     // Repaints every control from the core's state.
     void actualise();
 
-    // "Ouvertures": the chooser, modeless, one at most; "A propos...": the about box, modal.
+    // "Ouvertures": the chooser, modeless, one at most, opened beside the other windows;
+    // "A propos...": the about box, modal.
     void CmdChager_Click();
     void CmdInfo_Click();
     FenetreOuverture* fenetre_ouverture() const { return ouverture_; }
-    // "Entraîner": the training window, modeless, one at most, beside this window and the
-    // chooser.
+    // "Entraîner": the training window, modeless, one at most, opened beside the other
+    // windows.
     void CmdEntrainer_Click();
     FenetreEntrainement* fenetre_entrainement() const { return entrainement_; }
+
+    // The zoom of the whole window (zoom_plateau.cpp), 1 at the layout's own places: Ctrl++,
+    // Ctrl+-, Ctrl+0 or a resize of the window change it, and it is remembered (`retenu`);
+    // the window never grows beyond the screen.
+    double zoom() const;
+    void zoome(double zoom, bool retenu = true);
 
     Tuile* tuile(int index) const { return tuiles_.at(static_cast<std::size_t>(index)); }
 
@@ -66,6 +75,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* e) override; // Form_Unload: the other windows go too
+    void resizeEvent(QResizeEvent* e) override;
     void dragEnterEvent(QDragEnterEvent* e) override;
     void dragMoveEvent(QDragMoveEvent* e) override;
     void dropEvent(QDropEvent* e) override;
@@ -74,6 +84,7 @@ private:
     void construit();
     // The keys of the commands, whatever control has the focus (clavier.cpp).
     void installe_clavier();
+    void installe_zoom();
     bool accepte_depot(const QDropEvent& e) const;
     // French names and descriptions for screen readers; those that follow the game are
     // renewed by `actualise` (accessibilite.cpp).
@@ -91,6 +102,7 @@ private:
     Plateau plateau_;
     QPointer<FenetreOuverture> ouverture_;
     QPointer<FenetreEntrainement> entrainement_;
+    Echelle* echelle_ = nullptr;
 
     std::array<Tuile*, 64> tuiles_ {};
     Tuile* quijoue_ = nullptr;

@@ -1,4 +1,5 @@
 #include "dossiers.h"
+#include "ecran.h"
 #include "fenetre_plateau.h"
 #include "ligne_de_commande.h"
 #include "polices.h"
@@ -38,6 +39,7 @@ int main(int argc, char* argv[])
     if (const auto& fichier = plateau.plateau().fichier_biblio())
         qCInfo(journal_biblio, "bibliothèque d'ouvertures : %s, %d ouvertures",
                qPrintable(texte_chemin(*fichier)), int {com.nb_biblio});
+    place_a_cote(plateau, nullptr); // in the middle of the screen, entirely on it
     plateau.show();
     return QApplication::exec();
 }

@@ -5,6 +5,9 @@
 #include "fenetre_info.h"
 #include "fenetre_plateau.h"
 #include "graphique.h"
+#include "images.h"
+#include "reglages.h"
+#include "attendu.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -20,6 +23,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <cmath>
 #include <map>
 #include <vector>
 
@@ -33,7 +37,7 @@ enum class Genre { fenetre, bouton, case_a_cocher, etiquette, liste, zone_de_tex
                    tuile, ligne, option, onglets, nombre, graphique };
 enum class Police { aucune, normale, grasse, lourde, fixe, arial_12, lourde_12 };
 // clang-format on
-enum class Etat { actif, inactif, cache, choisi };
+enum class Etat { actif, inactif, cache, choisi, redimensionnable };
 
 // One control as the window must show it right after it opens.
 struct Controle
@@ -53,7 +57,8 @@ using P = Police;
 
 // clang-format off
 const Controle controles_fixes[] {
-    {"plateau", G::fenetre, "plateau", "Tavik V1.4", {0, 0, 481, 539}, P::normale},
+    {"plateau", G::fenetre, "plateau", "Tavik V1.4", {0, 0, 481, 539}, P::normale,
+     Etat::redimensionnable},
     {"plateau", G::image, nullptr, nullptr, {8, 8, 100, 30}},
     {"plateau", G::bouton, "cmd_jouer", "Jouer", {176, 8, 65, 17}, P::normale},
     {"plateau", G::bouton, "CmdChager", "Ouvertures", {248, 8, 65, 17}, P::normale},
@@ -93,12 +98,15 @@ const Controle controles_fixes[] {
     {"plateau", G::etiquette, "LblCommentaire", "", {24, 496, 209, 41}, P::normale},
     {"plateau", G::liste, "LstSuite", nullptr, {232, 400, 241, 134}, P::normale},
 
-    {"ouverture", G::fenetre, "ouverture", "Tavik - Liste des ouvertures", {0, 0, 256, 539},
-     P::normale},
-    {"ouverture", G::etiquette, nullptr, "Choisissez l'ouverture à charger", {8, 8, 241, 25},
+    {"ouverture", G::fenetre, "ouverture", "Tavik - Liste des ouvertures", {0, 0, 336, 539},
+     P::normale, Etat::redimensionnable},
+    {"ouverture", G::etiquette, nullptr, "Choisissez l'ouverture à charger", {8, 8, 321, 25},
      P::normale, Etat::actif, true},
-    {"ouverture", G::liste, "LstOuverture", nullptr, {8, 32, 241, 459}, P::normale},
-    {"ouverture", G::bouton, "Cmdcharger", "Charger", {72, 504, 105, 25}, P::normale},
+    {"ouverture", G::zone_de_texte, "TxtFiltre", "", {8, 32, 321, 21}, P::normale},
+    {"ouverture", G::liste, "LstOuverture", nullptr, {8, 58, 321, 433}, P::normale},
+    {"ouverture", G::case_a_cocher, "ChkDepuisF5", "À partir de F5", {8, 508, 113, 17},
+     P::normale},
+    {"ouverture", G::bouton, "Cmdcharger", "Charger", {223, 504, 105, 25}, P::normale},
 
     {"Info", G::fenetre, "Info", "À propos…", {0, 0, 399, 239}, P::normale},
     {"Info", G::image, nullptr, nullptr, {8, 8, 100, 30}},
@@ -260,7 +268,9 @@ QStringList ecarts(QWidget* fenetre, QWidget* w, const Controle& c)
     const QRect g = c.genre == G::fenetre ? QRect(QPoint(0, 0), w->size()) : w->geometry();
     compare("place", c.genre == G::ligne ? QRect(g.topLeft(), QPoint(g.right(), g.y())) : g,
             c.place);
-    if (c.genre == G::fenetre) compare("fixed size", w->minimumSize(), w->maximumSize());
+    if (c.genre == G::fenetre)
+        compare("fixed size", w->minimumSize() == w->maximumSize(),
+                c.etat != Etat::redimensionnable);
     if (c.texte) compare("caption", legende(w), QString::fromUtf8(c.texte));
     const QFont f = w->font();
     const QStringList police {f.families().value(0), QString::number(f.pixelSize()),
@@ -287,6 +297,7 @@ struct Fenetres
 
     Fenetres()
     {
+        reglages_dans(dossier.filePath(QStringLiteral("reglages.ini")));
         const Hote hote {.carnet = dossier.filePath(QStringLiteral("carnet.sqlite")).toStdString()};
         plateau = std::make_unique<FenetrePlateau>(com, TAVIK_BIBLIO, hote);
         plateau->show();
@@ -315,12 +326,14 @@ class TestFenetres : public QObject
 
 private slots:
     // Every control of the windows where it must be, as it must look at the start, and no
-    // control that the layouts do not hold; the chooser's first tab stop is the list, the next
-    // one the button, then the list again.
+    // control that the layouts do not hold, the main window having been zoomed to 150 % and
+    // back to 100 % first; the chooser's tab stops: the filter, the list, the box, the button.
     void disposition()
     {
         Fenetres f;
         QVERIFY(f.plateau->fenetre_ouverture());
+        f.plateau->zoome(1.5);
+        f.plateau->zoome(1.0);
         std::map<QWidget*, qsizetype> trouves; // controls found in each parent
         QStringList fautes;
         for (const Controle& c : table()) {
@@ -347,11 +360,72 @@ private slots:
         choix->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(choix));
         QStringList ordre;
-        for (int i = 0; i < 3 && QApplication::focusWidget(); ++i) {
+        for (int i = 0; i < 5 && QApplication::focusWidget(); ++i) {
             if (i > 0) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             ordre << QApplication::focusWidget()->objectName();
         }
-        QCOMPARE(ordre, QStringList({"LstOuverture", "Cmdcharger", "LstOuverture"}));
+        QCOMPARE(ordre, QStringList({"TxtFiltre", "LstOuverture", "ChkDepuisF5", "Cmdcharger",
+                                     "TxtFiltre"}));
+    }
+
+    // Ctrl++ three times: 110 %, 125 %, 150 %. Every control of the main window at its place
+    // and in its font times 1.5, edges rounded, so the tiles still touch; the discs drawn at that
+    // size; the next window opens at 150 %; a window resized by hand sets the zoom; Ctrl+0 is
+    // 100 % again.
+    void zoom_a_150()
+    {
+        Fenetres f;
+        f.info->close(); // modal: the main window takes no key while it is open
+        FenetrePlateau& p = *f.plateau;
+        p.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&p));
+        for (int i = 0; i < 3; ++i) QTest::keyClick(&p, Qt::Key_Plus, Qt::ControlModifier);
+        QCOMPARE(p.size(), QSize(722, 809));
+        const auto bord = [](int v) { return static_cast<int>(std::lround(v * 1.5)); };
+        QStringList fautes;
+        for (const Controle& c : table()) {
+            const std::string parent = c.parent;
+            if ((parent != "plateau" && parent != "Score") || c.genre == G::fenetre
+                || c.genre == G::ligne)
+                continue;
+            Controle zoome = c;
+            zoome.place = QRect(QPoint(bord(c.place.left()), bord(c.place.top())),
+                                QPoint(bord(c.place.right() + 1) - 1, bord(c.place.bottom() + 1) - 1));
+            const QRect voulu = zoome.place;
+            QWidget* w = trouve(f.parent(c.parent), zoome);
+            if (!w || w->geometry() != voulu)
+                fautes << nom_de(c) + QStringLiteral(": %1").arg(QDebug::toString(w ? w->geometry() : QRect()));
+            if (w && c.police != P::aucune) {
+                const int taille = polices[int(c.police)].section('/', 1, 1).toInt();
+                if (w->font().pixelSize() != bord(taille))
+                    fautes << nom_de(c) + QStringLiteral(": font %1").arg(w->font().pixelSize());
+            }
+        }
+        QVERIFY2(fautes.isEmpty(), qPrintable(fautes.join('\n')));
+        const QImage e4 = p.tuile(28)->grab().toImage();
+        QCOMPARE(e4.size(), QSize(48, 48));
+        QCOMPARE(e4.pixel(24, 24), attendu::noir);
+        QCOMPARE(e4.pixel(47, 3), attendu::ligne);
+        QVERIFY(attendu::est_vert(e4.pixel(44, 3))); // the square, not the window around it
+
+        {
+            FonCom com;
+            FenetrePlateau suivante(com, TAVIK_BIBLIO,
+                                    {.carnet = f.dossier.filePath("c2.sqlite").toStdString()});
+            QCOMPARE(suivante.zoom(), 1.5);
+            suivante.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&suivante));
+            suivante.resize(842, 944); // 175 %
+            QVERIFY(qAbs(suivante.zoom() - 1.75) < 0.01);
+            QCOMPARE(suivante.findChild<QWidget*>(QStringLiteral("CmdFin"))->geometry(),
+                     QRect(336, 630, 44, 30));
+        }
+        p.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&p));
+        QTest::keyClick(&p, Qt::Key_0, Qt::ControlModifier);
+        QCOMPARE(p.size(), QSize(481, 539));
+        QCOMPARE(p.tuile(28)->grab().size(), QSize(32, 32));
+        QCOMPARE(reglages()->value(QStringLiteral("plateau/zoom")).toDouble(), 1.0);
     }
 
     // A library file that cannot be read: the message shows in a modal box captioned "Tavik"

@@ -6,6 +6,7 @@
 #include "fenetre_info.h"
 #include "fenetre_plateau.h"
 #include "images.h"
+#include "reglages.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -17,6 +18,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
@@ -49,17 +51,20 @@ void textes_loges(const QWidget& fenetre)
 }
 
 // The main window on a library, shown and active; messages are kept, the animation's clock is
-// fast.
+// fast; the notebook and the settings in a scratch folder.
 struct Banc
 {
+    QTemporaryDir dossier; // the notebook and the settings
     FonCom com;
     std::vector<std::string> messages;
     std::unique_ptr<FenetrePlateau> f;
 
     explicit Banc(const std::string& biblio = TAVIK_BIBLIO)
     {
+        reglages_dans(dossier.filePath(QStringLiteral("reglages.ini")));
         Hote hote {[this](const std::string& texte) { messages.push_back(texte); },
-                   [t = 0.0]() mutable { return t += 0.03; }};
+                   [t = 0.0]() mutable { return t += 0.03; },
+                   dossier.filePath(QStringLiteral("carnet.sqlite")).toStdString()};
         f = std::make_unique<FenetrePlateau>(com, biblio, hote);
         f->show();
         f->activateWindow();
@@ -221,6 +226,110 @@ private slots:
 
         QVERIFY(b.f->close());
         QTRY_VERIFY(choix.isNull());
+    }
+
+    // The chooser finds: the filter lists names without case or accents and first moves, each
+    // entry with its moves; Enter loads the selected entry (the first one listed when none
+    // is), a double click loads; Ctrl+N from the chooser keeps its selection; "À partir de F5"
+    // loads from F5 and is remembered by the next chooser; Escape closes it.
+    void ouvertures_a_chercher()
+    {
+        QTemporaryDir dossier;
+        const QString chemin = dossier.filePath(QStringLiteral("biblio.csv"));
+        QFile fichier(chemin);
+        QVERIFY(fichier.open(QIODevice::WriteOnly));
+        fichier.write("Nom\nPerpendiculaire;;C4E3\nTigre;;C4E3 F6E6 F5\nTigre;;C4E3 F6E6 F5G6\n"
+                      "Bétonnage;;C4C3\n");
+        fichier.close();
+        Banc b(chemin.toStdString());
+        b.touche(Qt::CTRL | Qt::Key_O);
+        QPointer<FenetreOuverture> choix = b.f->fenetre_ouverture();
+        QVERIFY(QTest::qWaitForWindowActive(choix));
+        auto* filtre = choix->findChild<QLineEdit*>(QStringLiteral("TxtFiltre"));
+        auto* liste = choix->findChild<QListWidget*>(QStringLiteral("LstOuverture"));
+        QCOMPARE(QApplication::focusWidget(), filtre);
+        const auto montres = [&] {
+            QStringList l;
+            for (int i = 0; i < liste->count(); ++i)
+                l << liste->item(i)->text() + QLatin1Char(' ')
+                        + liste->item(i)->data(Qt::UserRole + 1).toString();
+            return l.join(QLatin1Char('|'));
+        };
+        QCOMPARE(liste->count(), 4);
+
+        QTest::keyClicks(filtre, QStringLiteral("BETON"));
+        QCOMPARE(montres(), QStringLiteral("Bétonnage c4c3"));
+        b.touche(Qt::Key_Return);
+        QCOMPARE(b.coups(), QStringLiteral(" 1. C4   2. C3"));
+
+        filtre->clear();
+        QTest::keyClicks(filtre, QStringLiteral("f5 d6 c3"));
+        QCOMPARE(montres(), QStringLiteral("Tigre c4e3f6e6f5|Tigre c4e3f6e6f5g6"));
+        b.touche(Qt::Key_Down); // into the list, on its first entry
+        QCOMPARE(QApplication::focusWidget(), liste);
+        b.touche(Qt::Key_Down);
+        b.touche(Qt::Key_Enter);
+        QCOMPARE(b.coups(), QStringLiteral(" 1. C4   2. E3| 3. F6   4. E6| 5. F5   6. G6"));
+        // A double click as the list receives it: a click, then the double-click event.
+        const QPoint premiere = liste->visualItemRect(liste->item(0)).center();
+        QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, premiere);
+        QMouseEvent double_clic(QEvent::MouseButtonDblClick, premiere,
+                                liste->viewport()->mapToGlobal(premiere), Qt::LeftButton,
+                                Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(liste->viewport(), &double_clic);
+        QCOMPARE(b.coups(), QStringLiteral(" 1. C4   2. E3| 3. F6   4. E6| 5. F5"));
+        b.touche(Qt::CTRL | Qt::Key_N);
+        QCOMPARE(b.coups(), QString());
+        QCOMPARE(liste->selectedItems().value(0), liste->item(0));
+
+        auto* f5 = choix->findChild<QCheckBox*>(QStringLiteral("ChkDepuisF5"));
+        QVERIFY(!f5->isChecked());
+        QTest::mouseClick(f5, Qt::LeftButton);
+        QCOMPARE(montres(), QStringLiteral("Tigre f5d6c3d3c4|Tigre f5d6c3d3c4b3"));
+        b.touche(Qt::Key_Return);
+        QCOMPARE(b.coups(), QStringLiteral(" 1. F5   2. D6| 3. C3   4. D3| 5. C4"));
+        QCOMPARE(b.w<QLabel>("LblOuverture")->text(), QStringLiteral("Tigre"));
+        b.touche(Qt::Key_Escape);
+        QTRY_VERIFY(choix.isNull());
+
+        b.f->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(b.f.get()));
+        b.touche(Qt::CTRL | Qt::Key_O);
+        choix = b.f->fenetre_ouverture();
+        QVERIFY(choix && choix->findChild<QCheckBox*>(QStringLiteral("ChkDepuisF5"))->isChecked());
+        QVERIFY(b.messages.empty());
+    }
+
+    // With the training window active, the main window's keys still act on the board: the
+    // arrows, Ctrl+C, Ctrl+N and Ctrl+V; a text box keeps its own copy and paste.
+    void raccourcis_depuis_l_entrainement()
+    {
+        Banc b;
+        QClipboard* pp = QGuiApplication::clipboard();
+        b.joue({"F5", "D6", "C3"});
+        b.touche(Qt::CTRL | Qt::Key_E);
+        QWidget* seance = b.f->fenetre_entrainement();
+        QVERIFY(QTest::qWaitForWindowActive(seance));
+        seance->findChild<QWidget*>(QStringLiteral("OptNoir"))->setFocus();
+        b.touche(Qt::Key_Left);
+        QCOMPARE(b.navigation(), QStringLiteral("1111"));
+        b.touche(Qt::CTRL | Qt::Key_C);
+        QCOMPARE(pp->text(), QStringLiteral("f5d6"));
+        b.touche(Qt::CTRL | Qt::Key_N);
+        QCOMPARE(b.coups(), QString());
+        b.touche(Qt::CTRL | Qt::Key_V);
+        QCOMPARE(b.coups(), QStringLiteral(" 1. F5   2. D6"));
+
+        auto* filtre = seance->findChild<QLineEdit*>(QStringLiteral("TxtFiltre"));
+        filtre->setFocus();
+        QTest::keyClicks(filtre, QStringLiteral("tigre"));
+        filtre->selectAll();
+        b.touche(Qt::CTRL | Qt::Key_C);
+        QCOMPARE(pp->text(), QStringLiteral("tigre"));
+        b.touche(Qt::Key_End);
+        b.touche(Qt::CTRL | Qt::Key_V);
+        QCOMPARE(filtre->text(), QStringLiteral("tigretigre"));
+        QCOMPARE(b.coups(), QStringLiteral(" 1. F5   2. D6"));
     }
 
     // The address lines point to the version and to the installed documentation, or, where

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QSettings>
+#include <memory>
+
+namespace tavik::ui {
+
+// What the program remembers from one run to the next: the zoom of the main window and the
+// chooser's "À partir de F5". Nothing of the game is kept.
+std::unique_ptr<QSettings> reglages();
+
+// The settings file used from now on instead of the user's (the tests' scratch file).
+void reglages_dans(const QString& fichier);
+
+} // namespace tavik::ui
