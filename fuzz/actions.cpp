@@ -335,8 +335,8 @@ std::string decrit(const Action& a)
         return "\"À partir de F5\" box";
     case Genre::zoom: {
         const char* touches[] = {"Ctrl++", "Ctrl+-", "Ctrl+0"};
-        return zoom_de(a) == Zoom::taille ? "window resized to "
-                + std::to_string(largeur_donnee(a)) + " x " + std::to_string(hauteur_donnee(a))
+        return zoom_de(a) == Zoom::taille ? "window resized to " + std::to_string(largeur_donnee(a))
+                + " x " + std::to_string(hauteur_donnee(a))
                                           : touches[a.valeur & 3];
     }
     case Genre::ouvre_entrainement:

@@ -130,9 +130,15 @@ void Harnais::zoome(const Action& action, std::vector<std::string>& rompus)
 {
     const int largeur = 481, hauteur = 539;
     switch (zoom_de(action)) {
-    case Zoom::plus: zoom_ = zoom_plus(zoom_); break;
-    case Zoom::moins: zoom_ = zoom_moins(zoom_); break;
-    case Zoom::cent: zoom_ = 1.0; break;
+    case Zoom::plus:
+        zoom_ = zoom_plus(zoom_);
+        break;
+    case Zoom::moins:
+        zoom_ = zoom_moins(zoom_);
+        break;
+    case Zoom::cent:
+        zoom_ = 1.0;
+        break;
     case Zoom::taille:
         zoom_ = zoom_pour(largeur, hauteur, largeur_donnee(action), hauteur_donnee(action));
         break;
@@ -145,7 +151,8 @@ void Harnais::zoome(const Action& action, std::vector<std::string>& rompus)
         rompus.push_back("zoom " + std::to_string(zoom_) + " out of bounds");
     for (int i = 0; i < 64; ++i) {
         const Rectangle t = a_l_echelle({32 + 32 * (i % 8), 64 + 32 * (i / 8), 32, 32}, zoom_);
-        const Rectangle voisine = a_l_echelle({64 + 32 * (i % 8), 64 + 32 * (i / 8), 32, 32}, zoom_);
+        const Rectangle voisine
+            = a_l_echelle({64 + 32 * (i % 8), 64 + 32 * (i / 8), 32, 32}, zoom_);
         if (!fenetre.contient(t) || (i % 8 < 7 && t.droite() != voisine.x)) {
             rompus.push_back("at zoom " + std::to_string(zoom_) + " tile " + std::to_string(i)
                              + " is apart from the board or outside the window");

@@ -47,10 +47,9 @@ void place_a_cote(QWidget& fenetre, const QWidget* voisine)
             && (w->windowType() == Qt::Window || w->windowType() == Qt::Dialog))
             ouvertes.push_back(rectangle(w->frameGeometry()));
     const Rectangle pres = voisine ? rectangle(voisine->frameGeometry()) : Rectangle {};
-    const Rectangle r = place_fenetre(fenetre.width() + m.left() + m.right(),
-                                      fenetre.height() + m.top() + m.bottom(),
-                                      rectangle(ecran_de(voisine ? *voisine : fenetre)), ouvertes,
-                                      voisine ? &pres : nullptr);
+    const Rectangle r = place_fenetre(
+        fenetre.width() + m.left() + m.right(), fenetre.height() + m.top() + m.bottom(),
+        rectangle(ecran_de(voisine ? *voisine : fenetre)), ouvertes, voisine ? &pres : nullptr);
     fenetre.move(r.x, r.y); // the frame's top-left corner
 }
 

@@ -43,14 +43,16 @@ public:
         QStyle* style = w ? w->style() : QApplication::style();
         style->drawControl(QStyle::CE_ItemViewItem, &o, p, w);
 
-        const QRect zone = style->subElementRect(QStyle::SE_ItemViewItemText, &o, w).adjusted(2, 0, -2, 0);
+        const QRect zone
+            = style->subElementRect(QStyle::SE_ItemViewItemText, &o, w).adjusted(2, 0, -2, 0);
         const QString coups = index.data(role_coups).toString();
         const QFontMetrics m(o.font);
         const int ecart = m.horizontalAdvance(QLatin1Char(' ')) * 2;
-        const int largeur_nom
-            = std::min(m.horizontalAdvance(nom),
-                       std::max(zone.width() / 2, zone.width() - ecart - m.horizontalAdvance(coups)));
-        const int largeur_coups = std::max(0, zone.width() - largeur_nom - ecart);
+        const int place_nom
+            = std::max(zone.width() / 2, zone.width() - ecart - m.horizontalAdvance(coups));
+        const QString nom_montre = m.elidedText(nom, Qt::ElideRight, place_nom);
+        const int debut_coups
+            = zone.left() + std::min(place_nom, m.horizontalAdvance(nom_montre)) + ecart;
         const bool choisie = o.state.testFlag(QStyle::State_Selected);
         const QPalette::ColorGroup groupe
             = o.state.testFlag(QStyle::State_Enabled) ? QPalette::Normal : QPalette::Disabled;
@@ -58,12 +60,12 @@ public:
         p->save();
         p->setFont(o.font);
         p->setPen(o.palette.color(groupe, choisie ? QPalette::HighlightedText : QPalette::Text));
-        p->drawText(QRect(zone.left(), zone.top(), largeur_nom, zone.height()),
-                    Qt::AlignLeft | Qt::AlignVCenter, m.elidedText(nom, Qt::ElideRight, largeur_nom));
+        p->drawText(QRect(zone.left(), zone.top(), place_nom, zone.height()),
+                    Qt::AlignLeft | Qt::AlignVCenter, nom_montre);
         if (!choisie) p->setPen(o.palette.color(groupe, QPalette::PlaceholderText));
-        p->drawText(QRect(zone.right() + 1 - largeur_coups, zone.top(), largeur_coups, zone.height()),
-                    Qt::AlignRight | Qt::AlignVCenter,
-                    m.elidedText(coups, Qt::ElideLeft, largeur_coups));
+        const QRect zone_coups(QPoint(debut_coups, zone.top()), zone.bottomRight());
+        p->drawText(zone_coups, Qt::AlignRight | Qt::AlignVCenter,
+                    m.elidedText(coups, Qt::ElideLeft, zone_coups.width()));
         p->restore();
     }
 };
@@ -124,6 +126,7 @@ void FenetreOuverture::construit()
     LstOuverture_->setUniformItemSizes(true);
     LstOuverture_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     LstOuverture_->setItemDelegate(new DelegueOuverture(LstOuverture_));
+    LstOuverture_->installEventFilter(this);
     // The list keeps the user's selection in the core's list.
     connect(LstOuverture_, &QListWidget::currentRowChanged, this,
             [this](int ligne) { ouverture_.LstOuverture.selection = ligne; });
@@ -167,8 +170,8 @@ void FenetreOuverture::decrit_controles()
         "Ne liste que les ouvertures dont le nom contient ce texte, ou qui commencent par ces "
         "coups"));
     LstOuverture_->setAccessibleName(QStringLiteral("Liste des ouvertures"));
-    LstOuverture_->setAccessibleDescription(QStringLiteral(
-        "Choisissez une ouverture, puis appuyez sur Entrée ou sur Charger"));
+    LstOuverture_->setAccessibleDescription(
+        QStringLiteral("Choisissez une ouverture, puis appuyez sur Entrée ou sur Charger"));
     ChkDepuisF5_->setAccessibleName(ChkDepuisF5_->text());
     ChkDepuisF5_->setAccessibleDescription(
         QStringLiteral("Coché, l'ouverture est chargée tournée pour commencer par F5"));
@@ -197,6 +200,13 @@ void FenetreOuverture::resizeEvent(QResizeEvent* e)
 
 bool FenetreOuverture::eventFilter(QObject* objet, QEvent* e)
 {
+    // The list keeps Home and End, which go to its first and last entry, from the main
+    // window's keys.
+    if (objet == LstOuverture_ && e->type() == QEvent::ShortcutOverride) {
+        const int touche = static_cast<QKeyEvent*>(e)->key();
+        if (touche == Qt::Key_Home || touche == Qt::Key_End) e->accept();
+        return false;
+    }
     if (objet == TxtFiltre_ && e->type() == QEvent::KeyPress
         && static_cast<QKeyEvent*>(e)->key() == Qt::Key_Down && LstOuverture_->count() > 0) {
         if (ouverture_.LstOuverture.selection < 0) ouverture_.LstOuverture.selection = 0;

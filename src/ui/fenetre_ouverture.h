@@ -36,7 +36,8 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* e) override;
-    bool eventFilter(QObject* objet, QEvent* e) override; // Down from the filter into the list
+    // Down goes from the filter into the list; the list keeps Home and End.
+    bool eventFilter(QObject* objet, QEvent* e) override;
 
 private:
     void construit();

@@ -64,8 +64,8 @@ void FenetrePlateau::resizeEvent(QResizeEvent* e)
     QWidget::resizeEvent(e);
     if (!echelle_ || e->size() == echelle_->taille(echelle_->zoom())) return;
     const QSize design = echelle_->taille(1.0);
-    echelle_->applique(zoom_pour(design.width(), design.height(), e->size().width(),
-                                 e->size().height()));
+    echelle_->applique(
+        zoom_pour(design.width(), design.height(), e->size().width(), e->size().height()));
     reglages()->setValue(cle_zoom, echelle_->zoom());
 }
 

@@ -11,8 +11,8 @@ namespace {
 
 // The left edges (or top edges) worth trying for a window of extent `taille`: the one aimed
 // at, against each side of the screen and of each open window, on either side of it.
-std::vector<int> bords(int vise, int taille, int debut, int fin, std::span<const Rectangle> ouvertes,
-                       bool horizontal)
+std::vector<int> bords(int vise, int taille, int debut, int fin,
+                       std::span<const Rectangle> ouvertes, bool horizontal)
 {
     std::vector<int> v {vise, debut, fin - taille};
     for (const Rectangle& o : ouvertes) {
@@ -50,7 +50,8 @@ Rectangle place_fenetre(int largeur, int hauteur, const Rectangle& ecran,
             long long couvert = 0;
             for (const Rectangle& o : ouvertes) couvert += recouvrement(r, o);
             // Any overlap costs more than any distance on the screen.
-            const long long cout = couvert * 1'000'000LL + std::abs(x - vise_x) + std::abs(y - vise_y);
+            const long long cout
+                = couvert * 1'000'000LL + std::abs(x - vise_x) + std::abs(y - vise_y);
             if (cout < cout_min) {
                 cout_min = cout;
                 meilleure = {x, y, largeur, hauteur};

@@ -48,8 +48,8 @@ Rectangle a_l_echelle(const Rectangle& r, double zoom)
 double zoom_pour(int largeur, int hauteur, int taille_l, int taille_h)
 {
     if (largeur <= 0 || hauteur <= 0) return 1.0;
-    return zoom_borne(std::min(static_cast<double>(taille_l) / largeur,
-                               static_cast<double>(taille_h) / hauteur));
+    return zoom_borne(
+        std::min(static_cast<double>(taille_l) / largeur, static_cast<double>(taille_h) / hauteur));
 }
 
 double zoom_logeable(double voulu, int largeur, int hauteur, int cadre_l, int cadre_h,

@@ -1,9 +1,8 @@
 #include "windows/placement.h"
 #include "windows/zoom.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 #include <vector>
 
 namespace tavik::test {
@@ -54,7 +53,8 @@ TEST(Placement, BesideTheNeighbourThenBesideTheOthersAlwaysOnTheScreen)
 
     // Alone, in the middle of a second screen whose top is taken by a panel.
     const Rectangle second {1280, 30, 1024, 738};
-    EXPECT_EQ(place_fenetre(l_plateau, h, second, {}), (Rectangle {1280 + 267, 30 + 84, l_plateau, h}));
+    EXPECT_EQ(place_fenetre(l_plateau, h, second, {}),
+              (Rectangle {1280 + 267, 30 + 84, l_plateau, h}));
     // Larger than the screen: from its top-left corner.
     EXPECT_EQ(place_fenetre(1400, 1100, second, {}), (Rectangle {1280, 30, 1400, 1100}));
 }
@@ -65,7 +65,8 @@ TEST(Placement, NoRoomLeftCoversTheLeast)
 {
     const Rectangle petit {0, 0, 800, 600};
     const Rectangle plateau {0, 0, l_plateau, h};
-    const std::vector ouvertes {plateau, place_fenetre(264, h, petit, std::vector {plateau}, &plateau)};
+    const std::vector ouvertes {plateau,
+                                place_fenetre(264, h, petit, std::vector {plateau}, &plateau)};
     ASSERT_TRUE(sur_aucune(ouvertes[1], {plateau}));
     const Rectangle r = place_fenetre(l_entrainement, h, petit, ouvertes, &plateau);
     EXPECT_TRUE(petit.contient(r));
@@ -83,7 +84,8 @@ TEST(Zoom, ControlsGrowTogetherAndTilesStillTouch)
         for (int i = 0; i < 64; ++i) {
             const Rectangle t = a_l_echelle({32 + 32 * (i % 8), 64 + 32 * (i / 8), 32, 32}, z);
             const Rectangle droite = a_l_echelle({64 + 32 * (i % 8), 64 + 32 * (i / 8), 32, 32}, z);
-            const Rectangle dessous = a_l_echelle({32 + 32 * (i % 8), 96 + 32 * (i / 8), 32, 32}, z);
+            const Rectangle dessous
+                = a_l_echelle({32 + 32 * (i % 8), 96 + 32 * (i / 8), 32, 32}, z);
             EXPECT_EQ(t.droite(), droite.x);
             EXPECT_EQ(t.bas(), dessous.y);
             EXPECT_LE(std::abs(t.largeur - 32 * z), 1.0);

@@ -31,12 +31,14 @@ private slots:
         for (const double zoom_voulu : {1.0, 3.0}) {
             reglages()->setValue(QStringLiteral("plateau/zoom"), zoom_voulu);
             FonCom com;
-            FenetrePlateau f(com, TAVIK_BIBLIO,
-                             {.carnet = dossier.filePath(QStringLiteral("carnet.sqlite")).toStdString()});
+            FenetrePlateau f(
+                com, TAVIK_BIBLIO,
+                {.carnet = dossier.filePath(QStringLiteral("carnet.sqlite")).toStdString()});
             place_a_cote(f, nullptr);
             f.show();
             QVERIFY(QTest::qWaitForWindowExposed(&f));
-            QTest::mouseClick(f.findChild<QPushButton*>(QStringLiteral("CmdChager")), Qt::LeftButton);
+            QTest::mouseClick(f.findChild<QPushButton*>(QStringLiteral("CmdChager")),
+                              Qt::LeftButton);
             QTest::mouseClick(f.findChild<QPushButton*>(QStringLiteral("CmdEntrainer")),
                               Qt::LeftButton);
             const QWidget* fenetres[] {&f, f.fenetre_ouverture(), f.fenetre_entrainement()};
@@ -57,8 +59,9 @@ private slots:
             if (largeurs > ecran.width()) continue; // no room to keep them apart
             for (const QWidget* a : fenetres)
                 for (const QWidget* b : fenetres)
-                    QVERIFY2(a == b || !a->frameGeometry().intersects(b->frameGeometry()),
-                             qPrintable(a->objectName() + QStringLiteral(" over ") + b->objectName()));
+                    QVERIFY2(
+                        a == b || !a->frameGeometry().intersects(b->frameGeometry()),
+                        qPrintable(a->objectName() + QStringLiteral(" over ") + b->objectName()));
         }
         reglages_dans({});
     }

@@ -1,13 +1,13 @@
 // The windows held to their layouts: every control's place, size, caption, font and initial
 // state, the chooser's tab order and the message box.
 
+#include "attendu.h"
 #include "elements.h"
 #include "fenetre_info.h"
 #include "fenetre_plateau.h"
 #include "graphique.h"
 #include "images.h"
 #include "reglages.h"
-#include "attendu.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -364,8 +364,9 @@ private slots:
             if (i > 0) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             ordre << QApplication::focusWidget()->objectName();
         }
-        QCOMPARE(ordre, QStringList({"TxtFiltre", "LstOuverture", "ChkDepuisF5", "Cmdcharger",
-                                     "TxtFiltre"}));
+        QCOMPARE(
+            ordre,
+            QStringList({"TxtFiltre", "LstOuverture", "ChkDepuisF5", "Cmdcharger", "TxtFiltre"}));
     }
 
     // Ctrl++ three times: 110 %, 125 %, 150 %. Every control of the main window at its place
@@ -389,12 +390,14 @@ private slots:
                 || c.genre == G::ligne)
                 continue;
             Controle zoome = c;
-            zoome.place = QRect(QPoint(bord(c.place.left()), bord(c.place.top())),
-                                QPoint(bord(c.place.right() + 1) - 1, bord(c.place.bottom() + 1) - 1));
+            zoome.place
+                = QRect(QPoint(bord(c.place.left()), bord(c.place.top())),
+                        QPoint(bord(c.place.right() + 1) - 1, bord(c.place.bottom() + 1) - 1));
             const QRect voulu = zoome.place;
             QWidget* w = trouve(f.parent(c.parent), zoome);
             if (!w || w->geometry() != voulu)
-                fautes << nom_de(c) + QStringLiteral(": %1").arg(QDebug::toString(w ? w->geometry() : QRect()));
+                fautes << nom_de(c)
+                        + QStringLiteral(": %1").arg(QDebug::toString(w ? w->geometry() : QRect()));
             if (w && c.police != P::aucune) {
                 const int taille = polices[int(c.police)].section('/', 1, 1).toInt();
                 if (w->font().pixelSize() != bord(taille))

@@ -230,8 +230,9 @@ private slots:
 
     // The chooser finds: the filter lists names without case or accents and first moves, each
     // entry with its moves; Enter loads the selected entry (the first one listed when none
-    // is), a double click loads; Ctrl+N from the chooser keeps its selection; "À partir de F5"
-    // loads from F5 and is remembered by the next chooser; Escape closes it.
+    // is), a double click loads; the list keeps Home and End; Ctrl+N from the chooser keeps its
+    // selection; "À partir de F5" loads from F5 and is remembered by the next chooser; Escape
+    // closes it.
     void ouvertures_a_chercher()
     {
         QTemporaryDir dossier;
@@ -278,6 +279,12 @@ private slots:
                                 Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(liste->viewport(), &double_clic);
         QCOMPARE(b.coups(), QStringLiteral(" 1. C4   2. E3| 3. F6   4. E6| 5. F5"));
+        // The list keeps Home and End: the game stays at its end.
+        b.touche(Qt::Key_End);
+        QCOMPARE(liste->currentRow(), 1);
+        b.touche(Qt::Key_Home);
+        QCOMPARE(liste->currentRow(), 0);
+        QCOMPARE(b.navigation(), QStringLiteral("1100"));
         b.touche(Qt::CTRL | Qt::Key_N);
         QCOMPARE(b.coups(), QString());
         QCOMPARE(liste->selectedItems().value(0), liste->item(0));

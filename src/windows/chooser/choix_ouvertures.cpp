@@ -39,8 +39,7 @@ std::vector<int> lignes_filtrees(const Biblio& biblio, int nb, std::string_view 
     const std::string debut = debut_cherche(filtre);
     if (debut.empty()) return lignes;
     for (int r = 0; r < nb; ++r)
-        if (coups_sans_espaces(biblio.lignes[r][col_coups]).starts_with(debut))
-            lignes.push_back(r);
+        if (coups_sans_espaces(biblio.lignes[r][col_coups]).starts_with(debut)) lignes.push_back(r);
     std::sort(lignes.begin(), lignes.end());
     lignes.erase(std::unique(lignes.begin(), lignes.end()), lignes.end());
     return lignes;

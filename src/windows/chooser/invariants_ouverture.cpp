@@ -24,14 +24,20 @@ std::vector<std::string> invariants_rompus(const Ouverture& o, const Plateau& p)
             break;
         }
         avant = ligne;
-        const LigneBiblio& biblio = com.biblio.lignes[ligne - 1];
-        if (l.entrees[i].texte != biblio[col_nom])
+        if (l.entrees[i].texte != com.biblio.lignes[ligne - 1][col_nom])
             r.push_back("the chooser's entry " + std::to_string(i) + " is not its row's name");
-        // A line that loads shows the first move that the load plays.
-        const std::string coups = o.coups_de(i);
-        if (!defaut_de_ligne(biblio[col_coups]) && !coups.empty()
-            && !coups.starts_with(o.ChkDepuisF5.cochee() ? "f5" : "c4"))
-            r.push_back("the chooser shows " + coups + " for a line loaded "
+    }
+    // The moves shown begin where a load begins (looked at on the first and the selected
+    // entries, for a line that begins at C4 as the library writes it).
+    for (const int i : {0, l.selection}) {
+        if (i < 0 || i >= l.nombre()) continue;
+        const int ligne = l.entrees[i].donnee;
+        if (ligne < 1 || ligne > com.nb_biblio) continue;
+        const std::string& ecrits = com.biblio.lignes[ligne - 1][col_coups];
+        const std::string montres = o.coups_de(i);
+        if (coups_sans_espaces(ecrits).starts_with("C4")
+            && !montres.starts_with(o.ChkDepuisF5.cochee() ? "f5" : "c4"))
+            r.push_back("the chooser shows " + montres + " for a line loaded "
                         + (o.ChkDepuisF5.cochee() ? "from F5" : "from C4"));
     }
     return r;
