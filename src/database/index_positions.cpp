@@ -16,12 +16,10 @@ IndexPositions::Entree entree(const Reduction& r, int suivant, Issue issue, uint
             static_cast<uint32_t>(s) << 25 | static_cast<uint32_t>(issue) << 23 | partie};
 }
 
-bool avant(const IndexPositions::Entree& a, const IndexPositions::Entree& b)
-{
-    if (a.haut != b.haut) return a.haut < b.haut;
-    if (a.bas != b.bas) return a.bas < b.bas;
-    return a.donnees < b.donnees;
-}
+constexpr auto avant = [](const IndexPositions::Entree& a, const IndexPositions::Entree& b) {
+    const uint64_t ea = a.empreinte(), eb = b.empreinte();
+    return ea != eb ? ea < eb : a.donnees < b.donnees;
+};
 
 } // namespace
 

@@ -15,14 +15,14 @@ Reduction reduction_de(const Disques& disques, bool blanc_au_trait)
 
 } // namespace
 
-void Resultats::compte(Issue issue)
+void Resultats::compte(Issue issue, int nombre)
 {
-    ++parties;
+    parties += nombre;
     switch (issue) {
-    case Issue::noir: ++noir; break;
-    case Issue::nul: ++nuls; break;
-    case Issue::blanc: ++blanc; break;
-    case Issue::inconnue: ++inconnues; break;
+    case Issue::noir: noir += nombre; break;
+    case Issue::nul: nuls += nombre; break;
+    case Issue::blanc: blanc += nombre; break;
+    case Issue::inconnue: inconnues += nombre; break;
     }
 }
 
@@ -44,14 +44,25 @@ Statistiques statistiques(const IndexPositions& index, const Disques& disques, b
     Statistiques s;
     const Reduction r = reduction_de(disques, blanc_au_trait);
     s.blanc_au_trait = (r.cle.occupes_et_trait & bit_de(27)) != 0;
-    // The entries of a position are sorted by next move: one run per move.
-    for (const IndexPositions::Entree& e : index.entrees(r.empreinte())) {
-        s.bilan.compte(e.issue());
-        if (e.suivant() == 64) continue;
-        const int sur_plateau = r.depuis_reduite(e.suivant());
-        if (s.suivants.empty() || s.suivants.back().index != sur_plateau)
-            s.suivants.push_back({sur_plateau, {}});
-        s.suivants.back().bilan.compte(e.issue());
+    // The entries of a position are sorted by next move, then result: each run is counted
+    // from its ends, found by halving, so that the start's hundred thousand games cost a few
+    // hundred steps.
+    const std::span<const IndexPositions::Entree> plage = index.entrees(r.empreinte());
+    for (auto debut = plage.begin(); debut != plage.end();) {
+        const uint32_t groupe = debut->donnees >> 23;
+        const auto fin = std::upper_bound(debut, plage.end(), groupe,
+                                          [](uint32_t g, const IndexPositions::Entree& e) {
+                                              return g < e.donnees >> 23;
+                                          });
+        const int nombre = static_cast<int>(fin - debut);
+        s.bilan.compte(debut->issue(), nombre);
+        if (debut->suivant() != 64) {
+            const int sur_plateau = r.depuis_reduite(debut->suivant());
+            if (s.suivants.empty() || s.suivants.back().index != sur_plateau)
+                s.suivants.push_back({sur_plateau, {}});
+            s.suivants.back().bilan.compte(debut->issue(), nombre);
+        }
+        debut = fin;
     }
     std::stable_sort(s.suivants.begin(), s.suivants.end(), [](const CoupPlaye& a, const CoupPlaye& b) {
         return a.bilan.parties != b.bilan.parties ? a.bilan.parties > b.bilan.parties : a.index < b.index;

@@ -14,7 +14,7 @@ struct Resultats
     int parties = 0;
     int noir = 0, nuls = 0, blanc = 0, inconnues = 0;
 
-    void compte(Issue issue);
+    void compte(Issue issue, int nombre = 1);
     // Percentages over the games that have a result; 0 when none has.
     double pour_cent(Issue issue) const;
     // The score of one side: its wins and half its draws, in % of the games with a result.

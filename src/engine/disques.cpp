@@ -62,15 +62,13 @@ uint64_t coups_possibles(uint64_t joueur, uint64_t adversaire)
 
 uint64_t retournes(int index, uint64_t joueur, uint64_t adversaire)
 {
+    // In each direction, the run of the opponent's discs next to the square (at most six),
+    // taken when the square after it holds one of the player's: no branch but the last.
     uint64_t tous = 0;
     for (const Direction d : directions) {
-        uint64_t pris = 0;
-        uint64_t x = avance(bit_de(index), d);
-        while (x & adversaire) {
-            pris |= x;
-            x = avance(x, d);
-        }
-        if (x & joueur) tous |= pris;
+        uint64_t suite = avance(bit_de(index), d) & adversaire;
+        for (int i = 0; i < 5; ++i) suite |= avance(suite, d) & adversaire;
+        tous |= (avance(suite, d) & joueur) ? suite : 0;
     }
     return tous;
 }
