@@ -1,7 +1,7 @@
 # The libFuzzer targets: built with clang in build/fuzz (AddressSanitizer, UndefinedBehavior-
 # Sanitizer and coverage), each run for a while on a corpus folder.
 
-CIBLES_FUZZ=(fichier texte actions)
+CIBLES_FUZZ=(fichier texte actions parties)
 
 # Usage: construit_fuzz racine
 construit_fuzz() {
@@ -13,12 +13,13 @@ construit_fuzz() {
 }
 
 # The longest input of each target: a library file of a few dozen lines, one text, about two
-# hundred actions.
+# hundred actions, a game file of a dozen records.
 longueur_max() {
     case $1 in
     fichier) echo 2048 ;;
     texte) echo 512 ;;
     actions) echo 384 ;;
+    parties) echo 1200 ;;
     esac
 }
 

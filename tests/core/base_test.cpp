@@ -4,6 +4,7 @@
 #include "support.h"
 
 #include "database/chargement_base.h"
+#include "database/sortie_biblio.h"
 #include "database/statistiques.h"
 #include "database/texte_statistiques.h"
 #include "engine/regles.h"
@@ -250,6 +251,42 @@ TEST(PositionsBiblio, NamesAreFoundForAnyOrderAndOrientation)
     ASSERT_TRUE(r.joue(std::countr_zero(hors_livre)));
     EXPECT_FALSE(positions.ligne_nommant(r.disques, r.blanc_au_trait).has_value());
     EXPECT_TRUE(positions.suivants(r.disques, r.blanc_au_trait).empty());
+}
+
+// One's own games against the library: how far each stayed in it, and what it had there.
+TEST(SortieBiblio, TheDeepestPositionKeptAndTheMovesTheLibraryHadThere)
+{
+    test::BiblioChargee b({"Tigre;Tiger;F5D6 C3D3 C4;=;;", "Ligne tigre;;F5D6 C3D3 C4F4;+1;;"});
+    PositionsBiblio positions;
+    positions.construit(b.biblio, b.nb);
+    const auto partie = [](std::initializer_list<int> coups) {
+        PartieBase p;
+        for (const int c : coups) p.coups[p.nb_coups++] = static_cast<uint8_t>(c);
+        return p;
+    };
+    // The tiger by another order (off the book at C4, back at C3), then off where the
+    // library plays F4.
+    PositionJeu tigre;
+    for (const int c : {37, 43, 26, 19, 18}) tigre.joue(c);
+    const int autre = std::countr_zero(coups_possibles(tigre.disques.blancs, tigre.disques.noirs)
+                                       & ~bit_de(29));
+    const SortieBiblio s = sortie_biblio(partie({37, 43, 26, 19, 18, autre}), positions);
+    EXPECT_EQ(s.coups_suivis, 5);
+    EXPECT_EQ(s.ligne, 0);
+    EXPECT_EQ(s.coup_sorti, autre);
+    EXPECT_EQ(s.attendus, (std::vector<PositionsBiblio::CoupBiblio> {{29, 1}}));
+
+    // Still in the book at its end; out at the first move when the library lacks it.
+    const SortieBiblio dedans = sortie_biblio(partie({37, 43, 18, 19, 26, 29}), positions);
+    EXPECT_EQ(dedans.coups_suivis, 6);
+    EXPECT_EQ(dedans.ligne, 1);
+    EXPECT_EQ(dedans.coup_sorti, -1);
+    const SortieBiblio dehors = sortie_biblio(partie({44}), positions); // E6: F5's mirror, in
+    EXPECT_EQ(dehors.coups_suivis, 1);
+    const SortieBiblio perpendiculaire = sortie_biblio(partie({37, 45}), positions); // F5 F6
+    EXPECT_EQ(perpendiculaire.coups_suivis, 1);
+    EXPECT_EQ(perpendiculaire.coup_sorti, 45);
+    EXPECT_EQ(perpendiculaire.attendus, (std::vector<PositionsBiblio::CoupBiblio> {{43, 0}}));
 }
 
 } // namespace
