@@ -156,8 +156,11 @@ void verifie_verification(const std::string& s)
     // A file free of errors is a library wherever it lies, and so is one with the header.
     const int code = code_verification(verifie(s));
     exige(code == 1 || est_une_biblio(s), "a file without errors is a library");
-    exige(est_une_biblio("Nom;Name;Coups\n" + s.substr(0, s.find_first_of("\r\n"))),
-          "a file with this program's header is a library");
+    // A NUL byte makes a file unreadable as text (it is refused before its header is read).
+    const std::string premiere = s.substr(0, s.find_first_of("\r\n"));
+    if (premiere.find('\0') == std::string::npos)
+        exige(est_une_biblio("Nom;Name;Coups\n" + premiere),
+              "a file with this program's header is a library");
     if (s.find_first_of(";\r\n") != std::string::npos) return;
     const std::vector<Constat> constats
         = verifie("Nom;Name;Coups;Bilan;Commentaire;Sources\nLigne;;" + s);
