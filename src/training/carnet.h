@@ -45,17 +45,24 @@ struct JourActivite
 // never trained).
 using MiseAJour = std::function<EtatLigne(const std::optional<EtatLigne>& avant)>;
 
-// The version of the file's layout that this program writes (`PRAGMA user_version`).
-inline constexpr int version_carnet = 1;
+// What an import added to the notebook.
+struct BilanImport
+{
+    int exercices = 0;
+    int lignes = 0;
+};
 
 class Carnet
 {
 public:
     // Opens the file, creating it and its folder when needed. A file that cannot be used (not
-    // a database, damaged, unreadable, written by a newer version) is renamed aside, never
-    // deleted, and a fresh one is started; `avertissement()` then tells the learner in French.
-    // When no file can be used at all, the progress is kept in memory for this run and the
-    // warning says so. `maintenant` (seconds since the epoch) dates the name set aside.
+    // a database, damaged, written by a newer version) is renamed aside, never deleted, and a
+    // fresh one is started; `avertissement()` then tells the learner in French. Another
+    // program's database is never written to nor moved; a file busy for too long is never set
+    // aside: the progress is then kept in memory for this run, as when no file can be used at
+    // all, and the warning says so. A file or folder that may not be written is read only: the
+    // progress shows, and the warning says that new results cannot be saved. `maintenant`
+    // (seconds since the epoch) dates the name set aside.
     static Carnet ouvre(const std::filesystem::path& chemin, std::int64_t maintenant);
     // A notebook in memory only, for tests and simulations.
     static Carnet en_memoire();
@@ -63,6 +70,8 @@ public:
     const std::string& avertissement() const { return avertissement_; }
     // The file written to; empty when the progress stays in memory.
     const std::filesystem::path& chemin() const { return chemin_; }
+    // The file may only be read: the progress shows, nothing new is saved.
+    bool lecture_seule() const { return lecture_seule_; }
 
     // Every line ever trained for the colour, by key.
     std::map<std::string, EtatLigne> etats(int16_t couleur) const;
@@ -80,14 +89,29 @@ public:
     int nouvelles_par_jour() const { return nouvelles_par_jour_; }
     bool fixe_nouvelles_par_jour(int nombre, std::string& raison);
 
+    // Writes a copy of the whole progress, consistent even while another copy of the program
+    // writes, to `vers`, replacing the file there only once the copy is complete.
+    bool exporte(const std::filesystem::path& vers, std::string& raison) const;
+    // Adds to the notebook, in one transaction, the exercises of an exported file (or of a copy
+    // of a notebook) that it does not have yet: an exercise is known by an identity that its
+    // copies keep, so importing twice counts nothing twice. A line new to the notebook comes
+    // with its state; a line trained on both sides adds up its counts and keeps the schedule of
+    // its latest review. A file that is not a notebook, or is damaged, is refused and nothing
+    // changes; `raison` says why, in French.
+    std::optional<BilanImport> importe(const std::filesystem::path& depuis, std::string& raison);
+
 private:
-    Carnet(sqlite::Connexion db, std::filesystem::path chemin, std::string avertissement);
+    Carnet(sqlite::Connexion db, std::filesystem::path chemin, std::string avertissement,
+           bool lecture_seule);
     void prepare();
+    // Copies the log's pages into the main file, so that the file alone holds every exercise.
+    void verse_le_journal() const;
     int ecrit(int16_t couleur, const std::string& cle, const EtatLigne& etat, const Revue& revue);
 
     sqlite::Connexion db_;
     std::filesystem::path chemin_;
     std::string avertissement_;
+    bool lecture_seule_ = false;
     int nouvelles_par_jour_ = 0;
     sqlite::Requete lit_ligne_;
     sqlite::Requete ecrit_ligne_;

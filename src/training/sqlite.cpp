@@ -1,5 +1,6 @@
 #include "training/sqlite.h"
 
+#include <cctype>
 #include <sqlite3.h>
 
 namespace tavik::sqlite {
@@ -20,9 +21,72 @@ int execute(sqlite3* db, std::string_view sql)
     return sqlite3_exec(db, texte.c_str(), nullptr, nullptr, nullptr);
 }
 
-std::string message(sqlite3* db)
+std::string raison(int code)
 {
-    return db ? sqlite3_errmsg(db) : "out of memory";
+    switch (code & 0xFF) {
+    case SQLITE_NOTADB:
+        return "ce n'est pas un fichier d'entraînement";
+    case SQLITE_CORRUPT:
+        return "fichier endommagé";
+    case SQLITE_CANTOPEN:
+        return "impossible de l'ouvrir";
+    case SQLITE_READONLY:
+        return "fichier en lecture seule";
+    case SQLITE_PERM:
+    case SQLITE_AUTH:
+        return "accès refusé";
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return "fichier utilisé par un autre programme";
+    case SQLITE_FULL:
+        return "disque plein";
+    case SQLITE_IOERR:
+        return "erreur de lecture ou d'écriture";
+    case SQLITE_NOMEM:
+        return "mémoire insuffisante";
+    case SQLITE_TOOBIG:
+        return "fichier trop grand";
+    default:
+        return "erreur de la base de données n° " + std::to_string(code);
+    }
+}
+
+std::string raison_systeme(std::error_code ec)
+{
+    switch (static_cast<std::errc>(ec.value())) {
+    case std::errc::permission_denied:
+    case std::errc::operation_not_permitted:
+        return "accès refusé";
+    case std::errc::read_only_file_system:
+        return "disque en lecture seule";
+    case std::errc::no_space_on_device:
+        return "disque plein";
+    case std::errc::no_such_file_or_directory:
+        return "fichier ou dossier introuvable";
+    case std::errc::file_exists:
+    case std::errc::is_a_directory:
+        return "un dossier porte déjà ce nom";
+    default:
+        return "erreur du système n° " + std::to_string(ec.value());
+    }
+}
+
+std::string uri(const std::filesystem::path& fichier, std::string_view parametres)
+{
+    static constexpr std::string_view hexa = "0123456789ABCDEF";
+    static constexpr std::string_view tels_quels = "/-._~";
+    std::error_code ec;
+    std::string u = "file:";
+    for (const unsigned char c : std::filesystem::absolute(fichier, ec).string()) {
+        if (std::isalnum(c) || tels_quels.find(static_cast<char>(c)) != tels_quels.npos) {
+            u += static_cast<char>(c);
+        } else {
+            u += '%';
+            u += hexa[c >> 4];
+            u += hexa[c & 0xF];
+        }
+    }
+    return u + "?" + std::string(parametres);
 }
 
 Requete::Requete(sqlite3* db, std::string_view sql)

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <memory>
+#include <system_error>
 #include <string>
 #include <string_view>
 
@@ -22,8 +24,15 @@ using Connexion = std::unique_ptr<sqlite3, Fermeture>;
 // Runs statements without results ("BEGIN", "PRAGMA ...", a schema). Returns the result code.
 int execute(sqlite3* db, std::string_view sql);
 
-// The connection's last error in English, as SQLite words it.
-std::string message(sqlite3* db);
+// What a failure means for the learner, in French, from its result code: SQLite's own words are
+// English, and never shown.
+std::string raison(int code);
+// The same for a failure of the file system (renaming, removing).
+std::string raison_systeme(std::error_code ec);
+
+// The file as a URI with its parameters ("mode=ro"), its special characters escaped, for the
+// connections opened with SQLITE_OPEN_URI.
+std::string uri(const std::filesystem::path& fichier, std::string_view parametres);
 
 class Requete
 {

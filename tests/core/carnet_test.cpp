@@ -50,13 +50,22 @@ TEST(Carnet, CreatedThenReopened)
         std::string raison;
         ASSERT_TRUE(c.fixe_nouvelles_par_jour(4, raison) && enregistre(c, "C4C5")
                     && enregistre(c, "C4C5", 1));
+        // A state whose fields all differ: a field written to or read from another's column
+        // shows.
+        const auto distinct = [](const std::optional<EtatLigne>& avant) {
+            EXPECT_FALSE(avant.has_value());
+            return EtatLigne {3, 2.36, 17, 1017, 955, 1000, 4, 7, 2};
+        };
+        ASSERT_TRUE(c.enregistre(blanc, "F5D6", distinct, {maintenant, 1000, 5, 4, 1, 2}, raison))
+            << raison;
     }
     Carnet c = Carnet::ouvre(chemin, maintenant);
     EXPECT_EQ(c.avertissement(), "");
     EXPECT_EQ(c.nouvelles_par_jour(), 4);
     EXPECT_EQ(c.etats(noir),
               (std::map<std::string, EtatLigne> {{"C4C5", apres_revue(nullptr, 1, 100, {})}}));
-    EXPECT_TRUE(c.etats(blanc).empty());
+    EXPECT_EQ(c.etats(blanc), (std::map<std::string, EtatLigne> {
+                                  {"F5D6", {3, 2.36, 17, 1017, 955, 1000, 4, 7, 2}}}));
     EXPECT_EQ(c.activite(noir, 90, 110), (std::vector<JourActivite> {{100, 2, 1}}));
     EXPECT_TRUE(c.activite(noir, 101, 110).empty());
 }
@@ -88,10 +97,9 @@ TEST(Carnet, UnusableFilesAreSetAsideNeverDeleted)
          "fichier endommagé", "corrompu-" + stamp + "-2"},
         {"newer", [](const fs::path& p) { sql(p, "PRAGMA user_version = 7"); },
          "écrit par une version plus récente de Tavik", "version-7-" + stamp},
-        {"stranger",
+        {"incomplete",
          [](const fs::path& p) {
-             fs::remove(p);
-             sql(p, "PRAGMA user_version = 1; CREATE TABLE t (x)");
+             sql(p, "PRAGMA user_version = 1; DROP TABLE reglage");
          },
          "contenu inattendu", "corrompu-" + stamp + "-3"},
     };
