@@ -1,5 +1,6 @@
 #include "actions.h"
 
+#include "actions_clavier.h"
 #include "actions_entrainement.h"
 #include "engine/regles.h"
 
@@ -60,6 +61,7 @@ enum class Tirage {
     rare, // a second byte chooses among the actions that replace the game
     clic_attendu, // during an exercise, a move of the lines trained
     entrainement, // a second byte chooses among the training window's actions
+    clavier, // a second byte chooses a key on the board
 };
 
 // Mostly presses, and among them mostly presses that play; what replaces the game ("<<",
@@ -70,9 +72,10 @@ enum class Tirage {
 // The seeds fuzz/corpus/actions/seance_*.bin are read through this table: after changing it,
 // write them again with `build/tests/fuzz/tavik_graines fuzz/corpus/actions`, which keeps runs
 // that reach the drill. The hasard_*.bin seeds are plain random bytes.
-constexpr std::array<std::pair<Tirage, int>, 19> parts = {{
+constexpr std::array<std::pair<Tirage, int>, 20> parts = {{
     {Tirage::clic_quelconque, 24},
-    {Tirage::clic_jouable, 78},
+    {Tirage::clic_jouable, 66},
+    {Tirage::clavier, 12},
     {Tirage::clic_suite, 30},
     {Tirage::clic_attendu, 24},
     {Tirage::entrainement, 8},
@@ -180,6 +183,8 @@ Action tire_action(Source& source, const Plateau& p, const Ouverture& o, const E
         return action_rare(source, param, o);
     case Tirage::entrainement:
         return action_entrainement(source, param, e);
+    case Tirage::clavier:
+        return action_clavier(param, p);
     case Tirage::precedent:
         return simple(Genre::precedent);
     case Tirage::suivant:
@@ -285,6 +290,10 @@ void applique(const Action& a, Plateau& p, Ouverture& o, Entrainement* e,
     case Genre::rythme:
         if (e) applique_entrainement(a, *e);
         return;
+    case Genre::fleche:
+    case Genre::touche_jouer:
+    case Genre::frappe:
+        return applique_clavier(a, p);
     }
 }
 
@@ -349,6 +358,10 @@ std::string decrit(const Action& a)
     case Genre::exercice_suivant:
     case Genre::rythme:
         return decrit_entrainement(a);
+    case Genre::fleche:
+    case Genre::touche_jouer:
+    case Genre::frappe:
+        return decrit_clavier(a);
     }
     return "?";
 }

@@ -83,8 +83,11 @@ enum class Genre : std::uint8_t {
     filtre_choix, // a text typed in the chooser's filter
     depuis_f5, // the chooser's "À partir de F5" box clicked
     zoom, // the main window zoomed: Ctrl++, Ctrl+-, Ctrl+0, or resized
+    fleche, // an arrow key on the board: the cursor moves
+    touche_jouer, // Space or Enter on the board: the cursor's square pressed
+    frappe, // a character typed on the board: part of a square name, or not
 };
-inline constexpr int nb_genres = static_cast<int>(Genre::zoom) + 1;
+inline constexpr int nb_genres = static_cast<int>(Genre::frappe) + 1;
 
 struct Action
 {
@@ -92,7 +95,8 @@ struct Action
     int index = 0; // the tile pressed, 0 (A1) to 63 (H8)
     std::int16_t bouton = bouton_gauche; // the button pressed: 1 left, 2 right, 4 middle
     int entree = -1; // the list's entry selected before "Charger" or an opening; -1 for none
-    int valeur = 0; // the colour, the lines, the filter's text, the number typed or the zoom
+    int valeur = 0; // the colour, the lines, a filter's text, the number typed, the zoom, an
+                    // arrow or a character typed on the board
 };
 
 // A zoom action's `valeur`: its two low bits say Ctrl++, Ctrl+-, Ctrl+0 or a resize, the

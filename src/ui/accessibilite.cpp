@@ -102,17 +102,12 @@ void nomme(QWidget& w, const QString& nom)
     if (w.accessibleName() != nom) w.setAccessibleName(nom);
 }
 
-QString valeur(const QLabel& l, const char* absente)
-{
-    return l.text().isEmpty() ? QString::fromUtf8(absente)
-                              : l.text().replace(QLatin1Char('\n'), QLatin1Char(' '));
-}
-
 } // namespace
 
 void FenetrePlateau::installe_interfaces_accessibles()
 {
     QAccessible::installFactory(&fabrique);
+    installe_interfaces_decor();
 }
 
 void FenetrePlateau::decrit_controles()
@@ -134,9 +129,9 @@ void FenetrePlateau::actualise_descriptions()
     nomme(*quijoue_, QString::fromStdString(plateau_.description_trait()));
     nomme(*nb_noir_, QStringLiteral("Pions noirs : ") + nb_noir_->text());
     nomme(*nb_blanc_, QStringLiteral("Pions blancs : ") + nb_blanc_->text());
-    nomme(*LblOuverture_, QStringLiteral("Ouverture : ") + valeur(*LblOuverture_, "aucune"));
-    nomme(*LblBilan_, QStringLiteral("Bilan : ") + valeur(*LblBilan_, "aucun"));
-    nomme(*LblCommentaire_, QStringLiteral("Commentaire : ") + valeur(*LblCommentaire_, "aucun"));
+    nomme_avec_texte(*LblOuverture_, QStringLiteral("Ouverture"), QStringLiteral("aucune"));
+    nomme_avec_texte(*LblBilan_, QStringLiteral("Bilan"), QStringLiteral("aucun"));
+    nomme_avec_texte(*LblCommentaire_, QStringLiteral("Commentaire"), QStringLiteral("aucun"));
 }
 
 } // namespace tavik::ui

@@ -125,9 +125,12 @@ bool FenetrePlateau::accepte_depot(const QDropEvent& e) const
     return e.mimeData()->hasText() && cadre && cadre->geometry().contains(e.position().toPoint());
 }
 
+// The drag is taken wherever it enters the window, which is most often outside the board: a
+// refused entry would get no move and no drop at all. Where the text may go is said by the
+// moves and decided at the drop.
 void FenetrePlateau::dragEnterEvent(QDragEnterEvent* e)
 {
-    if (accepte_depot(*e))
+    if (e->mimeData()->hasText())
         e->acceptProposedAction();
     else
         e->ignore();

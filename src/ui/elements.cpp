@@ -169,12 +169,7 @@ void decrit_pour_lecteur(QWidget& fenetre, std::span<const DescriptionAccessible
         w->setAccessibleName(QString::fromUtf8(d.nom));
         w->setAccessibleDescription(QString::fromUtf8(d.description));
     }
-    // Ligne has no meta-object of its own, so findChildren<Ligne*> would match every widget.
-    for (QWidget* w : fenetre.findChildren<QWidget*>()) {
-        if (!dynamic_cast<Ligne*>(w)) continue;
-        w->setAccessibleName(QStringLiteral("Séparateur"));
-        w->setAccessibleDescription(separateur);
-    }
+    complete_pour_lecteur(fenetre, separateur);
 }
 
 Tuile::Tuile(int index, QWidget* parent)
@@ -209,6 +204,15 @@ void Tuile::paintEvent(QPaintEvent*)
         p.drawPixmap(0, 0, pixmap);
     else
         p.drawPixmap(QRect(0, 0, cote, cote), pixmap);
+    if (hasFocus()) { // the keyboard's cursor: a light frame inside a dark one, seen on any disc
+        const QRect cadre = QRect(0, 0, cote, cote).adjusted(1, 1, -2, -2);
+        p.setPen(QPen(Qt::black, 1));
+        p.drawRect(cadre);
+        p.setPen(QPen(Qt::white, 1));
+        p.drawRect(cadre.adjusted(1, 1, -1, -1));
+        p.setPen(QPen(Qt::black, 1));
+        p.drawRect(cadre.adjusted(2, 2, -2, -2));
+    }
 }
 
 void Tuile::mousePressEvent(QMouseEvent* e)

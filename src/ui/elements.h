@@ -52,10 +52,30 @@ struct DescriptionAccessible
     const char* description;
 };
 
-// Gives each control listed its French name and description, and every separator line of
-// `fenetre` the name "Séparateur" with `separateur` as its description.
+// Gives each control listed its French name and description, then completes the window as
+// `complete_pour_lecteur` does.
 void decrit_pour_lecteur(QWidget& fenetre, std::span<const DescriptionAccessible> descriptions,
                          const QString& separateur);
+
+// French names for what Qt adds to the controls of `fenetre` (a text field's clear button, a tab
+// widget's pages and scroll arrows), and for every separator line the name "Séparateur" with
+// `separateur` as its description (lecteur_ecran.cpp).
+void complete_pour_lecteur(QWidget& fenetre, const QString& separateur);
+
+// Hides `w` from screen readers, another control saying what it shows.
+inline constexpr const char* propriete_decor = "tavik_decor";
+void cache_au_lecteur(QWidget& w);
+// What the two functions above need: separator lines read as separators, hidden widgets as
+// hidden. Installed before the windows' controls are made.
+void installe_interfaces_decor();
+
+// From now on a list that has the keyboard focus shows it, even empty, which the style leaves
+// unmarked (focus_visible.cpp). Once per program.
+void montre_le_focus();
+
+// A label that shows a text under a caption reads as "Légende : texte", or "Légende : absent"
+// while it is empty.
+void nomme_avec_texte(QLabel& etiquette, const QString& legende, const QString& absent);
 
 // A square of the board, or the side-to-move box: shows one picture of the tile list (0 for
 // none) and reports the mouse buttons pressed and released over it with its index.

@@ -34,11 +34,22 @@ std::optional<std::filesystem::path> chemin_carnet(const Hote& hote)
 QRadioButton* option(QWidget* parent, const QString& texte, const char* nom, int x, int y,
                      int largeur)
 {
-    auto* o = place(new QRadioButton(texte, parent), nom, x, y, largeur, 17);
-    o->setAutoExclusive(false); // the core says which one is chosen
-    return o;
+    // Exclusive among its siblings: the one chosen unticks the others, and the arrows move
+    // between them. The core says which one is chosen.
+    return place(new QRadioButton(texte, parent), nom, x, y, largeur, 17);
 }
 
+// An option chosen, whatever chose it (a click, the arrows, a screen reader's toggle), runs the
+// core's click; the others, unticked by it, run nothing.
+template <class Gestionnaire>
+void sur_choix(QRadioButton* bouton, QObject* contexte, Gestionnaire gestionnaire)
+{
+    QObject::connect(bouton, &QRadioButton::toggled, contexte, [gestionnaire](bool choisie) {
+        if (choisie) gestionnaire();
+    });
+}
+
+// Shows the option; an exclusive button is unticked by ticking its sibling, never directly.
 void montre_option(QRadioButton& bouton, const Option& o)
 {
     const QSignalBlocker blocage(&bouton);
@@ -87,7 +98,7 @@ void FenetreEntrainement::construit()
     OptCouleur_[0] = option(this, QStringLiteral("Noir"), "OptNoir", 72, 10, 57);
     OptCouleur_[1] = option(this, QStringLiteral("Blanc"), "OptBlanc", 136, 10, 65);
     for (int i = 0; i < 2; ++i)
-        connect(OptCouleur_[static_cast<std::size_t>(i)], &QRadioButton::clicked, this, [this, i] {
+        sur_choix(OptCouleur_[static_cast<std::size_t>(i)], this, [this, i] {
             entrainement_.OptCouleur_Click(i);
             apres_action();
         });
@@ -124,7 +135,7 @@ void FenetreEntrainement::construit_seance(QWidget* page)
                            "OptPosition", 16, 44, 273);
     OptPortee_[2] = option(page, QStringLiteral("Une ouverture :"), "OptOuverture", 16, 62, 273);
     for (int i = 0; i < 3; ++i)
-        connect(OptPortee_[static_cast<std::size_t>(i)], &QRadioButton::clicked, this, [this, i] {
+        sur_choix(OptPortee_[static_cast<std::size_t>(i)], this, [this, i] {
             entrainement_.OptPortee_Click(i);
             apres_action();
         });
@@ -292,20 +303,30 @@ void FenetreEntrainement::actualise()
     CmdArreter_->setEnabled(e.CmdArreter.actif);
     CmdSuivant_->setEnabled(e.CmdSuivant.actif);
 
-    const std::pair<QLabel*, const Etiquette*> textes[] = {
-        {LblAnnonce_, &e.LblAnnonce},
-        {LblMessage_, &e.LblMessage},
-        {LblLigne_, &e.LblLigne},
-        {LblBilan_, &e.LblBilan},
-        {LblCommentaire_, &e.LblCommentaire},
-        {LblScore_, &e.LblScore},
-        {LblProgres_, &e.LblProgres},
-        {LblConnues_, &e.LblConnues},
-        {LblDues_, &e.LblDues},
-        {LblNouvelles_, &e.LblNouvelles},
-        {LblApprentissage_, &e.LblApprentissage},
+    // Each text, and what a screen reader says of it: its caption, then the text itself.
+    const struct
+    {
+        QLabel* label;
+        const Etiquette& texte;
+        const char* legende;
+        const char* absent;
+    } textes[] = {
+        {LblAnnonce_, e.LblAnnonce, "Exercice", "aucun"},
+        {LblMessage_, e.LblMessage, "Message", "aucun"},
+        {LblLigne_, e.LblLigne, "Ligne", "aucune"},
+        {LblBilan_, e.LblBilan, "Bilan", "aucun"},
+        {LblCommentaire_, e.LblCommentaire, "Commentaire", "aucun"},
+        {LblScore_, e.LblScore, "Score", "aucun"},
+        {LblProgres_, e.LblProgres, "Progrès", "aucun"},
+        {LblConnues_, e.LblConnues, "Lignes connues", "aucune"},
+        {LblDues_, e.LblDues, "À revoir aujourd'hui", "aucune"},
+        {LblNouvelles_, e.LblNouvelles, "Nouvelles", "aucune"},
+        {LblApprentissage_, e.LblApprentissage, "En apprentissage", "aucune"},
     };
-    for (const auto& [label, texte] : textes) montre_texte(*label, texte->legende);
+    for (const auto& t : textes) {
+        montre_texte(*t.label, t.texte.legende);
+        nomme_avec_texte(*t.label, QString::fromUtf8(t.legende), QString::fromUtf8(t.absent));
+    }
     montre_liste(*LstFaibles_, e.LstFaibles);
     graphique_->montre(e.activite);
     if (TxtNouvelles_->value() != e.TxtNouvelles.valeur

@@ -143,7 +143,9 @@ FenetreInfo::FenetreInfo(QWidget* parent, const std::filesystem::path& documenta
     setFixedSize(399, 239);
     setModal(true);
 
-    (new Vignette(image_logo, this))->setGeometry(8, 8, 100, 30);
+    auto* logo = place(new Vignette(image_logo, this), "logo", 8, 8, 100, 30);
+    logo->setAccessibleName(QStringLiteral("Tavik"));
+    logo->setAccessibleDescription(QStringLiteral("Le logo du programme"));
     new Ligne(112, 392, 32, this);
 
     new TitreDeBase(this);
@@ -151,6 +153,7 @@ FenetreInfo::FenetreInfo(QWidget* parent, const std::filesystem::path& documenta
         QLabel* initiale
             = etiquette(this, QString::fromUtf8(mot.initiale), mot.gauche, haut_initiales, 17, 25);
         initiale->setFont(police_lourde(12));
+        cache_au_lecteur(*initiale); // the title reads whole
     }
     new Ligne(8, 392, 64, this);
 
@@ -185,6 +188,7 @@ FenetreInfo::FenetreInfo(QWidget* parent, const std::filesystem::path& documenta
     ok->setDefault(true);
     ok->setAccessibleDescription(QStringLiteral("Ferme cette fenêtre"));
     connect(ok, &QPushButton::clicked, this, &FenetreInfo::CmdOk_Click);
+    complete_pour_lecteur(*this, QStringLiteral("Un trait qui sépare deux parties de la fenêtre"));
 }
 
 } // namespace tavik::ui

@@ -178,6 +178,7 @@ void FenetreOuverture::decrit_controles()
     Cmdcharger_->setAccessibleName(QStringLiteral("Charger"));
     Cmdcharger_->setAccessibleDescription(
         QStringLiteral("Charge l'ouverture choisie sur le plateau, jusqu'à son dernier coup"));
+    complete_pour_lecteur(*this, QStringLiteral("Un trait qui sépare deux parties de la fenêtre"));
 }
 
 // The controls at their places for a client area of `taille`: the list takes what the window

@@ -45,8 +45,10 @@ FenetrePlateau::FenetrePlateau(FonCom& com, std::vector<Candidat> candidats, Hot
                std::move(candidats))
 {
     installe_interfaces_accessibles();
+    montre_le_focus();
     construit();
     installe_clavier();
+    installe_curseur();
     decrit_controles();
     installe_zoom();
     // The window's load: the library is read and a new game is set up before it shows.
@@ -169,9 +171,11 @@ void FenetrePlateau::construit()
     connect(CmdEntrainer, &QPushButton::clicked, this, &FenetrePlateau::CmdEntrainer_Click);
     connect(CmdInfo, &QPushButton::clicked, this, &FenetrePlateau::CmdInfo_Click);
 
+    // The new state, however it came (a click, the keyboard, a screen reader's toggle): the
+    // window's own writing of the core's state blocks the signal.
     ControlesPlateau& c = plateau_.controles;
     const auto case_a_cocher = [this](QCheckBox* boite, CaseACocher& cas) {
-        connect(boite, &QCheckBox::clicked, this,
+        connect(boite, &QCheckBox::toggled, this,
                 [this, &cas](bool cochee) { coche(cas, cochee); });
     };
     case_a_cocher(chk_voir_coup_, c.chk_voir_coup);
@@ -188,8 +192,8 @@ void FenetrePlateau::construit()
 
 void FenetrePlateau::coche(CaseACocher& cas, bool cochee)
 {
-    cas.fixe(cochee ? 1 : 0);
-    actualise();
+    if (cas.actif) cas.fixe(cochee ? 1 : 0);
+    actualise(); // a disabled box shows its value again
 }
 
 void FenetrePlateau::actualise()
@@ -232,6 +236,7 @@ void FenetrePlateau::actualise()
     montre_liste(*LstSuite_, plateau_.suites_cachees() ? Liste {} : c.LstSuite);
     actualise_descriptions();
     montre_bulles();
+    montre_curseur();
 
     // "Jouer" reads the library again: the open chooser then lists it anew, and a session in
     // the training window ends.

@@ -86,12 +86,17 @@ private:
     void installe_clavier();
     void installe_zoom();
     bool accepte_depot(const QDropEvent& e) const;
+    // The board from the keyboard: the tile under the core's cursor is the board's one tab
+    // stop; with the focus there the arrows move the cursor, Space or Enter plays its square
+    // and a typed square name plays that square (curseur_plateau.cpp).
+    void installe_curseur();
+    void montre_curseur();
     // French names and descriptions for screen readers; those that follow the game are
     // renewed by `actualise` (accessibilite.cpp).
     static void installe_interfaces_accessibles(); // before the first tile is made
     void decrit_controles();
     void actualise_descriptions();
-    // A user's click on a check box: its new value goes to the core, which runs its click
+    // A check box changed by the user: its new value goes to the core, which runs its click
     // operation once.
     void coche(CaseACocher& cas, bool cochee);
     void Form_Unload();

@@ -111,6 +111,14 @@ enum Image : int8_t {
     // library continuations: joueur + 4 + 2 x (legal-move marks shown), 6 to 9
 };
 
+// The board's keyboard cursor: the tile it stands on (0 = A1 to 63 = H8), and the column letter
+// of a square name being typed ("f" before the "5" of "f5").
+struct CurseurPlateau
+{
+    int index = 37; // F5, the usual first move
+    std::string saisie;
+};
+
 // The controls of the main window that the game drives.
 struct ControlesPlateau
 {
@@ -133,6 +141,7 @@ struct ControlesPlateau
     Etiquette LblCommentaire;
     Liste LstSuite;
     Bulle bulle; // why a move held to the library was refused
+    CurseurPlateau curseur;
 };
 
 } // namespace tavik

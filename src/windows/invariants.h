@@ -25,7 +25,8 @@ enum class Vue {
 // counts shown, the record and its two counters, the replay of the record against the live
 // board, the side to move, the navigation buttons and next-move box, the move list, the
 // automatic-play boxes and their flag (unticked and disabled exactly while a drill runs), the
-// continuation list, the drill's marks and, outside a preview, the tiles. Returns one readable
+// continuation list, the drill's marks, the keyboard's cursor and, outside a preview, the
+// tiles. Returns one readable
 // line per broken invariant; empty when all hold.
 //
 // A replay starts from the start position of the current `rotation` and plays slots 1 to

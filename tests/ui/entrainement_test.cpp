@@ -77,7 +77,7 @@ private slots:
         // A screen reader hears each control's own name, the separators left apart.
         for (const auto& [nom, lu] : {std::pair {"CmdCommencer", "Commencer"},
                                       {"LstOuverture", "Liste des ouvertures"},
-                                      {"LblScore", "Score"}}) {
+                                      {"LblScore", "Score : aucun"}}) {
             QCOMPARE(QAccessible::queryAccessibleInterface(w<QWidget>(e(), nom))
                          ->text(QAccessible::Name),
                      QString::fromUtf8(lu));

@@ -273,6 +273,16 @@ void verifie_etat(const Plateau& p, Rapport& r)
     if (p.occupe()) r.push_back("a placing animation is still under way");
 }
 
+// The keyboard's cursor stands on a tile; a square name being typed is one column letter.
+void verifie_curseur(const Plateau& p, Rapport& r)
+{
+    const CurseurPlateau& c = p.controles.curseur;
+    if (c.index < 0 || c.index > 63)
+        r.push_back("the cursor is on tile " + std::to_string(c.index));
+    if (!c.saisie.empty() && (c.saisie.size() > 1 || c.saisie[0] < 'a' || c.saisie[0] > 'h'))
+        r.push_back("the square being typed is \"" + c.saisie + "\"");
+}
+
 // Entries "F5 : name", at most thirty.
 void verifie_suites(const Plateau& p, Rapport& r)
 {
@@ -330,6 +340,7 @@ std::vector<std::string> invariants_rompus(const Plateau& p, Vue vue)
     Rapport r;
     const bool grille_saine = verifie_grille(p.tab(), r);
     verifie_etat(p, r);
+    verifie_curseur(p, r);
     verifie_comptes(p, r);
     const bool compteurs_sains = verifie_compteurs(p, r);
     if (compteurs_sains) verifie_rejeu(p, grille_saine, r);

@@ -128,6 +128,15 @@ public:
     // evaluation ("F6 : Tigre", then "Égalité."); empty text for any other square.
     std::string infobulle_case(int index) const;
 
+    // The keyboard (clavier_plateau.cpp): the arrows move the cursor by (colonnes, lignes),
+    // within the board; Space or Enter presses the cursor's square; a typed square name ("f5",
+    // one character at a time) moves the cursor there and presses it. A key press is a left
+    // click on the square; a refused one says why in the bubble, as a click held to the
+    // library does, and so does a key that does not make a square name.
+    void curseur_deplace(int colonnes, int lignes);
+    void curseur_joue();
+    void frappe(char caractere);
+
     // Automatic play.
     void joue_auto();
     void ChkNoirAuto_Click();
