@@ -121,11 +121,11 @@ private slots:
         Principale::touche(Qt::Key_O, Qt::ControlModifier);
         QWidget* choix = b.f->fenetre_ouverture();
         QVERIFY(QTest::qWaitForWindowActive(choix));
+        Principale::touche(Qt::Key_Tab); // from the filter
         QCOMPARE(QApplication::focusWidget(), b.w("LstOuverture", choix));
         Principale::touche(Qt::Key_Down);
         Principale::touche(Qt::Key_Down);
-        Principale::touche(Qt::Key_Tab);
-        Principale::touche(Qt::Key_Space);
+        Principale::touche(Qt::Key_Return);
         QVERIFY(!b.coups().isEmpty());
         QVERIFY(!b.w<QLabel>("LblOuverture")->text().isEmpty());
     }
