@@ -21,18 +21,24 @@ std::string sans_resultat(const Resultats& b)
 
 } // namespace
 
-std::string texte_pour_cent(double valeur)
+std::string texte_pour_cent(double valeur, std::string_view espace)
 {
     const long dixiemes = std::lround(valeur * 10);
-    return std::to_string(dixiemes / 10) + "," + std::to_string(dixiemes % 10) + " %";
+    return std::to_string(dixiemes / 10) + "," + std::to_string(dixiemes % 10) + std::string(espace)
+        + "%";
+}
+
+std::string texte_bilan(const Resultats& b, std::string_view espace)
+{
+    return parties(b.parties) + std::string(espace) + ": noir "
+        + texte_pour_cent(b.pour_cent(Issue::noir), espace) + ", nul "
+        + texte_pour_cent(b.pour_cent(Issue::nul), espace) + ", blanc "
+        + texte_pour_cent(b.pour_cent(Issue::blanc), espace) + sans_resultat(b);
 }
 
 std::string texte_statistiques(const Statistiques& stats)
 {
-    const Resultats& b = stats.bilan;
-    std::string texte = parties(b.parties) + " : noir " + texte_pour_cent(b.pour_cent(Issue::noir))
-        + ", nul " + texte_pour_cent(b.pour_cent(Issue::nul)) + ", blanc "
-        + texte_pour_cent(b.pour_cent(Issue::blanc)) + sans_resultat(b) + "\n";
+    std::string texte = texte_bilan(stats.bilan) + "\n";
     const char* camp = stats.blanc_au_trait ? " pour blanc" : " pour noir";
     for (const CoupPlaye& c : stats.suivants) {
         std::string n = notation(case_de(c.index));

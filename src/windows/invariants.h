@@ -2,6 +2,7 @@
 
 #include "windows/chooser/ouverture.h"
 #include "windows/drill/entrainement.h"
+#include "windows/games/parties.h"
 #include "windows/main_window/plateau.h"
 
 #include <string>
@@ -44,5 +45,11 @@ std::vector<std::string> invariants_rompus(const Entrainement& e, const Plateau&
 // with its name, every row when there is no filter; its selection is an entry or none; the
 // moves it shows begin where a load begins, C4 or F5.
 std::vector<std::string> invariants_rompus(const Ouverture& o, const Plateau& p);
+
+// The games window against the board: its files listed in order, "Retirer" and "Annuler" enabled
+// as they may act, and, with a base shown, next moves that are legal on the board, most played
+// first, counted within the games through the position, and listed games that reach the
+// board's position when replayed.
+std::vector<std::string> invariants_rompus(const Parties& g, const Plateau& p);
 
 } // namespace tavik
