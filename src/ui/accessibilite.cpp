@@ -21,6 +21,9 @@ constexpr DescriptionAccessible descriptions[] = {
     {"CmdEntrainer", "Entraîner",
      "Ouvre la fenêtre d'entraînement : exercices sur les lignes de la bibliothèque et progrès "
      "(Ctrl+E)"},
+    {"CmdParties", "Parties",
+     "Ouvre la fenêtre des parties : statistiques de la position sur des fichiers de parties "
+     "(Ctrl+B)"},
     {"CmdInfo", "À propos", "Montre les informations sur Tavik (F1)"},
     {"cadre", "Plateau", "Le plateau de jeu ; un texte de partie déposé ici est chargé"},
     {"quijoue", "Trait", "Le camp qui doit jouer"},

@@ -26,7 +26,7 @@ struct Touche
     bool repetition; // held down, the key repeats the command
 };
 
-std::array<Touche, 8> touches()
+std::array<Touche, 9> touches()
 {
     return {{
         {"CmdPrecedent", Qt::Key_Left, "Coup précédent (flèche gauche)", true},
@@ -36,6 +36,7 @@ std::array<Touche, 8> touches()
         {"cmd_jouer", Qt::CTRL | Qt::Key_N, "Nouvelle partie (Ctrl+N)", false},
         {"CmdChager", Qt::CTRL | Qt::Key_O, "Liste des ouvertures (Ctrl+O)", false},
         {"CmdEntrainer", Qt::CTRL | Qt::Key_E, "Entraînement aux ouvertures (Ctrl+E)", false},
+        {"CmdParties", Qt::CTRL | Qt::Key_B, "Base de parties (Ctrl+B)", false},
         {"CmdInfo", Qt::Key_F1, "À propos de Tavik (F1)", false},
     }};
 }

@@ -60,6 +60,7 @@ FenetrePlateau::~FenetrePlateau()
 {
     // The chooser and the training window write into this window's game: they never outlive it.
     delete entrainement_.data();
+    delete parties_.data();
     delete ouverture_.data();
 }
 
@@ -78,6 +79,8 @@ void FenetrePlateau::construit()
         = place(new QPushButton(QStringLiteral("Ouvertures"), this), "CmdChager", 248, 8, 65, 17);
     auto* CmdEntrainer
         = place(new QPushButton(QStringLiteral("Entraîner"), this), "CmdEntrainer", 320, 8, 65, 17);
+    auto* CmdParties
+        = place(new QPushButton(QStringLiteral("Parties"), this), "CmdParties", 112, 8, 57, 17);
     auto* CmdInfo
         = place(new QPushButton(QStringLiteral("À propos…"), this), "CmdInfo", 408, 8, 65, 17);
     new Ligne(112, 472, 32, this);
@@ -166,9 +169,10 @@ void FenetrePlateau::construit()
     commande(CmdSymPositive, &Plateau::CmdSymPositive_Click);
     commande(CmdSymNegative, &Plateau::CmdSymNegative_Click);
     commande(CmdRotation, &Plateau::CmdRotation_Click);
-    for (QPushButton* b : {CmdChager, CmdEntrainer, CmdInfo}) b->setAutoDefault(false);
+    for (QPushButton* b : {CmdChager, CmdEntrainer, CmdParties, CmdInfo}) b->setAutoDefault(false);
     connect(CmdChager, &QPushButton::clicked, this, &FenetrePlateau::CmdChager_Click);
     connect(CmdEntrainer, &QPushButton::clicked, this, &FenetrePlateau::CmdEntrainer_Click);
+    connect(CmdParties, &QPushButton::clicked, this, &FenetrePlateau::CmdParties_Click);
     connect(CmdInfo, &QPushButton::clicked, this, &FenetrePlateau::CmdInfo_Click);
 
     // The new state, however it came (a click, the keyboard, a screen reader's toggle): the
@@ -242,6 +246,7 @@ void FenetrePlateau::actualise()
     // the training window ends.
     if (ouverture_) ouverture_->actualise();
     if (entrainement_) entrainement_->actualise();
+    if (parties_) parties_->actualise();
 }
 
 void FenetrePlateau::CmdChager_Click()
@@ -256,6 +261,12 @@ void FenetrePlateau::CmdEntrainer_Click()
     ouvre_a_cote(*entrainement_, this);
 }
 
+void FenetrePlateau::CmdParties_Click()
+{
+    if (!parties_) parties_ = new FenetreParties(*this);
+    ouvre_a_cote(*parties_, this);
+}
+
 void FenetrePlateau::CmdInfo_Click()
 {
     FenetreInfo info(this);
@@ -266,6 +277,7 @@ void FenetrePlateau::Form_Unload()
 {
     if (ouverture_) ouverture_->close();
     if (entrainement_) entrainement_->close();
+    if (parties_) parties_->close();
 }
 
 void FenetrePlateau::closeEvent(QCloseEvent* e)

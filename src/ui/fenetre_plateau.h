@@ -3,6 +3,7 @@
 #include "elements.h"
 #include "fenetre_entrainement.h"
 #include "fenetre_ouverture.h"
+#include "fenetre_parties.h"
 #include "services_qt.h"
 #include "windows/foncom.h"
 #include "windows/main_window/plateau.h"
@@ -57,6 +58,9 @@ public:
     // windows.
     void CmdEntrainer_Click();
     FenetreEntrainement* fenetre_entrainement() const { return entrainement_; }
+    // "Parties": the games window, modeless, one at most, opened beside the other windows.
+    void CmdParties_Click();
+    FenetreParties* fenetre_parties() const { return parties_; }
 
     // The zoom of the whole window (zoom_plateau.cpp), 1 at the layout's own places: Ctrl++,
     // Ctrl+-, Ctrl+0 or a resize of the window change it, and it is remembered (`retenu`);
@@ -107,6 +111,7 @@ private:
     Plateau plateau_;
     QPointer<FenetreOuverture> ouverture_;
     QPointer<FenetreEntrainement> entrainement_;
+    QPointer<FenetreParties> parties_;
     Echelle* echelle_ = nullptr;
 
     std::array<Tuile*, 64> tuiles_ {};

@@ -63,6 +63,7 @@ const Controle controles_fixes[] {
     {"plateau", G::bouton, "cmd_jouer", "Jouer", {176, 8, 65, 17}, P::normale},
     {"plateau", G::bouton, "CmdChager", "Ouvertures", {248, 8, 65, 17}, P::normale},
     {"plateau", G::bouton, "CmdEntrainer", "Entraîner", {320, 8, 65, 17}, P::normale},
+    {"plateau", G::bouton, "CmdParties", "Parties", {112, 8, 57, 17}, P::normale},
     {"plateau", G::bouton, "CmdInfo", "À propos…", {408, 8, 65, 17}, P::normale},
     {"plateau", G::ligne, nullptr, nullptr, {QPoint(112, 32), QPoint(472, 32)}},
     {"plateau", G::image, nullptr, nullptr, {8, 40, 304, 304}},
