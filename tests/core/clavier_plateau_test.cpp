@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <string_view>
+
 namespace tavik::test {
 
 using Lignes = std::vector<std::string>;
@@ -36,8 +39,9 @@ TEST(ClavierPlateau, WholeGameTypedThenRefusedOnceOver)
     Fenetre f;
     Bulles bulles;
     bool majuscules = false;
-    for (std::size_t i = 0; partie_connue[i]; i += 3) {
-        std::string coup(partie_connue + i, 2);
+    const std::string_view coups = partie_connue;
+    for (std::size_t i = 0; i < coups.size(); i += 3) {
+        std::string coup(coups.substr(i, 2));
         if (coup == "--") continue;
         if (!majuscules) coup[0] = static_cast<char>(coup[0] + 32);
         majuscules = !majuscules;
