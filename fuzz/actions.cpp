@@ -2,6 +2,7 @@
 
 #include "actions_clavier.h"
 #include "actions_entrainement.h"
+#include "actions_parties.h"
 #include "engine/regles.h"
 
 #include <array>
@@ -62,6 +63,7 @@ enum class Tirage {
     clic_attendu, // during an exercise, a move of the lines trained
     entrainement, // a second byte chooses among the training window's actions
     clavier, // a second byte chooses a key on the board
+    parties, // a second byte chooses among the games window's actions
 };
 
 // Mostly presses, and among them mostly presses that play; what replaces the game ("<<",
@@ -72,8 +74,8 @@ enum class Tirage {
 // The seeds fuzz/corpus/actions/seance_*.bin are read through this table: after changing it,
 // write them again with `build/tests/fuzz/tavik_graines fuzz/corpus/actions`, which keeps runs
 // that reach the drill. The hasard_*.bin seeds are plain random bytes.
-constexpr std::array<std::pair<Tirage, int>, 20> parts = {{
-    {Tirage::clic_quelconque, 24},
+constexpr std::array<std::pair<Tirage, int>, 21> parts = {{
+    {Tirage::clic_quelconque, 18},
     {Tirage::clic_jouable, 66},
     {Tirage::clavier, 12},
     {Tirage::clic_suite, 30},
@@ -93,6 +95,7 @@ constexpr std::array<std::pair<Tirage, int>, 20> parts = {{
     {Tirage::copie, 3},
     {Tirage::colle, 3},
     {Tirage::rare, 4},
+    {Tirage::parties, 6},
 }};
 
 constexpr int total_des_parts()
@@ -158,7 +161,8 @@ Action action_rare(Source& source, int param, const Ouverture& o)
 
 } // namespace
 
-Action tire_action(Source& source, const Plateau& p, const Ouverture& o, const Entrainement* e)
+Action tire_action(Source& source, const Plateau& p, const Ouverture& o, const Entrainement* e,
+                   const Parties* g)
 {
     const Tirage tirage = tirage_de(source.octet());
     const int param = source.octet();
@@ -185,6 +189,8 @@ Action tire_action(Source& source, const Plateau& p, const Ouverture& o, const E
         return action_entrainement(source, param, e);
     case Tirage::clavier:
         return action_clavier(param, p);
+    case Tirage::parties:
+        return action_parties(source, param, g);
     case Tirage::precedent:
         return simple(Genre::precedent);
     case Tirage::suivant:
@@ -280,6 +286,7 @@ void applique(const Action& a, Plateau& p, Ouverture& o, Entrainement* e,
     case Genre::ouvre_entrainement:
     case Genre::ferme_entrainement:
     case Genre::zoom:
+    case Genre::parties:
         return; // the owner's business
     case Genre::couleur:
     case Genre::portee:
@@ -362,6 +369,8 @@ std::string decrit(const Action& a)
     case Genre::touche_jouer:
     case Genre::frappe:
         return decrit_clavier(a);
+    case Genre::parties:
+        return decrit_parties(a);
     }
     return "?";
 }

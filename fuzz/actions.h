@@ -1,7 +1,8 @@
 #pragma once
 
-#include "windows/drill/entrainement.h"
 #include "windows/chooser/ouverture.h"
+#include "windows/drill/entrainement.h"
+#include "windows/games/parties.h"
 #include "windows/main_window/plateau.h"
 
 #include <cstdint>
@@ -86,8 +87,9 @@ enum class Genre : std::uint8_t {
     fleche, // an arrow key on the board: the cursor moves
     touche_jouer, // Space or Enter on the board: the cursor's square pressed
     frappe, // a character typed on the board: part of a square name, or not
+    parties, // the games window: opened, closed, or one of its controls (`ActionParties`)
 };
-inline constexpr int nb_genres = static_cast<int>(Genre::frappe) + 1;
+inline constexpr int nb_genres = static_cast<int>(Genre::parties) + 1;
 
 struct Action
 {
@@ -124,9 +126,10 @@ inline constexpr const char* filtres_choix[]
 // The next action, drawn from two or three bytes of the source. A press lands on any tile, on
 // a legal square of the side to move, on a listed library continuation or, during an exercise,
 // on a move of the lines trained, so that games and exercises go deep; a list's entry is any of
-// the list or none. The training window, when open, gives its list and its exercise.
+// the list or none. The training window, when open, gives its list and its exercise; the games
+// window its lists.
 Action tire_action(Source& source, const Plateau& plateau, const Ouverture& ouverture,
-                   const Entrainement* entrainement = nullptr);
+                   const Entrainement* entrainement = nullptr, const Parties* parties = nullptr);
 
 // The action as the user would do it in the windows: a press is followed by its release, a
 // check box click changes its value (which runs its click operation), "Charger" selects its

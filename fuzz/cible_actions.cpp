@@ -36,8 +36,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         echoue(rapport(harnais.rompus_au_chargement(), "the start", harnais.plateau()));
 
     for (int numero = 1; !source.epuisee(); ++numero) {
-        const Action action
-            = tire_action(source, harnais.plateau(), harnais.ouverture(), harnais.entrainement());
+        const Action action = tire_action(source, harnais.plateau(), harnais.ouverture(),
+                                          harnais.entrainement(), harnais.parties());
         const std::vector<std::string> rompus = harnais.joue(action);
         if (!rompus.empty())
             echoue("action " + std::to_string(numero) + " "

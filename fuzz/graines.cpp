@@ -47,9 +47,9 @@ std::optional<std::string> parcours(const std::string& biblio, std::uint64_t gra
     SourceEnregistree source(graine);
     Harnais harnais(biblio, source);
     for (int i = 0; i < actions; ++i)
-        harnais.joue(
-            tire_action(source, harnais.plateau(), harnais.ouverture(), harnais.entrainement()));
-    const Statistiques& s = harnais.statistiques();
+        harnais.joue(tire_action(source, harnais.plateau(), harnais.ouverture(),
+                                 harnais.entrainement(), harnais.parties()));
+    const fuzz::Statistiques& s = harnais.statistiques();
     if (s.exercices == 0 || s.erreurs == 0) return std::nullopt;
     return source.octets();
 }

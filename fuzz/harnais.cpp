@@ -1,5 +1,6 @@
 #include "harnais.h"
 
+#include "actions_parties.h"
 #include "engine/regles.h"
 #include "record/transcription.h"
 #include "windows/invariants.h"
@@ -98,14 +99,22 @@ std::vector<std::string> Harnais::joue(const Action& action)
     const bool avant_exercice = entrainement_ && entrainement_->exercice_en_cours();
     const int avant_erreurs = avant_exercice ? entrainement_->session()->exercice().erreurs() : 0;
 
+    sert_les_parties();
     if (action.genre == Genre::appui)
         appuie(action, rompus);
+    else if (action.genre == Genre::parties)
+        agit_parties(action);
     else if (action.genre == Genre::ouvre_entrainement || action.genre == Genre::ferme_entrainement)
         ouvre_ou_ferme(action);
     else if (action.genre == Genre::zoom)
         zoome(action, rompus);
     else
         applique(action, plateau_, ouverture_, entrainement(), presse_papiers_);
+    if (parties_) {
+        // As the Qt window does after every action on the board.
+        parties_->actualise();
+        if (!demande_) demande_ = parties_->prend_demande();
+    }
     if (apres_gestionnaires) apres_gestionnaires(*this);
 
     ajoute(rompus, "after the action", invariants_rompus(plateau_));
@@ -113,6 +122,7 @@ std::vector<std::string> Harnais::joue(const Action& action)
     verifie_chargement_f5(action, rompus);
     if (entrainement_)
         ajoute(rompus, "in the training window", invariants_rompus(*entrainement_, plateau_));
+    if (parties_) ajoute(rompus, "in the games window", invariants_rompus(*parties_, plateau_));
     compte_entrainement(avant_seance, avant_exercice, avant_erreurs);
     verifie_messages(rompus);
     if (action.genre == Genre::copie) verifie_copie(rompus);
@@ -121,6 +131,8 @@ std::vector<std::string> Harnais::joue(const Action& action)
     if (rompus.empty()) verifie_joueur_auto(action, a_pose, rompus);
 
     compte(action, action.genre == Genre::jouer ? 1 : avant_coup, a_pose);
+    stats_.coups_parties += action.genre == Genre::parties && a_pose
+        && static_cast<ActionParties>(action.valeur) == ActionParties::coup;
     return rompus;
 }
 
@@ -181,6 +193,36 @@ void Harnais::ouvre_ou_ferme(const Action& action)
         entrainement_->Form_Unload();
         entrainement_.reset();
     }
+}
+
+// The games window opened as its Qt window is, with a file remembered, or closed; its other
+// controls as the Qt window hands them over.
+void Harnais::agit_parties(const Action& action)
+{
+    const auto sorte = static_cast<ActionParties>(action.valeur);
+    if (sorte == ActionParties::ouvre && !parties_) {
+        parties_.emplace(plateau_, std::vector<std::filesystem::path> {"WTH_2000.wtb"});
+        parties_->Form_Load();
+    } else if (sorte == ActionParties::ferme && parties_) {
+        parties_->Form_Unload();
+        parties_.reset();
+        demande_.reset();
+    } else if (parties_) {
+        applique_parties(action, *parties_);
+    }
+}
+
+// The load asked for at the last action ends now, as a thread's would: stopped if the window
+// stopped it, with the test games otherwise.
+void Harnais::sert_les_parties()
+{
+    if (!parties_ || !demande_) return;
+    const DemandeChargement d = std::move(*demande_);
+    demande_.reset();
+    Base base;
+    base.annule = d.annule->load();
+    parties_->termine(d.numero, base.annule ? std::move(base) : base_de_test());
+    stats_.bases += !base.annule && parties_->base_chargee();
 }
 
 // Sessions started, exercises finished and wrong moves, from the window before and after.

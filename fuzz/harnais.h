@@ -1,9 +1,9 @@
 #pragma once
 
 #include "actions.h"
+#include "windows/chooser/ouverture.h"
 #include "windows/drill/entrainement.h"
 #include "windows/foncom.h"
-#include "windows/chooser/ouverture.h"
 #include "windows/main_window/plateau.h"
 
 #include <functional>
@@ -25,6 +25,8 @@ struct Statistiques
     long seances = 0; // training sessions started
     long exercices = 0; // exercises finished
     long erreurs = 0; // wrong moves judged in an exercise
+    long bases = 0; // loads of the games window that ended with the games
+    long coups_parties = 0; // moves played by a click in the games window
     std::map<std::string, long> messages; // every message shown, by text
 };
 
@@ -32,7 +34,8 @@ struct Statistiques
 // with a host that never waits and counts messages instead of showing them; the training
 // window keeps its notebook in memory and lives on a clock that moves a day every 500 actions.
 // After every action it checks the invariants of the main window and of the training window
-// when it is open, and what the harness itself sees:
+// when it is open, of the games window when it is open (whose loads it runs itself, each one
+// answered at the next action with `base_de_test`), and what the harness itself sees:
 // at most one message per user action, a preview that leaves the game alone, an automatic
 // player that, given its turn, plays or says why not, a copied game that reads back, a line
 // loaded from F5 that reads f5 first, and a zoom that keeps the board whole inside the window.
@@ -49,6 +52,8 @@ public:
     Ouverture& ouverture() { return ouverture_; }
     // The training window, while it is open.
     Entrainement* entrainement() { return entrainement_ ? &*entrainement_ : nullptr; }
+    // The games window, while it is open.
+    Parties* parties() { return parties_ ? &*parties_ : nullptr; }
     const Statistiques& statistiques() const { return stats_; }
 
     // What the start of the program broke.
@@ -83,6 +88,8 @@ private:
     void zoome(const Action& action, std::vector<std::string>& rompus);
     void verifie_chargement_f5(const Action& action, std::vector<std::string>& rompus) const;
     void compte_entrainement(bool avant_seance, bool avant_exercice, int avant_erreurs);
+    void agit_parties(const Action& action);
+    void sert_les_parties();
 
     std::string octets_;
     Source& hasard_;
@@ -97,6 +104,8 @@ private:
     Plateau plateau_;
     Ouverture ouverture_;
     std::optional<Entrainement> entrainement_;
+    std::optional<Parties> parties_;
+    std::optional<DemandeChargement> demande_; // the games window's load, answered next action
     double zoom_ = 1.0; // the main window's, as its Qt window keeps it
 };
 

@@ -30,7 +30,7 @@ bool lit_nombre(const char* texte, std::uint64_t& n)
     return *texte != '\0' && *fin == '\0' && texte[0] != '-';
 }
 
-void resume(const Statistiques& s, std::uint64_t graine, double secondes)
+void resume(const fuzz::Statistiques& s, std::uint64_t graine, double secondes)
 {
     std::cout << "soak: " << s.actions << " actions from seed " << graine << " in " << secondes
               << " s (" << static_cast<long>(s.actions / std::max(secondes, 1e-9))
@@ -39,7 +39,9 @@ void resume(const Statistiques& s, std::uint64_t graine, double secondes)
               << " games to their end, " << s.chargements << " lines loaded, longest record "
               << s.plus_long << " slots\n"
               << "  " << s.seances << " training sessions, " << s.exercices
-              << " exercises finished, " << s.erreurs << " wrong moves in exercises\n";
+              << " exercises finished, " << s.erreurs << " wrong moves in exercises\n"
+              << "  " << s.bases << " game bases loaded, " << s.coups_parties
+              << " moves played from the games window\n";
     for (const auto& [texte, nombre] : s.messages)
         std::cout << "  " << nombre << " x \"" << texte << "\"\n";
 }
@@ -74,8 +76,8 @@ int main(int argc, char** argv)
 
     std::deque<std::string> historique;
     for (std::uint64_t i = 1; i <= n; ++i) {
-        const Action action
-            = tire_action(source, harnais.plateau(), harnais.ouverture(), harnais.entrainement());
+        const Action action = tire_action(source, harnais.plateau(), harnais.ouverture(),
+                                          harnais.entrainement(), harnais.parties());
         historique.push_back(std::to_string(i) + ". " + decrit(action));
         if (historique.size() > longueur_historique) historique.pop_front();
 

@@ -1,4 +1,5 @@
 #include "engine/regles.h"
+#include "actions_parties.h"
 #include "harnais.h"
 #include "support.h"
 
@@ -131,9 +132,51 @@ TEST(Harnais, TrainingActions)
     SourceGraine source(3);
     Harnais long_(biblio, source);
     for (int i = 0; i < 5000; ++i)
-        long_.joue(tire_action(source, long_.plateau(), long_.ouverture(), long_.entrainement()));
+        long_.joue(tire_action(source, long_.plateau(), long_.ouverture(), long_.entrainement(),
+                               long_.parties()));
     EXPECT_GT(long_.statistiques().exercices, 0);
     EXPECT_GT(long_.statistiques().erreurs, 0);
+}
+
+// The games window: its load runs over one action, a move clicked in it is played on the board,
+// a listing that the board contradicts is reported, and a long run plays from it.
+TEST(Harnais, GamesWindowActions)
+{
+    const auto parties = [](ActionParties a, int entree = -1) {
+        return Action {.genre = Genre::parties, .entree = entree, .valeur = static_cast<int>(a)};
+    };
+    SourceOctets aucun({});
+    Harnais h(biblio, aucun);
+    EXPECT_EQ(h.joue(parties(ActionParties::coup, 0)), Lignes {});
+    EXPECT_FALSE(h.parties());
+    h.joue(parties(ActionParties::ouvre));
+    ASSERT_TRUE(h.parties());
+    EXPECT_TRUE(h.parties()->en_chargement());
+    h.joue({.genre = Genre::rotation});
+    ASSERT_TRUE(h.parties()->base_chargee());
+    ASSERT_GT(h.parties()->LstSuivants.nombre(), 0);
+    const int avant = h.plateau().num_coup;
+    EXPECT_EQ(h.joue(parties(ActionParties::coup, 0)), Lignes {});
+    EXPECT_EQ(h.plateau().num_coup, avant + 1);
+
+    h.joue(parties(ActionParties::ajoute)); // a new load: the lists empty until it ends
+    EXPECT_EQ(h.parties()->LstParties.nombre(), 0);
+    h.apres_gestionnaires = [](Harnais& x) {
+        if (x.parties()->LstParties.nombre()) x.parties()->LstParties.donnees[0] = 99999;
+    };
+    EXPECT_EQ(h.joue({.genre = Genre::debut}),
+              Lignes {"in the games window: game 99999 is listed but does not reach the position"});
+    h.apres_gestionnaires = nullptr;
+    h.joue(parties(ActionParties::ferme));
+    EXPECT_FALSE(h.parties());
+
+    SourceGraine source(5);
+    Harnais long_(biblio, source);
+    for (int i = 0; i < 20000; ++i)
+        joue_sans_faute(long_, tire_action(source, long_.plateau(), long_.ouverture(),
+                                           long_.entrainement(), long_.parties()));
+    EXPECT_GT(long_.statistiques().bases, 0);
+    EXPECT_GT(long_.statistiques().coups_parties, 0);
 }
 
 } // namespace tavik::test
