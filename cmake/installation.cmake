@@ -8,7 +8,7 @@ install(FILES "${CMAKE_CURRENT_BINARY_DIR}/${TAVIK_ID}.metainfo.xml"
 install(FILES README.md COPYING DESTINATION ${CMAKE_INSTALL_DOCDIR})
 # The pictures that the README shows.
 install(FILES docs/fenetre.png docs/installe.png docs/entrainement.png docs/progres.png
-              docs/choix.png docs/zoom_150.png
+              docs/choix.png docs/zoom_150.png docs/parties.png
         DESTINATION ${CMAKE_INSTALL_DOCDIR}/docs)
 
 # The manual pages, French and English, the package's copyright in Debian's machine-readable

@@ -121,6 +121,7 @@ FenetreParties::FenetreParties(FenetrePlateau& principale)
     parties_.Form_Load();
     lance_chargements();
     actualise();
+    LstSuivants_->setFocus(); // Enter plays the move under the focus
 }
 
 FenetreParties::~FenetreParties()

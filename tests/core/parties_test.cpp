@@ -153,6 +153,10 @@ TEST(FenetreParties, AFileThatCannotBeReadIsNamedInFrenchAndTheOthersAreKept)
     EXPECT_EQ(g.LblBilan.legende,
               "6 parties\u00a0: noir 20,0\u00a0%, nul 40,0\u00a0%, blanc "
               "40,0\u00a0% (1 sans résultat)");
+    // Every first move is one move of the start, which only goes on to a named line.
+    ASSERT_EQ(g.LstSuivants.nombre(), 1);
+    EXPECT_EQ(g.LstSuivants.lignes[0],
+              (std::vector<std::string> {"F5", "6", "40,0\u00a0%", "...", ""}));
     EXPECT_EQ(invariants_rompus(g, c.f.p()), std::vector<std::string> {});
 }
 

@@ -2,9 +2,11 @@
 #include "database/statistiques.h"
 #include "database/texte_statistiques.h"
 #include "library/codes.h"
+#include "library/ligne_coups.h"
 #include "windows/games/parties.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace tavik {
 
@@ -70,8 +72,13 @@ void Parties::montre_suivants(const Statistiques& stats)
         const auto b = std::find_if(biblio.begin(), biblio.end(),
                                     [&](const auto& cb) { return cb.index == c.index; });
         if (b != biblio.end() && b->ligne >= 0 && b->ligne < com.nb_biblio) {
-            nom = com.biblio.lignes[b->ligne][col_nom];
-            bilan = code_court(table, com.biblio.lignes[b->ligne][col_bilan]);
+            // A line that only goes through the position names a later one: the move is a
+            // library move without a name of its own, as the main window lists it.
+            const LigneBiblio& ligne = com.biblio.lignes[b->ligne];
+            const auto coups = static_cast<int>(coups_sans_espaces(ligne[col_coups]).size() / 2);
+            const int apres = std::popcount(vue_.disques.noirs | vue_.disques.blancs) - 3;
+            nom = coups == apres ? ligne[col_nom] : "...";
+            bilan = coups == apres ? code_court(table, ligne[col_bilan]) : "";
         }
         const bool avec_resultat = c.bilan.parties > c.bilan.inconnues;
         LstSuivants.lignes.push_back(
