@@ -3,6 +3,7 @@
 #include "database/parties_texte.h"
 #include "database/wthor.h"
 #include "library/fichier.h"
+#include "record/typographie.h"
 
 #include <algorithm>
 #include <map>
@@ -51,7 +52,7 @@ public:
         std::string octets, raison;
         const std::string nom = chemin.filename().string();
         if (!lit_fichier(chemin, octets, raison)) {
-            base_.illisibles.push_back("« " + chemin.string() + " » : " + raison + ".");
+            base_.illisibles.push_back(guillemets(chemin.string()) + "\u00a0: " + raison + ".");
             return;
         }
         const std::string e = extension(chemin);
@@ -96,7 +97,8 @@ private:
         NomsDossier n;
         n.joueurs = static_cast<int32_t>(base_.joueurs.size());
         n.tournois = static_cast<int32_t>(base_.tournois.size());
-        n.nb_joueurs = ajoute_noms(voisin(dossier, "WTHOR.JOU"), taille_joueur_wthor, base_.joueurs);
+        n.nb_joueurs
+            = ajoute_noms(voisin(dossier, "WTHOR.JOU"), taille_joueur_wthor, base_.joueurs);
         n.nb_tournois
             = ajoute_noms(voisin(dossier, "WTHOR.TRN"), taille_tournoi_wthor, base_.tournois);
         return dossiers_.emplace(dossier, n).first->second;

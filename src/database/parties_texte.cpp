@@ -3,6 +3,7 @@
 #include "engine/disques.h"
 #include "library/decodage.h"
 #include "record/transcription.h"
+#include "record/typographie.h"
 
 #include <bit>
 
@@ -48,7 +49,7 @@ LectureTexte lit_parties_texte(std::string_view octets, const std::string& nom)
     const TexteDecode decode = decode_texte(octets);
     if (decode.refus) {
         lu.refuse = true;
-        lu.refus.push_back("« " + nom + " » : " + *decode.refus + ".");
+        lu.refus.push_back(guillemets(nom) + "\u00a0: " + *decode.refus + ".");
         return lu;
     }
     std::string_view reste = decode.texte;
@@ -59,8 +60,8 @@ LectureTexte lit_parties_texte(std::string_view octets, const std::string& nom)
         if (que_des_blancs(ligne)) continue;
         const LectureTranscription t = lit_transcription(ligne);
         if (t.refus)
-            lu.refus.push_back("« " + nom + " », ligne " + std::to_string(numero) + " : "
-                               + t.refus->raison + ".");
+            lu.refus.push_back(guillemets(nom) + ", ligne " + std::to_string(numero)
+                               + "\u00a0: " + t.refus->raison + ".");
         else
             lu.parties.push_back(partie_de(t.partie));
     }

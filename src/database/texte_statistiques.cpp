@@ -21,19 +21,17 @@ std::string sans_resultat(const Resultats& b)
 
 } // namespace
 
-std::string texte_pour_cent(double valeur, std::string_view espace)
+std::string texte_pour_cent(double valeur)
 {
     const long dixiemes = std::lround(valeur * 10);
-    return std::to_string(dixiemes / 10) + "," + std::to_string(dixiemes % 10) + std::string(espace)
-        + "%";
+    return std::to_string(dixiemes / 10) + "," + std::to_string(dixiemes % 10) + "\u00a0%";
 }
 
-std::string texte_bilan(const Resultats& b, std::string_view espace)
+std::string texte_bilan(const Resultats& b)
 {
-    return parties(b.parties) + std::string(espace) + ": noir "
-        + texte_pour_cent(b.pour_cent(Issue::noir), espace) + ", nul "
-        + texte_pour_cent(b.pour_cent(Issue::nul), espace) + ", blanc "
-        + texte_pour_cent(b.pour_cent(Issue::blanc), espace) + sans_resultat(b);
+    return parties(b.parties) + "\u00a0: noir " + texte_pour_cent(b.pour_cent(Issue::noir))
+        + ", nul " + texte_pour_cent(b.pour_cent(Issue::nul)) + ", blanc "
+        + texte_pour_cent(b.pour_cent(Issue::blanc)) + sans_resultat(b);
 }
 
 std::string texte_statistiques(const Statistiques& stats)
@@ -43,7 +41,7 @@ std::string texte_statistiques(const Statistiques& stats)
     for (const CoupPlaye& c : stats.suivants) {
         std::string n = notation(case_de(c.index));
         n[0] = static_cast<char>(n[0] - 'A' + 'a');
-        texte += n + " : " + parties(c.bilan.parties) + ", "
+        texte += n + "\u00a0: " + parties(c.bilan.parties) + ", "
             + texte_pour_cent(c.bilan.score(stats.blanc_au_trait)) + camp + sans_resultat(c.bilan)
             + "\n";
     }
@@ -59,8 +57,8 @@ ReponseStatistiques repond_statistiques(std::span<const std::filesystem::path> f
     if (coups.find_first_not_of(" \t") != std::string_view::npos) {
         const LectureTranscription t = lit_transcription(coups);
         if (t.refus) {
-            r.erreurs = "Coups illisibles, caractère " + std::to_string(t.refus->position) + " : "
-                + t.refus->raison + ".\n";
+            r.erreurs = "Coups illisibles, caractère " + std::to_string(t.refus->position)
+                + "\u00a0: " + t.refus->raison + ".\n";
             r.code = 2;
             return r;
         }
@@ -75,7 +73,8 @@ ReponseStatistiques repond_statistiques(std::span<const std::filesystem::path> f
     for (const std::string& m : base.illisibles) r.erreurs += m + "\n";
     for (const std::string& m : base.refus) r.erreurs += m + "\n";
     if (!base.illisibles.empty()) r.code = 2;
-    r.sortie = texte_statistiques(statistiques(base.index, position.disques, position.blanc_au_trait));
+    r.sortie
+        = texte_statistiques(statistiques(base.index, position.disques, position.blanc_au_trait));
     return r;
 }
 

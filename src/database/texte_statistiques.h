@@ -9,13 +9,13 @@
 
 namespace tavik {
 
-// A percentage as French writes it, one decimal: "48,2 %"; `espace` goes before the sign (a
-// window writes a non-breaking space there).
-std::string texte_pour_cent(double valeur, std::string_view espace = " ");
+// A percentage as French writes it, one decimal, a non-breaking space before the sign:
+// "48,2 %".
+std::string texte_pour_cent(double valeur);
 
-// "N parties : noir X %, nul Y %, blanc Z %", and the games without a result in brackets;
-// `espace` goes before the colon and the percent signs.
-std::string texte_bilan(const Resultats& bilan, std::string_view espace = " ");
+// "N parties : noir X %, nul Y %, blanc Z %", and the games without a result in brackets; the
+// spaces before the colon and the percent signs are non-breaking.
+std::string texte_bilan(const Resultats& bilan);
 
 // "N parties : noir X %, nul Y %, blanc Z %", then one line per next move, most played first:
 // "f4 : N parties, S % pour noir" (the score of the side that plays it). Games without a

@@ -3,6 +3,7 @@
 #include "engine/disques.h"
 #include "engine/grille.h"
 #include "library/decodage.h"
+#include "record/typographie.h"
 
 namespace tavik {
 
@@ -21,21 +22,15 @@ uint32_t mot32(std::string_view o, std::size_t i)
     return mot16(o, i) | static_cast<uint32_t>(mot16(o, i + 2)) << 16;
 }
 
-std::string guillemets(const std::string& nom)
-{
-    return "« " + nom + " »";
-}
-
 // Why the whole file cannot be read as 8 x 8 games, or nothing.
 std::optional<std::string> refus_du_fichier(const EnTeteWthor& e, const std::string& nom)
 {
     if (e.taille_plateau == 10)
-        return guillemets(nom) + " : parties sur 10 × 10, que Tavik ne lit pas.";
+        return guillemets(nom) + "\u00a0: parties sur 10 × 10, que Tavik ne lit pas.";
     if (e.taille_plateau != 0 && e.taille_plateau != 8)
-        return guillemets(nom) + " : taille de plateau inconnue ("
+        return guillemets(nom) + "\u00a0: taille de plateau inconnue ("
             + std::to_string(e.taille_plateau) + ").";
-    if (e.probleme == 1)
-        return guillemets(nom) + " : fichier de problèmes, pas de parties.";
+    if (e.probleme == 1) return guillemets(nom) + "\u00a0: fichier de problèmes, pas de parties.";
     return std::nullopt;
 }
 
@@ -59,7 +54,8 @@ std::optional<std::string> lit_partie(std::string_view r, PartieBase& p)
             break;
         }
         const Case c {static_cast<int16_t>(code / 10), static_cast<int16_t>(code % 10)};
-        if (!sur_plateau(c)) return numero + " vaut " + std::to_string(code) + ", qui n'est pas une case";
+        if (!sur_plateau(c))
+            return numero + " vaut " + std::to_string(code) + ", qui n'est pas une case";
         if (!position.joue(index_de(c))) return numero + " (" + notation(c) + ") n'est pas jouable";
         p.coups[static_cast<std::size_t>(i)] = static_cast<uint8_t>(index_de(c));
         p.nb_coups = static_cast<uint8_t>(i + 1);
@@ -92,7 +88,7 @@ LectureWthor lit_parties_wthor(std::string_view octets, const std::string& nom)
     const std::optional<EnTeteWthor> entete = lit_entete_wthor(octets);
     if (!entete) {
         lu.refuse = true;
-        lu.refus.push_back(guillemets(nom) + " : trop court pour un fichier WTHOR ("
+        lu.refus.push_back(guillemets(nom) + "\u00a0: trop court pour un fichier WTHOR ("
                            + std::to_string(octets.size()) + " octets).");
         return lu;
     }
@@ -105,11 +101,11 @@ LectureWthor lit_parties_wthor(std::string_view octets, const std::string& nom)
     const std::size_t corps = octets.size() - taille_entete_wthor;
     const std::size_t entieres = corps / taille_partie_wthor;
     if (entieres != lu.entete.nb_parties || corps % taille_partie_wthor != 0) {
-        std::string m = guillemets(nom) + " : l'en-tête annonce "
+        std::string m = guillemets(nom) + "\u00a0: l'en-tête annonce "
             + std::to_string(lu.entete.nb_parties) + " parties, le fichier en contient "
             + std::to_string(entieres) + " entières";
         if (corps % taille_partie_wthor != 0)
-            m += " ; la partie " + std::to_string(entieres + 1) + " est tronquée ("
+            m += "\u00a0; la partie " + std::to_string(entieres + 1) + " est tronquée ("
                 + std::to_string(corps % taille_partie_wthor) + " octets sur 68)";
         lu.refus.push_back(m + ".");
     }
@@ -120,8 +116,8 @@ LectureWthor lit_parties_wthor(std::string_view octets, const std::string& nom)
         const std::string_view r
             = octets.substr(taille_entete_wthor + i * taille_partie_wthor, taille_partie_wthor);
         if (std::optional<std::string> raison = lit_partie(r, p))
-            lu.refus.push_back(guillemets(nom) + ", partie " + std::to_string(i + 1) + " : "
-                               + *raison + ".");
+            lu.refus.push_back(guillemets(nom) + ", partie " + std::to_string(i + 1)
+                               + "\u00a0: " + *raison + ".");
         else
             lu.parties.push_back(p);
     }

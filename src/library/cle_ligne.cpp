@@ -2,6 +2,7 @@
 
 #include "library/ligne_coups.h"
 #include "library/texte.h"
+#include "record/typographie.h"
 
 #include <cassert>
 
@@ -33,7 +34,7 @@ namespace {
 // "coup 2 « E3 »"
 std::string coup_numero(std::span<const Case> coups, std::size_t numero)
 {
-    return "coup " + std::to_string(numero) + " « " + notation(coups[numero - 1]) + " »";
+    return "coup " + std::to_string(numero) + " " + guillemets(notation(coups[numero - 1]));
 }
 
 // Why the text differs from the key at `i`, where the key has `j` characters of which `n` are

@@ -82,8 +82,9 @@ TexteDecode decode_texte(std::string_view octets)
     if (t.texte.empty())
         t.refus = "il est vide";
     else if (t.texte.find('\0') != std::string::npos)
-        t.refus = "il contient des caractères nuls : ce n'est pas un texte que Tavik sait lire "
-                  "(enregistrez-le en UTF-8)";
+        t.refus
+            = "il contient des caractères nuls\u00a0: ce n'est pas un texte que Tavik sait lire "
+              "(enregistrez-le en UTF-8)";
     if (t.refus) t.texte.clear();
     return t;
 }

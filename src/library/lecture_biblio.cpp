@@ -49,7 +49,7 @@ void ajoute_enregistrement(std::string_view ligne, std::size_t numero, LectureBi
                                + std::to_string(longueur_max_enregistrement) + " premiers"});
     if (perd_du_texte(gardee))
         defauts.push_back({numero, 1, GenreDefaut::trop_de_champs,
-                           "plus de 6 champs : le texte au-delà du sixième est ignoré"});
+                           "plus de 6 champs\u00a0: le texte au-delà du sixième est ignoré"});
     lecture.lignes.push_back(decoupe(gardee));
 }
 

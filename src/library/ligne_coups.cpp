@@ -3,6 +3,7 @@
 #include "engine/regles.h"
 #include "library/texte.h"
 #include "record/liste_coups.h"
+#include "record/typographie.h"
 #include "record/utf8.h"
 
 #include <algorithm>
@@ -24,7 +25,8 @@ std::optional<std::string> defaut_de_ligne(std::string_view coups)
     // Taken by characters, so that a message never shows half of an accented letter.
     const std::vector<std::string_view> car = caracteres(s);
     const std::size_t nb_coups = car.size() / 2;
-    if (car.size() % 2 != 0) return "le dernier coup « " + visible(car.back()) + " » est incomplet";
+    if (car.size() % 2 != 0)
+        return "le dernier coup " + guillemets(visible(car.back())) + " est incomplet";
     if (nb_coups > static_cast<std::size_t>(nb_emplacements - 1))
         return "la suite compte " + std::to_string(nb_coups) + " coups, la partie n'en tient que "
             + std::to_string(nb_emplacements - 1);
@@ -34,7 +36,8 @@ std::optional<std::string> defaut_de_ligne(std::string_view coups)
     int16_t couleur = noir;
     for (std::size_t i = 0; i < nb_coups; ++i) {
         const std::string coup = std::string(car[2 * i]) + std::string(car[2 * i + 1]);
-        const std::string debut = "le coup " + std::to_string(i + 1) + " « " + visible(coup) + " »";
+        const std::string debut
+            = "le coup " + std::to_string(i + 1) + " " + guillemets(visible(coup));
         Case c;
         if (!lit_case(coup, c)) return debut + " n'est pas une case";
         if (!test_coup_possible(jeu, couleur, c.ligne, c.colonne))

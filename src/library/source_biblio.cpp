@@ -1,5 +1,7 @@
 #include "library/source_biblio.h"
 
+#include "record/typographie.h"
+
 #include <algorithm>
 
 namespace tavik {
@@ -48,14 +50,26 @@ std::optional<std::filesystem::path> choisit_biblio(std::span<const Candidat> ca
     return choisi->chemin;
 }
 
+// Says where the library was searched, and what a desktop user does about it: put a file
+// where the program searches (the user's data folder, which survives an update) and press
+// "Jouer", which searches again; naming a file on the command line comes last.
 std::string message_biblio_introuvable(std::span<const Candidat> candidats)
 {
-    std::string texte = "Aucune bibliothèque d'ouvertures «\u00a0" + std::string(nom_fichier_biblio)
-        + "\u00a0» n'a été trouvée. Tavik l'a cherchée\u00a0:";
-    for (const Candidat& c : candidats)
+    std::string texte = "Aucune bibliothèque d'ouvertures " + guillemets(nom_fichier_biblio)
+        + " n'a été trouvée. Tavik l'a cherchée\u00a0:";
+    std::string donnees;
+    for (const Candidat& c : candidats) {
         texte += "\n– " + std::string(description(c.endroit)) + "\u00a0: " + c.chemin.string();
-    texte += "\nLa bibliothèque d'ouvertures est vide. Pour en lire une autre\u00a0: "
-             "tavik --biblio FICHIER.";
+        if (c.endroit == Endroit::donnees_utilisateur) donnees = c.chemin.parent_path().string();
+    }
+    texte += "\n\nLa bibliothèque d'ouvertures est vide. Pour en avoir une, copiez un fichier "
+             "de bibliothèque sous le nom "
+        + guillemets(nom_fichier_biblio)
+        + (donnees.empty() ? std::string(" dans l'un de ces dossiers")
+                           : " dans le dossier " + guillemets(donnees))
+        + ", puis appuyez sur " + guillemets("Jouer")
+        + "\u00a0: Tavik la cherche de nouveau. Depuis un terminal, "
+        + guillemets("tavik --biblio FICHIER") + " lit le fichier que vous nommez.";
     return texte;
 }
 

@@ -47,10 +47,11 @@ std::optional<Constat> codage_mele(std::string_view octets, std::string_view cod
     if (!utf8) return std::nullopt;
     char octet[8];
     std::snprintf(octet, sizeof octet, "0x%02X", static_cast<unsigned char>(octets[intrus]));
-    return Constat {ligne_de(octets, intrus), 1, Gravite::avertissement,
-                    "le fichier mêle l'UTF-8 et un autre codage (octet " + std::string(octet)
-                        + ") : il est lu en entier en Windows-1252, et ses lettres accentuées "
-                          "écrites en UTF-8 s'afficheront mal (« Ã© » pour « é »)"};
+    return Constat {
+        ligne_de(octets, intrus), 1, Gravite::avertissement,
+        "le fichier mêle l'UTF-8 et un autre codage (octet " + std::string(octet)
+            + ")\u00a0: il est lu en entier en Windows-1252, et ses lettres accentuées "
+              "écrites en UTF-8 s'afficheront mal («\u00a0Ã©\u00a0» pour «\u00a0é\u00a0»)"};
 }
 
 // The first line is the header and is never read as an opening, whatever it holds.
@@ -63,8 +64,8 @@ std::optional<Constat> entete_perdue(std::string_view octets)
     if (!ressemble_a_des_coups(coups)) return std::nullopt;
     return Constat {1, 1, Gravite::avertissement,
                     "la première ligne est l'en-tête, jamais lue comme une ouverture, mais elle "
-                    "en a l'air (« "
-                        + visible(coups) + " ») : l'en-tête manque-t-il ?"};
+                    "en a l'air («\u00a0"
+                        + visible(coups) + "\u00a0»)\u00a0: l'en-tête manque-t-il\u00a0?"};
 }
 
 std::string compte(std::size_t n, std::string_view mot)
@@ -86,7 +87,7 @@ std::vector<Constat> verifie_biblio(std::string_view octets, std::size_t max)
     const LectureBiblio lecture = lit_biblio(octets, max);
     if (lecture.rapport.refus)
         return {{0, 1, Gravite::erreur,
-                 "le fichier ne peut pas être chargé : " + *lecture.rapport.refus}};
+                 "le fichier ne peut pas être chargé\u00a0: " + *lecture.rapport.refus}};
 
     std::vector<Constat> constats = constats_de_lecture(lecture.rapport);
     // A file in which no line holds a legal move text is no library, whatever its lines
@@ -96,7 +97,7 @@ std::vector<Constat> verifie_biblio(std::string_view octets, std::size_t max)
     else if (std::none_of(lecture.lignes.begin(), lecture.lignes.end(),
                           [](const LigneBiblio& l) { return ressemble_a_des_coups(l[col_coups]); }))
         constats.push_back({0, 1, Gravite::erreur,
-                            "aucune ouverture utilisable : aucune ligne n'a de coups jouables "
+                            "aucune ouverture utilisable\u00a0: aucune ligne n'a de coups jouables "
                             "dans son troisième champ"});
     if (std::optional<Constat> c = codage_mele(octets, lecture.rapport.codage))
         constats.push_back(std::move(*c));
@@ -115,7 +116,8 @@ std::string texte_verification(const std::vector<Constat>& constats)
     for (const Constat& c : constats) {
         const bool erreur = c.gravite == Gravite::erreur;
         erreurs += erreur ? 1 : 0;
-        texte += lieu(c) + (erreur ? " : erreur : " : " : avertissement : ") + c.texte + "\n";
+        texte += lieu(c) + (erreur ? "\u00a0: erreur\u00a0: " : "\u00a0: avertissement\u00a0: ")
+            + c.texte + "\n";
     }
     return texte + compte(erreurs, "erreur") + ", "
         + compte(constats.size() - erreurs, "avertissement") + "\n";

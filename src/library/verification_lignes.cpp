@@ -5,6 +5,7 @@
 #include "library/ligne_coups.h"
 #include "library/symetries.h"
 #include "library/texte.h"
+#include "record/typographie.h"
 #include "record/utf8.h"
 
 #include <algorithm>
@@ -41,7 +42,7 @@ bool sans_coups(const LigneBiblio& l)
 
 std::string nom_lisible(const std::string& nom)
 {
-    return blanc(nom) ? "(sans nom)" : "« " + visible(nom) + " »";
+    return blanc(nom) ? "(sans nom)" : guillemets(visible(nom));
 }
 
 // Whether one of the pieces of `texte` cut at `separateur` is a move text.
@@ -61,26 +62,26 @@ std::string indice_de_champs(const LigneBiblio& l)
 {
     for (const int col : {col_nom, col_nom_anglais, col_bilan, col_commentaire, col_sources})
         if (ressemble_a_des_coups(l[col]))
-            return " ; le champ " + std::to_string(col + 1) + " « " + visible(l[col])
-                + " » ressemble à des coups : un champ manque ou est de trop";
+            return "\u00a0; le champ " + std::to_string(col + 1) + " " + guillemets(visible(l[col]))
+                + " ressemble à des coups\u00a0: un champ manque ou est de trop";
     if (std::any_of(l.begin() + 1, l.end(), [](const std::string& s) { return !s.empty(); }))
         return {};
     for (const char separateur : {',', '\t'})
         if (morceau_de_coups(l[col_nom], separateur))
-            return " ; les champs semblent séparés par « " + visible({&separateur, 1})
-                + " » au lieu de « ; »";
+            return "\u00a0; les champs semblent séparés par "
+                + guillemets(visible({&separateur, 1})) + " au lieu de «\u00a0;\u00a0»";
     return {};
 }
 
 std::string code_inconnu(const TableCommentaires& codes, const std::string& bilan)
 {
     std::string texte
-        = "code d'évaluation « " + visible(bilan) + " » inconnu : le bilan reste vide";
+        = "code d'évaluation " + guillemets(visible(bilan)) + " inconnu\u00a0: le bilan reste vide";
     const std::string_view net = sans_blancs_finaux(bilan);
     const std::string proche
         = majuscules(net.substr(std::min(net.find_first_not_of(' '), net.size())));
     for (const CodeCommentaire& c : codes)
-        if (majuscules(c.code) == proche) return texte + " (« " + c.code + " » ?)";
+        if (majuscules(c.code) == proche) return texte + " (" + guillemets(c.code) + "\u00a0?)";
     return texte;
 }
 
@@ -93,10 +94,11 @@ void verifie_coups(Vue& vue, std::vector<Constat>& constats)
         constats.push_back({vue.numero, 1, g, std::move(texte)});
     };
     if (sans_coups(l)) {
-        ajoute(Gravite::avertissement,
-               "aucun coup : l'entrée charge la position de départ et la recherche ne l'atteint "
-               "jamais"
-                   + indice_de_champs(l));
+        ajoute(
+            Gravite::avertissement,
+            "aucun coup\u00a0: l'entrée charge la position de départ et la recherche ne l'atteint "
+            "jamais"
+                + indice_de_champs(l));
         return;
     }
     if (const std::optional<std::string> defaut = defaut_de_ligne(l[col_coups])) {
@@ -106,9 +108,10 @@ void verifie_coups(Vue& vue, std::vector<Constat>& constats)
     vue.cases = cases_de_ligne(l[col_coups]);
     vue.forme = forme_commune(vue.cases);
     if (const std::optional<std::string> raison = raison_inatteignable(l[col_coups])) {
-        std::string texte = "jamais atteinte par la recherche : " + *raison;
+        std::string texte = "jamais atteinte par la recherche\u00a0: " + *raison;
         if (vue.cases[0] != vue.forme[0])
-            texte += " ; la même ligne depuis C4 : « " + cle_de_ligne(vue.forme) + " »";
+            texte
+                += "\u00a0; la même ligne depuis C4\u00a0: " + guillemets(cle_de_ligne(vue.forme));
         ajoute(Gravite::erreur, std::move(texte));
     }
 }
@@ -119,15 +122,16 @@ void verifie_ligne(Vue& vue, const TableCommentaires& codes, std::vector<Constat
     if (sans_coups(l)
         && std::all_of(l.begin(), l.end(), [](const std::string& s) { return blanc(s); })) {
         constats.push_back({vue.numero, 1, Gravite::avertissement,
-                            "ligne sans nom ni coups : une entrée vide dans la liste des "
+                            "ligne sans nom ni coups\u00a0: une entrée vide dans la liste des "
                             "ouvertures"});
         return;
     }
     verifie_coups(vue, constats);
     if (blanc(l[col_nom]) && !sans_coups(l))
-        constats.push_back({vue.numero, 1, Gravite::avertissement,
-                            "ouverture sans nom : son entrée est vide dans la liste des ouvertures "
-                            "et la recherche ne peut pas la nommer"});
+        constats.push_back(
+            {vue.numero, 1, Gravite::avertissement,
+             "ouverture sans nom\u00a0: son entrée est vide dans la liste des ouvertures "
+             "et la recherche ne peut pas la nommer"});
     if (!l[col_bilan].empty() && conv_abrev(codes, l[col_bilan]).empty())
         constats.push_back(
             {vue.numero, 1, Gravite::avertissement, code_inconnu(codes, l[col_bilan])});
@@ -138,9 +142,9 @@ std::string doublon(const Vue& premiere, const Vue& seconde)
     const std::string& nom = seconde.ligne[col_nom];
     const std::string ligne = std::to_string(premiere.numero);
     if (premiere.ligne[col_nom] == nom)
-        return "mêmes coups et même nom que la ligne " + ligne + " : " + nom_lisible(nom);
-    return "mêmes coups que la ligne " + ligne
-        + ", sous deux noms : " + nom_lisible(premiere.ligne[col_nom]) + " et " + nom_lisible(nom);
+        return "mêmes coups et même nom que la ligne " + ligne + "\u00a0: " + nom_lisible(nom);
+    return "mêmes coups que la ligne " + ligne + ", sous deux noms\u00a0: "
+        + nom_lisible(premiere.ligne[col_nom]) + " et " + nom_lisible(nom);
 }
 
 std::string autre_forme(const Vue& premiere, const Vue& seconde)
@@ -149,7 +153,7 @@ std::string autre_forme(const Vue& premiere, const Vue& seconde)
         = std::mismatch(seconde.cases.begin(), seconde.cases.end(), premiere.cases.begin());
     return "même ligne que la ligne " + std::to_string(premiere.numero)
         + " sur des cases symétriques à partir du coup "
-        + std::to_string(ecart.first - seconde.cases.begin() + 1) + ", sous deux noms : "
+        + std::to_string(ecart.first - seconde.cases.begin() + 1) + ", sous deux noms\u00a0: "
         + nom_lisible(premiere.ligne[col_nom]) + " et " + nom_lisible(seconde.ligne[col_nom]);
 }
 

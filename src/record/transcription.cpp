@@ -1,6 +1,7 @@
 #include "record/transcription.h"
 
 #include "engine/regles.h"
+#include "record/typographie.h"
 #include "record/utf8.h"
 
 #include <array>
@@ -91,8 +92,8 @@ private:
         while (fin < texte_.size() && est_chiffre(texte_[fin])) ++fin;
         if (fin == texte_.size() || texte_[fin] != '.') {
             refuse(i_,
-                   "le numéro «\u00a0" + std::string(texte_.substr(i_, fin - i_))
-                       + "\u00a0» n'est pas suivi d'un point");
+                   "le numéro " + guillemets(std::string(texte_.substr(i_, fin - i_)))
+                       + " n'est pas suivi d'un point");
             return;
         }
         while (fin < texte_.size() && texte_[fin] == '.') ++fin;
@@ -111,8 +112,8 @@ private:
         const char lettre = minuscule(texte_[i_]);
         if (lettre < 'a' || lettre > 'h') {
             refuse(i_,
-                   "«\u00a0" + visible(symbole(i_))
-                       + "\u00a0» n'est ni un coup, ni un passe, ni un numéro de coup");
+                   guillemets(visible(symbole(i_)))
+                       + " n'est ni un coup, ni un passe, ni un numéro de coup");
             return;
         }
         Case c;
@@ -157,7 +158,7 @@ private:
     // A pass written in the text: only where the side to move has no move and the other has.
     void passe(std::size_t longueur)
     {
-        const std::string cite = "«\u00a0" + std::string(texte_.substr(i_, longueur)) + "\u00a0»";
+        const std::string cite = guillemets(texte_.substr(i_, longueur));
         if (joueur_passe(jeu_, couleur_)) {
             refuse(i_,
                    cite + "\u00a0: " + nom_couleur(couleur_)

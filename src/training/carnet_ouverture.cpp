@@ -2,8 +2,8 @@
 // writing when it may not be written, leaving another program's database alone, and setting
 // aside, never deleting, a file that cannot be used.
 
+#include "record/typographie.h"
 #include "training/carnet.h"
-
 #include "training/carnet_schema.h"
 
 #include <sqlite3.h>
@@ -75,8 +75,7 @@ Essai essaie_avec(const std::string& nom, int options)
     case Nature::etranger:
         return {nullptr, Issue::etranger, SQLITE_OK, {}};
     case Nature::plus_recent:
-        return {nullptr, Issue::a_ecarter, SQLITE_OK,
-                "écrit par une version plus récente de Tavik",
+        return {nullptr, Issue::a_ecarter, SQLITE_OK, "écrit par une version plus récente de Tavik",
                 "version-" + std::to_string(examen.version)};
     case Nature::incomplet:
         return {nullptr, Issue::a_ecarter, SQLITE_OK, "contenu inattendu"};
@@ -87,8 +86,9 @@ Essai essaie_avec(const std::string& nom, int options)
         break;
     }
     if (sqlite3_db_readonly(db.get(), "main") == 1)
-        return examen.nature == Nature::vierge ? impossible(SQLITE_READONLY)
-                                               : Essai {std::move(db), Issue::lecture_seule, {}, {}};
+        return examen.nature == Nature::vierge
+            ? impossible(SQLITE_READONLY)
+            : Essai {std::move(db), Issue::lecture_seule, {}, {}};
 
     // WAL: a commit is one append to the log, and a program killed afterwards keeps it.
     for (const std::string_view pragma :
@@ -154,9 +154,9 @@ bool met_de_cote(const fs::path& chemin, const std::string& suffixe, fs::path& c
     return !ec;
 }
 
-std::string guillemets(const fs::path& p)
+std::string nom_cite(const fs::path& p)
 {
-    return "« " + p.filename().string() + " »";
+    return guillemets(p.filename().string());
 }
 
 } // namespace
@@ -169,8 +169,8 @@ Carnet Carnet::en_memoire()
 
 Carnet Carnet::ouvre(const fs::path& chemin, std::int64_t maintenant)
 {
-    const std::string nom = "Le fichier d'entraînement " + guillemets(chemin);
-    const std::string perdue = " : la progression de cette séance ne sera pas enregistrée.";
+    const std::string nom = "Le fichier d'entraînement " + nom_cite(chemin);
+    const std::string perdue = "\u00a0: la progression de cette séance ne sera pas enregistrée.";
     const auto en_memoire_avec = [](std::string avertissement) {
         Carnet c = Carnet::en_memoire();
         c.avertissement_ = std::move(avertissement);
@@ -185,14 +185,17 @@ Carnet Carnet::ouvre(const fs::path& chemin, std::int64_t maintenant)
         return Carnet(std::move(essai.db), chemin, {}, false);
     case Issue::lecture_seule:
         return Carnet(std::move(essai.db), chemin,
-                      nom + " est en lecture seule : la progression est affichée, mais les "
+                      nom
+                          + " est en lecture seule\u00a0: la progression est affichée, mais les "
                             "résultats des nouveaux exercices ne pourront pas être enregistrés.",
                       true);
     case Issue::etranger:
         return en_memoire_avec(
-            "Le fichier " + guillemets(chemin) + " du dossier « " + chemin.parent_path().string()
-            + " » appartient à un autre programme : Tavik le laisse tel quel. Déplacez-le ou "
-              "renommez-le pour que la progression soit enregistrée ; d'ici là, la progression "
+            "Le fichier " + nom_cite(chemin) + " du dossier "
+            + guillemets(chemin.parent_path().string())
+            + " appartient à un autre programme\u00a0: Tavik le laisse tel quel. Déplacez-le ou "
+              "renommez-le pour que la progression soit enregistrée\u00a0; d'ici là, la "
+              "progression "
               "de cette séance ne sera pas enregistrée.");
     case Issue::impossible:
         if (!fs::exists(chemin, ec) && !fs::is_symlink(chemin, ec))
@@ -209,13 +212,13 @@ Carnet Carnet::ouvre(const fs::path& chemin, std::int64_t maintenant)
         return en_memoire_avec(nom + " est inutilisable (" + essai.raison
                                + ") et n'a pas pu être mis de côté (" + raison + ")" + perdue);
     const std::string debut = nom + " était inutilisable (" + essai.raison
-        + "). Il a été mis de côté sous le nom " + guillemets(cote);
+        + "). Il a été mis de côté sous le nom " + nom_cite(cote);
     Essai neuf = essaie_patiemment(chemin);
     if (neuf.issue != Issue::ouvert)
         return en_memoire_avec(debut + ", mais un nouveau fichier n'a pas pu être créé ("
                                + neuf.raison + ")" + perdue);
     return Carnet(std::move(neuf.db), chemin,
-                  debut + " et un nouveau fichier a été créé : la progression repart de zéro.",
+                  debut + " et un nouveau fichier a été créé\u00a0: la progression repart de zéro.",
                   false);
 }
 

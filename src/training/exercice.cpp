@@ -33,11 +33,11 @@ std::string message_erreur(const std::vector<Case>& coups, bool hors_choix, bool
     const bool un = coups.size() == 1;
     std::string attendus;
     if (de_la_ligne)
-        attendus = un ? "Coup de la ligne : " : "Coups de la ligne : ";
+        attendus = un ? "Coup de la ligne\u00a0: " : "Coups de la ligne\u00a0: ";
     else if (hors_choix)
-        attendus = un ? "Coup de ces lignes : " : "Coups de ces lignes : ";
+        attendus = un ? "Coup de ces lignes\u00a0: " : "Coups de ces lignes\u00a0: ";
     else
-        attendus = un ? "Coup de la bibliothèque : " : "Coups de la bibliothèque : ";
+        attendus = un ? "Coup de la bibliothèque\u00a0: " : "Coups de la bibliothèque\u00a0: ";
     return std::string(hors_choix ? "Coup hors des lignes choisies. " : "Coup hors bibliothèque. ")
         + attendus + liste_de_coups(coups) + ".";
 }
@@ -153,7 +153,7 @@ Verdict Exercice::joue_utilisateur(Case c)
     erreur_ici_ = false;
     joue(c, std::move(suivent));
     if (vers_la_cible) return {Jugement::juste, {}, {}};
-    return {Jugement::autre_ligne, {}, "Autre ligne de la bibliothèque : coup accepté."};
+    return {Jugement::autre_ligne, {}, "Autre ligne de la bibliothèque\u00a0: coup accepté."};
 }
 
 void Exercice::joue(Case c, std::vector<int> suivent)

@@ -72,8 +72,8 @@ std::string resume(const Progres& p)
 std::string texte_ligne_faible(const LigneFaible& l)
 {
     const auto pourcent = static_cast<int>(std::lround(100 * l.taux_erreur));
-    return l.nom + " : " + nombre(l.echecs, "échec", "échecs") + " sur " + std::to_string(l.revues)
-        + " (" + std::to_string(pourcent) + " %)";
+    return l.nom + "\u00a0: " + nombre(l.echecs, "échec", "échecs") + " sur "
+        + std::to_string(l.revues) + " (" + std::to_string(pourcent) + "\u00a0%)";
 }
 
 } // namespace tavik

@@ -120,21 +120,21 @@ void Session::vise(int item)
 std::string Session::annonce() const
 {
     if (vide()) return "Aucune ligne à entraîner pour cette couleur dans ce choix.";
-    if (!exercice_ || item_ < 0) return "Rien à revoir pour l'instant : entraînement libre.";
+    if (!exercice_ || item_ < 0) return "Rien à revoir pour l'instant\u00a0: entraînement libre.";
     const ItemRepertoire& item = items_.items[static_cast<std::size_t>(item_)];
     const std::string nom = remplace_tout(item.nom, "var.", "variante");
     switch (motif_) {
     case Motif::revision:
-        return "Révision : " + nom;
+        return "Révision\u00a0: " + nom;
     case Motif::reprise:
-        return "À reprendre : " + nom;
+        return "À reprendre\u00a0: " + nom;
     case Motif::nouvelle:
-        return "Nouvelle ligne : " + nom + " ("
+        return "Nouvelle ligne\u00a0: " + nom + " ("
             + cle_de_ligne(exercice_->coups_de_la_cible(item.coups.size())) + ")";
     case Motif::libre:
         break;
     }
-    return "Ligne : " + nom;
+    return "Ligne\u00a0: " + nom;
 }
 
 std::optional<Case> Session::coup_programme()

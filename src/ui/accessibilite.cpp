@@ -19,13 +19,14 @@ constexpr DescriptionAccessible descriptions[] = {
     {"CmdChager", "Ouvertures",
      "Ouvre la liste des ouvertures de la bibliothèque, pour en charger une (Ctrl+O)"},
     {"CmdEntrainer", "Entraîner",
-     "Ouvre la fenêtre d'entraînement : exercices sur les lignes de la bibliothèque et progrès "
+     "Ouvre la fenêtre d'entraînement\u00a0: exercices sur les lignes de la bibliothèque et "
+     "progrès "
      "(Ctrl+E)"},
     {"CmdParties", "Parties",
      "Ouvre la fenêtre des parties : statistiques de la position sur des fichiers de parties "
      "(Ctrl+B)"},
     {"CmdInfo", "À propos", "Montre les informations sur Tavik (F1)"},
-    {"cadre", "Plateau", "Le plateau de jeu ; un texte de partie déposé ici est chargé"},
+    {"cadre", "Plateau", "Le plateau de jeu\u00a0; un texte de partie déposé ici est chargé"},
     {"quijoue", "Trait", "Le camp qui doit jouer"},
     {"Score", "Score", "Le nombre de pions de chaque camp"},
     {"lbl_noir", "Joueur noir", "Légende du nombre de pions noirs"},
@@ -33,7 +34,8 @@ constexpr DescriptionAccessible descriptions[] = {
     {"lbl_blanc", "Joueur blanc", "Légende du nombre de pions blancs"},
     {"nb_blanc", "Pions blancs", "Le nombre de pions blancs sur le plateau"},
     {"LstCoup", "Coups joués",
-     "Les coups de la partie jusqu'au coup affiché ; Ctrl+C copie la partie, Ctrl+V charge une "
+     "Les coups de la partie jusqu'au coup affiché\u00a0; Ctrl+C copie la partie, Ctrl+V charge "
+     "une "
      "partie copiée"},
     {"TxtSuivant", "Coup suivant", "Le prochain coup enregistré de la partie"},
     {"chk_voir_coup", "Coups", "Marque sur le plateau les coups possibles du camp qui doit jouer"},
@@ -120,8 +122,9 @@ void FenetrePlateau::decrit_controles()
     decrit_pour_lecteur(*this, descriptions,
                         QStringLiteral("Un trait qui sépare deux parties de la fenêtre"));
     for (Tuile* t : tuiles_) {
-        t->setAccessibleDescription(QStringLiteral("Case du plateau : un clic gauche y joue, un "
-                                                   "autre bouton montre le coup sans le jouer"));
+        t->setAccessibleDescription(
+            QStringLiteral("Case du plateau\u00a0: un clic gauche y joue, un "
+                           "autre bouton montre le coup sans le jouer"));
     }
 }
 
@@ -130,8 +133,8 @@ void FenetrePlateau::actualise_descriptions()
     for (Tuile* t : tuiles_)
         nomme(*t, QString::fromStdString(plateau_.description_case(t->index())));
     nomme(*quijoue_, QString::fromStdString(plateau_.description_trait()));
-    nomme(*nb_noir_, QStringLiteral("Pions noirs : ") + nb_noir_->text());
-    nomme(*nb_blanc_, QStringLiteral("Pions blancs : ") + nb_blanc_->text());
+    nomme(*nb_noir_, QStringLiteral("Pions noirs\u00a0: ") + nb_noir_->text());
+    nomme(*nb_blanc_, QStringLiteral("Pions blancs\u00a0: ") + nb_blanc_->text());
     nomme_avec_texte(*LblOuverture_, QStringLiteral("Ouverture"), QStringLiteral("aucune"));
     nomme_avec_texte(*LblBilan_, QStringLiteral("Bilan"), QStringLiteral("aucun"));
     nomme_avec_texte(*LblCommentaire_, QStringLiteral("Commentaire"), QStringLiteral("aucun"));

@@ -93,8 +93,9 @@ void FenetrePlateau::installe_clavier()
                   Qt::ApplicationShortcut);
     toutes << QKeySequence::keyBindings(QKeySequence::Copy)
            << QKeySequence::keyBindings(QKeySequence::Paste);
-    LstCoup_->setToolTip(QStringLiteral("Coups joués : Ctrl+C copie la partie jusqu'ici, Ctrl+V "
-                                        "charge une partie copiée"));
+    LstCoup_->setToolTip(
+        QStringLiteral("Coups joués\u00a0: Ctrl+C copie la partie jusqu'ici, Ctrl+V "
+                       "charge une partie copiée"));
 
     auto* passage = new PassageDesTouches(toutes, this);
     for (QWidget* w : findChildren<QWidget*>()) w->installEventFilter(passage);

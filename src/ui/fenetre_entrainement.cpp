@@ -87,14 +87,14 @@ FenetreEntrainement::FenetreEntrainement(FenetrePlateau& principale)
     entrainement_.Form_Load();
     if (!chemin_carnet(principale.hote()))
         boite_message(this,
-                      "Aucun dossier de données n'est connu : la progression ne sera pas "
+                      "Aucun dossier de données n'est connu\u00a0: la progression ne sera pas "
                       "enregistrée.");
     actualise();
 }
 
 void FenetreEntrainement::construit()
 {
-    legende(this, QStringLiteral("Couleur :"), "lbl_couleur", 8, 10, 57, 17);
+    legende(this, QStringLiteral("Couleur\u00a0:"), "lbl_couleur", 8, 10, 57, 17);
     OptCouleur_[0] = option(this, QStringLiteral("Noir"), "OptNoir", 72, 10, 57);
     OptCouleur_[1] = option(this, QStringLiteral("Blanc"), "OptBlanc", 136, 10, 65);
     for (int i = 0; i < 2; ++i)
@@ -129,11 +129,13 @@ QPushButton* FenetreEntrainement::commande(QWidget* page, const QString& texte, 
 void FenetreEntrainement::construit_seance(QWidget* page)
 {
     const QFont grasse = police_grasse();
-    legende(page, QStringLiteral("Lignes à entraîner :"), "lbl_lignes", 8, 8, 185, 17, &grasse);
+    legende(page, QStringLiteral("Lignes à entraîner\u00a0:"), "lbl_lignes", 8, 8, 185, 17,
+            &grasse);
     OptPortee_[0] = option(page, QStringLiteral("Toute la bibliothèque"), "OptTout", 16, 26, 273);
     OptPortee_[1] = option(page, QStringLiteral("Les lignes de la position du plateau"),
                            "OptPosition", 16, 44, 273);
-    OptPortee_[2] = option(page, QStringLiteral("Une ouverture :"), "OptOuverture", 16, 62, 273);
+    OptPortee_[2]
+        = option(page, QStringLiteral("Une ouverture\u00a0:"), "OptOuverture", 16, 62, 273);
     for (int i = 0; i < 3; ++i)
         sur_choix(OptPortee_[static_cast<std::size_t>(i)], this, [this, i] {
             entrainement_.OptPortee_Click(i);
@@ -166,13 +168,13 @@ void FenetreEntrainement::construit_seance(QWidget* page)
     LblAnnonce_ = etiquette(page, {}, "LblAnnonce", 8, 258, 281, 33);
     LblAnnonce_->setFont(grasse);
     LblMessage_ = etiquette(page, {}, "LblMessage", 8, 294, 281, 41);
-    legende(page, QStringLiteral("Ligne :"), "lbl_ligne", 8, 340, 81, 17, &grasse);
+    legende(page, QStringLiteral("Ligne\u00a0:"), "lbl_ligne", 8, 340, 81, 17, &grasse);
     LblLigne_ = etiquette(page, {}, "LblLigne", 96, 340, 193, 33);
-    legende(page, QStringLiteral("Bilan :"), "lbl_bilan", 8, 374, 81, 17, &grasse);
+    legende(page, QStringLiteral("Bilan\u00a0:"), "lbl_bilan", 8, 374, 81, 17, &grasse);
     LblBilan_ = etiquette(page, {}, "LblBilan", 96, 374, 193, 17);
-    legende(page, QStringLiteral("Commentaire :"), "lbl_commentaire", 8, 392, 81, 17, &grasse);
+    legende(page, QStringLiteral("Commentaire\u00a0:"), "lbl_commentaire", 8, 392, 81, 17, &grasse);
     LblCommentaire_ = etiquette(page, {}, "LblCommentaire", 96, 392, 193, 41);
-    legende(page, QStringLiteral("Score :"), "lbl_score", 8, 436, 81, 17, &grasse);
+    legende(page, QStringLiteral("Score\u00a0:"), "lbl_score", 8, 436, 81, 17, &grasse);
     LblScore_ = etiquette(page, {}, "LblScore", 96, 436, 193, 17);
     for (QLabel* l : {LblAnnonce_, LblMessage_, LblLigne_, LblCommentaire_}) l->setWordWrap(true);
 }
@@ -189,10 +191,10 @@ void FenetreEntrainement::construit_progres(QWidget* page)
         const char* nom;
         QLabel** etiquette;
     } comptes[] = {
-        {"Lignes connues :", "lbl_connues", "LblConnues", &LblConnues_},
-        {"À revoir aujourd'hui :", "lbl_dues", "LblDues", &LblDues_},
-        {"Nouvelles :", "lbl_nouvelles", "LblNouvelles", &LblNouvelles_},
-        {"En apprentissage :", "lbl_apprentissage", "LblApprentissage", &LblApprentissage_},
+        {"Lignes connues\u00a0:", "lbl_connues", "LblConnues", &LblConnues_},
+        {"À revoir aujourd'hui\u00a0:", "lbl_dues", "LblDues", &LblDues_},
+        {"Nouvelles\u00a0:", "lbl_nouvelles", "LblNouvelles", &LblNouvelles_},
+        {"En apprentissage\u00a0:", "lbl_apprentissage", "LblApprentissage", &LblApprentissage_},
     };
     int y = 30;
     for (const auto& c : comptes) {
@@ -201,15 +203,16 @@ void FenetreEntrainement::construit_progres(QWidget* page)
         y += 18;
     }
 
-    legende(page, QStringLiteral("Les lignes les plus faibles :"), "lbl_faibles", 8, 108, 281, 17,
-            &grasse);
+    legende(page, QStringLiteral("Les lignes les plus faibles\u00a0:"), "lbl_faibles", 8, 108, 281,
+            17, &grasse);
     LstFaibles_ = liste(page, "LstFaibles", 8, 126, 281, 134);
     LstFaibles_->setSelectionMode(QAbstractItemView::NoSelection);
-    legende(page, QStringLiteral("Les 30 derniers jours :"), "lbl_jours", 8, 268, 281, 17, &grasse);
+    legende(page, QStringLiteral("Les 30 derniers jours\u00a0:"), "lbl_jours", 8, 268, 281, 17,
+            &grasse);
     graphique_ = place(new Graphique(page), "graphique", 8, 286, 281, 130);
 
-    legende(page, QStringLiteral("Nouvelles lignes par jour :"), "lbl_nouvelles_par_jour", 8, 430,
-            153, 17);
+    legende(page, QStringLiteral("Nouvelles lignes par jour\u00a0:"), "lbl_nouvelles_par_jour", 8,
+            430, 153, 17);
     TxtNouvelles_ = place(new QSpinBox(page), "TxtNouvelles", 168, 426, 57, 21);
     TxtNouvelles_->setKeyboardTracking(false); // the value typed counts once it is complete
     connect(TxtNouvelles_, &QSpinBox::valueChanged, this, [this](int valeur) {
@@ -235,7 +238,7 @@ void FenetreEntrainement::decrit_controles()
         {"TxtFiltre", "Filtre", "Ne liste que les ouvertures dont le nom contient ce texte"},
         {"LstOuverture", "Liste des ouvertures", "Choisissez l'ouverture à entraîner"},
         {"CmdCommencer", "Commencer", "Commence une séance d'exercices sur le plateau"},
-        {"CmdArreter", "Arrêter", "Termine la séance ; la partie reste sur le plateau"},
+        {"CmdArreter", "Arrêter", "Termine la séance\u00a0; la partie reste sur le plateau"},
         {"CmdSuivant", "Suivant", "Commence l'exercice suivant"},
         {"LblAnnonce", "Exercice", "La ligne que l'exercice vous fait jouer"},
         {"LblMessage", "Message", "Ce que le dernier coup a donné, ou ce qu'il reste à faire"},
@@ -267,7 +270,7 @@ void FenetreEntrainement::decrit_controles()
          "Le nombre de lignes nouvelles que les séances proposent chaque jour"},
     };
     setAccessibleDescription(
-        QStringLiteral("L'entraînement aux ouvertures : exercices sur le plateau et progrès"));
+        QStringLiteral("L'entraînement aux ouvertures\u00a0: exercices sur le plateau et progrès"));
     decrit_pour_lecteur(*this, descriptions,
                         QStringLiteral("Un trait qui sépare deux parties de la page"));
 }

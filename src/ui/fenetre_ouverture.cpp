@@ -110,7 +110,7 @@ void FenetreOuverture::construit()
 
     TxtFiltre_ = new QLineEdit(this);
     TxtFiltre_->setObjectName(QStringLiteral("TxtFiltre"));
-    TxtFiltre_->setPlaceholderText(QStringLiteral("Filtrer : nom ou premiers coups (f5d6c3)"));
+    TxtFiltre_->setPlaceholderText(QStringLiteral("Filtrer\u00a0: nom ou premiers coups (f5d6c3)"));
     TxtFiltre_->setClearButtonEnabled(true);
     TxtFiltre_->installEventFilter(this);
     connect(TxtFiltre_, &QLineEdit::textChanged, this, [this](const QString& texte) {

@@ -56,7 +56,7 @@ void Graphique::montre(const std::vector<JourActivite>& jours)
         revues += j.revues;
         erreurs += j.erreurs;
     }
-    setAccessibleDescription(QStringLiteral("Sur %1 : %2, %3")
+    setAccessibleDescription(QStringLiteral("Sur %1\u00a0: %2, %3")
                                  .arg(pluriel(static_cast<int>(jours_.size()), "jour", "jours"),
                                       pluriel(revues, "revue", "revues"),
                                       pluriel(erreurs, "erreur", "erreurs")));

@@ -47,19 +47,19 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     if (argc != 3) {
-        std::fputs("Utilisation : tavik_icones DOSSIER NOM\n", stderr);
+        std::fputs("Utilisation\u00a0: tavik_icones DOSSIER NOM\n", stderr);
         return 2;
     }
     const QString dossier = QString::fromLocal8Bit(argv[1]);
     const QString nom = QString::fromLocal8Bit(argv[2]);
     for (int taille : {16, 22, 24, 32, 48, 64, 128, 256})
         if (!ecrit_png(dossier, nom, taille)) {
-            std::fprintf(stderr, "tavik_icones : impossible d'écrire l'icône de %d pixels\n",
+            std::fprintf(stderr, "tavik_icones\u00a0: impossible d'écrire l'icône de %d pixels\n",
                          taille);
             return 1;
         }
     if (!ecrit_svg(dossier, nom)) {
-        std::fputs("tavik_icones : impossible d'écrire l'icône SVG\n", stderr);
+        std::fputs("tavik_icones\u00a0: impossible d'écrire l'icône SVG\n", stderr);
         return 1;
     }
     return 0;

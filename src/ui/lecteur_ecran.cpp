@@ -104,7 +104,7 @@ void nomme_avec_texte(QLabel& etiquette, const QString& legende, const QString& 
     const QString texte = etiquette.text().isEmpty()
         ? absent
         : etiquette.text().replace(QLatin1Char('\n'), QLatin1Char(' '));
-    nomme(etiquette, legende + QStringLiteral(" : ") + texte);
+    nomme(etiquette, legende + QStringLiteral("\u00a0: ") + texte);
 }
 
 } // namespace tavik::ui

@@ -1,10 +1,9 @@
 #include "ligne_de_commande.h"
 
+#include "database/texte_statistiques.h"
 #include "dossiers.h"
 #include "record/utf8.h"
 #include "verification_biblio.h"
-
-#include "database/texte_statistiques.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -58,14 +57,15 @@ const std::vector<Option>& options()
          [](Lecture& l, const QString& v) { l.a_verifier = chemin_local(v); }},
         {{QStringLiteral("base")},
          QStringLiteral("FICHIER…"),
-         QStringLiteral("Lit les parties des fichiers (WTHOR, ou texte : une partie par ligne)."),
+         QStringLiteral(
+             "Lit les parties des fichiers (WTHOR, ou texte\u00a0: une partie par ligne)."),
          [](Lecture& l, const QString& v) {
              l.bases.push_back(chemin_local(v));
              l.suite_de_base = true;
          }},
         {{QStringLiteral("statistiques")},
          QStringLiteral("COUPS"),
-         QStringLiteral("Écrit ce que les parties de --base jouent après COUPS (\"\" : le "
+         QStringLiteral("Écrit ce que les parties de --base jouent après COUPS (\"\"\u00a0: le "
                         "départ), sans ouvrir de fenêtre."),
          [](Lecture& l, const QString& v) { l.coups = v; }},
     };
@@ -121,8 +121,8 @@ constexpr int largeur_aide = 80;
 
 QString texte_aide()
 {
-    QString s = QStringLiteral("Utilisation : tavik [options]\n"
-                               "Tavik apprend les ouvertures d'Othello.\n\nOptions :\n");
+    QString s = QStringLiteral("Utilisation\u00a0: tavik [options]\n"
+                               "Tavik apprend les ouvertures d'Othello.\n\nOptions\u00a0:\n");
     const auto noms = [](const Option& o) {
         QStringList n;
         for (const QString& nom : o.noms) n << tiret(nom);
@@ -137,22 +137,27 @@ QString texte_aide()
             + coupe(o.description, largeur_aide, static_cast<int>(colonne));
     }
     s += QLatin1Char('\n')
-        + coupe(QStringLiteral("Sans --biblio, Tavik lit « biblio.csv » dans le dossier de travail "
-                               "si c'est une bibliothèque d'ouvertures de Tavik, sinon dans vos "
-                               "données (%1), sinon celle installée avec le programme.")
+        + coupe(QStringLiteral(
+                    "Sans --biblio, Tavik lit «\u00a0biblio.csv\u00a0» dans le dossier de travail "
+                    "si c'est une bibliothèque d'ouvertures de Tavik, sinon dans vos "
+                    "données (%1), sinon celle installée avec le programme.")
                     .arg(texte_chemin(dossier_donnees_utilisateur())),
                 largeur_aide);
     s += QLatin1Char('\n')
-        + coupe(QStringLiteral(
-                    "--verifier écrit une ligne par défaut trouvé (« ligne 12 : erreur : … »), "
-                    "puis leur nombre. Code de sortie : 0 sans erreur (les avertissements n'en "
-                    "sont pas), 1 avec des erreurs, 2 si le fichier ne peut pas être lu."),
-                largeur_aide);
+        + coupe(
+             QStringLiteral(
+                 "--verifier écrit une ligne par défaut trouvé («\u00a0ligne 12\u00a0: "
+                 "erreur\u00a0: …\u00a0»), "
+                 "puis leur nombre. Code de sortie\u00a0: 0 sans erreur (les avertissements n'en "
+                 "sont pas), 1 avec des erreurs, 2 si le fichier ne peut pas être lu."),
+             largeur_aide);
     s += QLatin1Char('\n')
-        + coupe(QStringLiteral("--statistiques écrit « N parties : noir X %, nul Y %, blanc Z % » "
-                               "pour la position après COUPS (« f5d6 »), puis une ligne par coup "
-                               "joué ensuite, le plus joué d'abord. Code de sortie 2 si un "
-                               "fichier ne peut pas être lu."),
+        + coupe(QStringLiteral(
+                    "--statistiques écrit «\u00a0N parties\u00a0: noir X\u00a0%, nul Y\u00a0%, "
+                    "blanc Z\u00a0%\u00a0» "
+                    "pour la position après COUPS («\u00a0f5d6\u00a0»), puis une ligne par coup "
+                    "joué ensuite, le plus joué d'abord. Code de sortie 2 si un "
+                    "fichier ne peut pas être lu."),
                 largeur_aide);
     return s;
 }
@@ -181,7 +186,7 @@ qsizetype lit_argument(const QStringList& arguments, qsizetype i, Lecture& lectu
     }
     lecture.suite_de_base = false;
     if (tirets == 0 || mot.isEmpty()) {
-        faute(QStringLiteral("Argument inattendu : %1.").arg(lisible(argument)));
+        faute(QStringLiteral("Argument inattendu\u00a0: %1.").arg(lisible(argument)));
         return i;
     }
     const qsizetype egal = mot.indexOf(QLatin1Char('='));
@@ -215,10 +220,10 @@ qsizetype lit_argument(const QStringList& arguments, qsizetype i, Lecture& lectu
     } else if (parmi(nom, options_qt_seules) && !jointe) {
         // taken by the toolkit
     } else if (option) { // one of the program's options with the wrong number of dashes
-        faute(QStringLiteral("Option inconnue : %1. Voulez-vous dire %2 ?")
+        faute(QStringLiteral("Option inconnue\u00a0: %1. Voulez-vous dire %2\u00a0?")
                   .arg(lisible(argument.left(tirets + nom.size())), tiret(nom)));
     } else {
-        faute(QStringLiteral("Option inconnue : %1.")
+        faute(QStringLiteral("Option inconnue\u00a0: %1.")
                   .arg(lisible(argument.left(tirets + nom.size()))));
     }
     return i;
@@ -240,10 +245,11 @@ LigneDeCommande lit_ligne_de_commande(const QStringList& arguments)
         ligne.texte = QStringLiteral("Tavik %1\n").arg(QStringLiteral(TAVIK_VERSION));
     } else if (!lecture.erreur.isEmpty()) {
         ligne.action = LigneDeCommande::Action::erreur;
-        ligne.texte = lecture.erreur + QStringLiteral("\nVoir : tavik --help\n");
+        ligne.texte = lecture.erreur + QStringLiteral("\nVoir\u00a0: tavik --help\n");
     } else if (lecture.coups && lecture.bases.empty()) {
         ligne.action = LigneDeCommande::Action::erreur;
-        ligne.texte = QStringLiteral("--statistiques demande --base FICHIER.\nVoir : tavik --help\n");
+        ligne.texte
+            = QStringLiteral("--statistiques demande --base FICHIER.\nVoir\u00a0: tavik --help\n");
     } else if (lecture.coups) {
         ligne.action = LigneDeCommande::Action::statistiques;
         ligne.bases = lecture.bases;

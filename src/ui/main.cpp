@@ -37,7 +37,7 @@ int main(int argc, char* argv[])
         tavik::candidats_biblio({ligne.biblio, chemin_local(QDir::currentPath()),
                                  dossier_donnees_utilisateur(), dossier_donnees_installees()}));
     if (const auto& fichier = plateau.plateau().fichier_biblio())
-        qCInfo(journal_biblio, "bibliothèque d'ouvertures : %s, %d ouvertures",
+        qCInfo(journal_biblio, "bibliothèque d'ouvertures\u00a0: %s, %d ouvertures",
                qPrintable(texte_chemin(*fichier)), int {com.nb_biblio});
     place_a_cote(plateau, nullptr); // in the middle of the screen, entirely on it
     plateau.show();

@@ -13,7 +13,7 @@ int verifie_biblio_nommee(const std::filesystem::path& fichier)
 {
     std::string octets, raison;
     if (!lit_fichier(fichier, octets, raison)) {
-        std::fputs(QStringLiteral("Impossible de lire le fichier « %1 » : %2.\n")
+        std::fputs(QStringLiteral("Impossible de lire le fichier «\u00a0%1\u00a0»\u00a0: %2.\n")
                        .arg(texte_chemin(fichier), QString::fromStdString(raison))
                        .toLocal8Bit()
                        .constData(),

@@ -32,11 +32,11 @@ TEST(Description, EmptyTilesReadTheMarksOfTheTickedBoxes)
     };
     f.clic("C4");
     p.controles.ChkVoirOuverture.fixe(1);
-    EXPECT_EQ(lues(), "E3 : vide, coup d'ouverture|C3 : vide");
+    EXPECT_EQ(lues(), "E3\u00a0: vide, coup d'ouverture|C3\u00a0: vide");
     p.controles.chk_voir_coup.fixe(1);
-    EXPECT_EQ(lues(), "E3 : vide, coup possible, coup d'ouverture|C3 : vide, coup possible");
+    EXPECT_EQ(lues(), "E3\u00a0: vide, coup possible, coup d'ouverture|C3\u00a0: vide, coup possible");
     p.controles.ChkVoirOuverture.fixe(0);
-    EXPECT_EQ(lues(), "E3 : vide, coup possible|C3 : vide, coup possible");
+    EXPECT_EQ(lues(), "E3\u00a0: vide, coup possible|C3\u00a0: vide, coup possible");
 }
 
 } // namespace tavik::test

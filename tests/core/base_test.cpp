@@ -157,10 +157,10 @@ TEST(Base, NamesAreFoundBesideTheGamesAndBadFilesNamed)
     EXPECT_EQ(base.parties[3].fichier, 1);
     EXPECT_EQ(base.parties[3].noir, -1);
     ASSERT_EQ(base.refus.size(), 1u);
-    EXPECT_TRUE(base.refus[0].starts_with("« miennes.txt », ligne 2 : ")) << base.refus[0];
+    EXPECT_TRUE(base.refus[0].starts_with("«\u00a0miennes.txt\u00a0», ligne 2\u00a0: ")) << base.refus[0];
     ASSERT_EQ(base.illisibles.size(), 2u);
-    EXPECT_EQ(base.illisibles[0], "« WTH_1986.wtd » : parties sur 10 × 10, que Tavik ne lit pas.");
-    EXPECT_TRUE(base.illisibles[1].starts_with("« " + (dossier / "absent.wtb").string() + " » : "));
+    EXPECT_EQ(base.illisibles[0], "«\u00a0WTH_1986.wtd\u00a0»\u00a0: parties sur 10 × 10, que Tavik ne lit pas.");
+    EXPECT_TRUE(base.illisibles[1].starts_with("«\u00a0" + (dossier / "absent.wtb").string() + "\u00a0»\u00a0: "));
 }
 
 TEST(Base, ACancelledLoadingLeavesNothingHalfDone)
@@ -211,12 +211,12 @@ TEST(Base, TheCommandLineTextInTheOrientationOfItsMoves)
 
     const ReponseStatistiques r = repond_statistiques(fichiers, "f5");
     EXPECT_EQ(r.code, 0);
-    EXPECT_EQ(r.sortie, "4 parties : noir 50,0 %, nul 25,0 %, blanc 25,0 %\n"
-                        "d6 : 3 parties, 50,0 % pour blanc\n"
-                        "f6 : 1 partie, 0,0 % pour blanc\n");
+    EXPECT_EQ(r.sortie, "4 parties\u00a0: noir 50,0\u00a0%, nul 25,0\u00a0%, blanc 25,0\u00a0%\n"
+                        "d6\u00a0: 3 parties, 50,0\u00a0% pour blanc\n"
+                        "f6\u00a0: 1 partie, 0,0\u00a0% pour blanc\n");
     // Asked from the mirrored first move, the replies are written in its orientation.
     const ReponseStatistiques miroir = repond_statistiques(fichiers, "E6");
-    EXPECT_EQ(miroir.sortie.substr(miroir.sortie.find('\n') + 1, 3), "f4 ");
+    EXPECT_EQ(miroir.sortie.substr(miroir.sortie.find('\n') + 1, 4), "f4\u00a0");
 
     const std::vector<std::filesystem::path> absent {f.chemin().parent_path() / "non.wtb"};
     EXPECT_EQ(repond_statistiques(absent, "").code, 2);

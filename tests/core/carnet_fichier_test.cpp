@@ -98,11 +98,11 @@ TEST(CarnetFichier, AnotherProgramsDatabaseIsLeftAlone)
         {
             Carnet carnet = Carnet::ouvre(p, maintenant);
             EXPECT_EQ(carnet.avertissement(),
-                      "Le fichier « entrainement.sqlite » du dossier « "
+                      "Le fichier «\u00a0entrainement.sqlite\u00a0» du dossier «\u00a0"
                           + p.parent_path().string()
-                          + " » appartient à un autre programme : Tavik le laisse tel quel. "
-                            "Déplacez-le ou renommez-le pour que la progression soit enregistrée "
-                            "; d'ici là, la progression de cette séance ne sera pas "
+                          + "\u00a0» appartient à un autre programme\u00a0: Tavik le laisse tel quel. "
+                            "Déplacez-le ou renommez-le pour que la progression soit enregistrée"
+                            "\u00a0; d'ici là, la progression de cette séance ne sera pas "
                             "enregistrée.");
             EXPECT_TRUE(carnet.chemin().empty());
             std::string raison;
@@ -146,7 +146,7 @@ TEST(CarnetFichier, ANotebookThatMayNotBeWrittenIsRead)
                           + std::to_string(carnet.activite(noir, 100, 100).at(0).revues) + "|"
                           + std::to_string(ecrit) + "|" + raison + "|" + fixe;
                   }),
-                  "Le fichier d'entraînement « entrainement.sqlite » est en lecture seule : la "
+                  "Le fichier d'entraînement «\u00a0entrainement.sqlite\u00a0» est en lecture seule\u00a0: la "
                   "progression est affichée, mais les résultats des nouveaux exercices ne "
                   "pourront pas être enregistrés.|entrainement.sqlite|2|2|0|fichier en lecture "
                   "seule|fichier en lecture seule");
@@ -168,8 +168,8 @@ TEST(CarnetFichier, AnUnusableFileThatCannotBeSetAsideIsSaidInFrench)
                   return carnet.avertissement() + "|"
                       + std::to_string(exercice(carnet, "C4C5", raison).has_value());
               }),
-              "Le fichier d'entraînement « entrainement.sqlite » est inutilisable (ce n'est pas "
-              "un fichier d'entraînement) et n'a pas pu être mis de côté (accès refusé) : la "
+              "Le fichier d'entraînement «\u00a0entrainement.sqlite\u00a0» est inutilisable (ce n'est pas "
+              "un fichier d'entraînement) et n'a pas pu être mis de côté (accès refusé)\u00a0: la "
               "progression de cette séance ne sera pas enregistrée.|1");
     EXPECT_EQ(contenu(p), std::string(3000, 'x'));
 }

@@ -113,10 +113,10 @@ TEST(Carnet, UnusableFilesAreSetAsideNeverDeleted)
         de_cote[cote] = contenu(p);
         Carnet carnet = Carnet::ouvre(p, maintenant);
         EXPECT_EQ(carnet.avertissement(),
-                  "Le fichier d'entraînement « entrainement.sqlite » était inutilisable ("
-                      + c.raison + "). Il a été mis de côté sous le nom « "
+                  "Le fichier d'entraînement «\u00a0entrainement.sqlite\u00a0» était inutilisable ("
+                      + c.raison + "). Il a été mis de côté sous le nom «\u00a0"
                       + cote.filename().string()
-                      + " » et un nouveau fichier a été créé : la progression repart de zéro.");
+                      + "\u00a0» et un nouveau fichier a été créé\u00a0: la progression repart de zéro.");
         EXPECT_EQ(carnet.chemin(), p);
         EXPECT_TRUE(carnet.etats(noir).empty());
         EXPECT_TRUE(enregistre(carnet, "C4C5"));
@@ -131,8 +131,8 @@ TEST(Carnet, NoFileAtAllKeepsTheProgressInMemory)
     Carnet c = Carnet::ouvre(fichier.chemin() / "entrainement.sqlite", maintenant);
     EXPECT_TRUE(c.chemin().empty());
     EXPECT_EQ(c.avertissement(),
-              "Le fichier d'entraînement « entrainement.sqlite » n'a pas pu être créé "
-              "(impossible de l'ouvrir) : la progression de cette séance ne sera pas "
+              "Le fichier d'entraînement «\u00a0entrainement.sqlite\u00a0» n'a pas pu être créé "
+              "(impossible de l'ouvrir)\u00a0: la progression de cette séance ne sera pas "
               "enregistrée.");
     EXPECT_TRUE(enregistre(c, "C4C5"));
     EXPECT_EQ(c.etats(noir).size(), 1u);

@@ -72,14 +72,14 @@ TEST(Entrainement, ASessionThroughTheWindowsWrittenToTheNotebook)
     EXPECT_EQ(s.e->LstOuverture.texte(1), "Tigre (F5D6 C3D3 C4)");
     s.e->CmdCommencer_Click(); // the automatic boxes off and disabled: the invariants say so
     EXPECT_EQ(partie(s.p()), ""); // the exercise starts from the start position
-    EXPECT_EQ(s.e->LblAnnonce.legende, "Nouvelle ligne : Tigre (F5D6 C3D3 C4)");
+    EXPECT_EQ(s.e->LblAnnonce.legende, "Nouvelle ligne\u00a0: Tigre (F5D6 C3D3 C4)");
     EXPECT_EQ(s.e->LstOuverture.texte(1), "Tigre");
     s.sain();
 
     // 1. Cheval's F4 instead of Bill's F6: accepted, Cheval aimed at; the line ends on E6.
     s.joue("C4 F4");
-    EXPECT_EQ(s.e->LblMessage.legende, "Autre ligne de la bibliothèque : coup accepté.");
-    EXPECT_EQ(s.e->LblAnnonce.legende, "Nouvelle ligne : Cheval (C4E3 F4C5 E6)");
+    EXPECT_EQ(s.e->LblMessage.legende, "Autre ligne de la bibliothèque\u00a0: coup accepté.");
+    EXPECT_EQ(s.e->LblAnnonce.legende, "Nouvelle ligne\u00a0: Cheval (C4E3 F4C5 E6)");
     s.joue("E6");
     EXPECT_EQ(partie(s.p()), "C4 E3 F4 C5 E6");
     EXPECT_EQ(s.e->LstOuverture.texte(1), "Tigre (F5D6 C3D3 C4)");
@@ -90,15 +90,15 @@ TEST(Entrainement, ASessionThroughTheWindowsWrittenToTheNotebook)
     // nor marked. A legal move that no line plays is an error, not played; Tigre's move alone
     // is marked until one is played, through a release and a step back.
     s.e->CmdSuivant_Click();
-    EXPECT_EQ(s.e->LblAnnonce.legende, "Nouvelle ligne : Tigre (F5D6 C3D3 C4)");
+    EXPECT_EQ(s.e->LblAnnonce.legende, "Nouvelle ligne\u00a0: Tigre (F5D6 C3D3 C4)");
     s.joue("F5");
     EXPECT_EQ(s.p().controles.LstSuite.nombre(), 2); // known to the board, not shown
     EXPECT_TRUE(s.p().suites_cachees());
     EXPECT_EQ(s.image("C3") * 10 + s.image("C5"), 11);
-    EXPECT_EQ(s.p().description_case(index_de("C3")), "C3 : vide");
+    EXPECT_EQ(s.p().description_case(index_de("C3")), "C3\u00a0: vide");
     s.joue("C7");
     EXPECT_EQ(partie(s.p()), "F5 D6");
-    const std::string erreur = "Coup hors bibliothèque. Coup de la ligne : C3.";
+    const std::string erreur = "Coup hors bibliothèque. Coup de la ligne\u00a0: C3.";
     EXPECT_EQ(s.e->LblMessage.legende, erreur);
     EXPECT_EQ(s.image("C3") * 10 + s.image("C5"), 61); // the library picture, black to move
     s.joue("A1"); // illegal: ignored, not an error
@@ -106,7 +106,7 @@ TEST(Entrainement, ASessionThroughTheWindowsWrittenToTheNotebook)
     EXPECT_EQ(s.image("C3"), image_vide);
     s.joue("F4"); // not the recorded move: judging waits for the exercise's position
     EXPECT_EQ(partie(s.p()), "F5 D6");
-    EXPECT_EQ(s.e->LblMessage.legende, "Revenez à la position de l'exercice (« >> ») pour jouer.");
+    EXPECT_EQ(s.e->LblMessage.legende, "Revenez à la position de l'exercice («\u00a0>>\u00a0») pour jouer.");
     s.p().CmdFin_Click(); // back at the exercise: the message no longer asks for it
     EXPECT_EQ(s.e->LblMessage.legende, erreur);
     EXPECT_EQ(s.image("C3"), 6);
@@ -118,7 +118,7 @@ TEST(Entrainement, ASessionThroughTheWindowsWrittenToTheNotebook)
     EXPECT_FALSE(s.p().suites_cachees());
     s.p().CmdPrecedent_Click(); // the exercise is over: Bill's B3 is listed and marked again
     EXPECT_EQ(s.image("B3"), 7);
-    EXPECT_EQ(s.p().description_case(index_de("B3")), "B3 : vide, coup d'ouverture");
+    EXPECT_EQ(s.p().description_case(index_de("B3")), "B3\u00a0: vide, coup d'ouverture");
     s.p().CmdFin_Click();
 
     // The board is the learner's again: stepping back through the exercise, any legal move.
@@ -130,7 +130,7 @@ TEST(Entrainement, ASessionThroughTheWindowsWrittenToTheNotebook)
     EXPECT_EQ(s.e->LblConnues.legende + " " + s.e->LblDues.legende + " " + s.e->LblNouvelles.legende
                   + " " + s.e->LblApprentissage.legende,
               "1 1 1 1");
-    EXPECT_EQ(s.e->LstFaibles.texte(0), "Tigre : 1 échec sur 1 (100 %)");
+    EXPECT_EQ(s.e->LstFaibles.texte(0), "Tigre\u00a0: 1 échec sur 1 (100\u00a0%)");
     s.e.reset();
 
     Carnet carnet = Carnet::ouvre(s.chemin, s.maintenant.secondes);
@@ -159,12 +159,12 @@ TEST(Entrainement, TurnedInterruptedByALoadedGameThenEndedByJouer)
     s.joue("F4"); // any legal move: the board's own rules
     EXPECT_EQ(partie(s.p()), "C4 E3 F4");
     s.e->CmdSuivant_Click();
-    EXPECT_EQ(s.e->LblAnnonce.legende, "Nouvelle ligne : Tigre (F5D6 C3D3 C4)");
+    EXPECT_EQ(s.e->LblAnnonce.legende, "Nouvelle ligne\u00a0: Tigre (F5D6 C3D3 C4)");
 
     s.joue("C4 F2");
     s.p().cmd_jouer_Click();
     EXPECT_FALSE(s.e->en_seance());
-    EXPECT_EQ(s.e->LblMessage.legende, "Séance terminée : la bibliothèque a été relue.");
+    EXPECT_EQ(s.e->LblMessage.legende, "Séance terminée\u00a0: la bibliothèque a été relue.");
     EXPECT_EQ(s.e->repertoire().rangees[2].bilan, "Léger avantage à noir."); // read as shown
     s.joue("F5 F6"); // a game like any other, the marks gone
     EXPECT_EQ(partie(s.p()), "F5 F6");
@@ -195,9 +195,9 @@ TEST(Entrainement, ColourScopeAndAnUnusableNotebook)
     s.e->depuis_f5 = true;
     s.e->CmdCommencer_Click();
     EXPECT_EQ(partie(s.p()), "F5"); // the program's move; white to find D6
-    EXPECT_EQ(s.e->LblAnnonce.legende, "Nouvelle ligne : Cheval (F5D6 C5F4)");
+    EXPECT_EQ(s.e->LblAnnonce.legende, "Nouvelle ligne\u00a0: Cheval (F5D6 C5F4)");
     s.joue("F4");
-    EXPECT_EQ(s.e->LblMessage.legende, "Coup hors bibliothèque. Coup de la ligne : D6.");
+    EXPECT_EQ(s.e->LblMessage.legende, "Coup hors bibliothèque. Coup de la ligne\u00a0: D6.");
     s.joue("D6 F4");
     EXPECT_EQ(s.e->LblScore.legende, "1 coup sur 2 trouvé du premier coup");
     s.e->CmdArreter_Click();

@@ -18,9 +18,9 @@ TEST(Selecteur, ChargerLoadsTheCleanGameOrRefusesTheLine)
     std::string trop_longue = "C4";
     for (int i = 0; i < 60; ++i) trop_longue += "E3C4"; // 121 moves, one more than the record
     const std::pair<std::string, std::string> fautes[] = {{"C4E3 F", "incomplet"},
-                                                          {"C4E9", "« E9 »"},
-                                                          {"C4E3 -1-1", "« -1 »"},
-                                                          {"C4D3", "« D3 »"},
+                                                          {"C4E9", "«\u00a0E9\u00a0»"},
+                                                          {"C4E3 -1-1", "«\u00a0-1\u00a0»"},
+                                                          {"C4D3", "«\u00a0D3\u00a0»"},
                                                           {trop_longue, "121"}};
     std::vector<std::string> biblio
         = {"Sale;;c4e3  f6e6", "Longue;;C4E3 F6E6 F5C5 C3", "Courte;;C4C3", "Vide;;"};
@@ -40,7 +40,7 @@ TEST(Selecteur, ChargerLoadsTheCleanGameOrRefusesTheLine)
         charge(f, 4 + k);
         ASSERT_EQ(f.hote.messages.size(), k + 1);
         const std::string& message = f.hote.messages[k];
-        EXPECT_NE(message.find("« Fautive n°" + std::to_string(4 + k) + " »"), std::string::npos)
+        EXPECT_NE(message.find("«\u00a0Fautive n°" + std::to_string(4 + k) + "\u00a0»"), std::string::npos)
             << message;
         EXPECT_NE(message.find(fautes[k].second), std::string::npos) << message;
         EXPECT_EQ(etat(), avant);
@@ -67,10 +67,10 @@ TEST(Selecteur, RefusalReadableAndNamesAsWritten)
     charge(f, 0);
     charge(f, 1);
     EXPECT_EQ(f.hote.messages,
-              (std::vector<std::string> {"L'ouverture « (sans nom) » ne peut pas être chargée : le "
-                                         "coup 2 « E[U+0009] » n'est pas une case.",
-                                         "L'ouverture « Accent var. 1 » ne peut pas être chargée : "
-                                         "le coup 2 « é3 » n'est pas une case."}));
+              (std::vector<std::string> {"L'ouverture «\u00a0(sans nom)\u00a0» ne peut pas être chargée\u00a0: le "
+                                         "coup 2 «\u00a0E[U+0009]\u00a0» n'est pas une case.",
+                                         "L'ouverture «\u00a0Accent var. 1\u00a0» ne peut pas être chargée\u00a0: "
+                                         "le coup 2 «\u00a0é3\u00a0» n'est pas une case."}));
 }
 
 // The rows that a filter lists, by their names or their first moves in any orientation.

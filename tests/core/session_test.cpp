@@ -61,17 +61,17 @@ TEST(Session, ADayOfExercisesWrittenToTheNotebook)
     // 1. Tigre: a wrong move marks Tigre's F6 only, not Cheval's F4; the learner then goes F4,
     // Cheval's way: the miss is Tigre's, graded at once, and Cheval is found clean.
     session.nouvel_exercice();
-    EXPECT_EQ(session.annonce(), "Nouvelle ligne : Tigre (C4E3 F6E6 F5)");
+    EXPECT_EQ(session.annonce(), "Nouvelle ligne\u00a0: Tigre (C4E3 F6E6 F5)");
     EXPECT_FALSE(session.coup_programme().has_value());
     EXPECT_EQ(s.joue("C4"), "E3");
     const Verdict faux = session.coup_utilisateur(case_ecrite("F2"));
     EXPECT_EQ(faux.jugement, Jugement::erreur);
-    EXPECT_EQ(faux.message, "Coup hors bibliothèque. Coup de la ligne : F6.");
+    EXPECT_EQ(faux.message, "Coup hors bibliothèque. Coup de la ligne\u00a0: F6.");
     EXPECT_EQ(texte(faux.coups_biblio), "F6");
     const Verdict autre = session.coup_utilisateur(case_ecrite("F4"));
     EXPECT_EQ(autre.jugement, Jugement::autre_ligne);
-    EXPECT_EQ(autre.message, "Autre ligne de la bibliothèque : coup accepté.");
-    EXPECT_EQ(session.annonce(), "Nouvelle ligne : Cheval (C4E3 F4C5 E6)");
+    EXPECT_EQ(autre.message, "Autre ligne de la bibliothèque\u00a0: coup accepté.");
+    EXPECT_EQ(session.annonce(), "Nouvelle ligne\u00a0: Cheval (C4E3 F4C5 E6)");
     EXPECT_EQ(texte({*session.coup_programme()}), "C5");
     EXPECT_EQ(s.joue("E6"), "");
     EXPECT_EQ(bilan(session),
@@ -80,11 +80,11 @@ TEST(Session, ADayOfExercisesWrittenToTheNotebook)
     // 2. Tigre centrale, new, with a wrong move, which is not played; an occupied square and a
     // press out of turn are ignored. Tigre, missed one exercise ago, waits one more.
     session.nouvel_exercice();
-    EXPECT_EQ(session.annonce(), "Nouvelle ligne : Tigre centrale (C4E3 F6E6 F5C5 F4)");
+    EXPECT_EQ(session.annonce(), "Nouvelle ligne\u00a0: Tigre centrale (C4E3 F6E6 F5C5 F4)");
     EXPECT_EQ(s.joue("C4 F6"), "E3 E6");
     EXPECT_EQ(session.coup_utilisateur(case_ecrite("D4")).jugement, Jugement::refuse);
     EXPECT_EQ(session.coup_utilisateur(case_ecrite("D6")).message,
-              "Coup hors bibliothèque. Coup de la ligne : F5.");
+              "Coup hors bibliothèque. Coup de la ligne\u00a0: F5.");
     EXPECT_EQ(s.joue("F5"), "C5");
     EXPECT_EQ(s.joue("F4"), "");
     EXPECT_EQ(bilan(session), "Tigre centrale|3|Egalité.||3 coups sur 4 trouvés du premier coup");
@@ -92,7 +92,7 @@ TEST(Session, ADayOfExercisesWrittenToTheNotebook)
     // 3. Tigre's relearning step has come, before the new Ishii tigre; played from F5, the
     // program answers in the same orientation and ends on Bill.
     session.nouvel_exercice();
-    EXPECT_EQ(session.annonce(), "À reprendre : Tigre");
+    EXPECT_EQ(session.annonce(), "À reprendre\u00a0: Tigre");
     EXPECT_EQ(s.joue("F5 C3 C4"), "D6 D3 B3");
     EXPECT_EQ(bilan(session),
               "Bill|2|Léger avantage à noir.|voir F5/n+=|3 coups sur 3 trouvés du premier coup");
@@ -109,12 +109,12 @@ TEST(Session, ADayOfExercisesWrittenToTheNotebook)
 
     // 5. Nothing new is left and nothing is due: the failed line comes back the same day.
     session.nouvel_exercice();
-    EXPECT_EQ(session.annonce(), "À reprendre : Tigre centrale");
+    EXPECT_EQ(session.annonce(), "À reprendre\u00a0: Tigre centrale");
     EXPECT_EQ(s.joue("C4 F6 F5 F4"), "E3 E6 C5");
 
     // 6. Free practice: the program draws among every line; Parallèle is shown, not graded.
     session.nouvel_exercice();
-    EXPECT_EQ(session.annonce(), "Rien à revoir pour l'instant : entraînement libre.");
+    EXPECT_EQ(session.annonce(), "Rien à revoir pour l'instant\u00a0: entraînement libre.");
     s.hote.tirages = {0.9f}; // E3, C3 or C5: the third
     EXPECT_EQ(s.joue("C4"), "C5");
     EXPECT_EQ(bilan(session), "Parallèle|6|Avantage à noir.||1 coup sur 1 trouvé du premier coup");
@@ -139,7 +139,7 @@ TEST(Session, ADayOfExercisesWrittenToTheNotebook)
     s.hote.lendemain();
     Session lendemain(s.rep, s.carnet, noir, portee_complete(s.rep, noir), s.hote.services());
     lendemain.nouvel_exercice();
-    EXPECT_EQ(lendemain.annonce(), "Révision : Tigre");
+    EXPECT_EQ(lendemain.annonce(), "Révision\u00a0: Tigre");
     const Progres p = lendemain.progres();
     EXPECT_EQ(resume(p),
               "0 ligne connue, 4 à revoir aujourd'hui dont 0 en apprentissage, 0 nouvelle");
@@ -154,7 +154,7 @@ TEST(Session, WhiteFromF5AndAMoveOutsideTheChoice)
 {
     Seance f5(blanc, {0}, {.depuis_f5 = true});
     f5.session.nouvel_exercice();
-    EXPECT_EQ(f5.session.annonce(), "Nouvelle ligne : Bill (F5D6 C3D3 C4B3)");
+    EXPECT_EQ(f5.session.annonce(), "Nouvelle ligne\u00a0: Bill (F5D6 C3D3 C4B3)");
     f5.hote.tirages = {0.0f};
     EXPECT_EQ(texte({*f5.session.coup_programme()}), "F5");
     EXPECT_EQ(f5.joue("D6 D3 B3"), "C3 C4");
@@ -172,7 +172,7 @@ TEST(Session, WhiteFromF5AndAMoveOutsideTheChoice)
     EXPECT_EQ(choix.joue("C4"), "E3");
     const Verdict v = choix.session.coup_utilisateur(case_ecrite("F4"));
     EXPECT_EQ(v.jugement, Jugement::erreur);
-    EXPECT_EQ(v.message, "Coup hors des lignes choisies. Coup de la ligne : F6.");
+    EXPECT_EQ(v.message, "Coup hors des lignes choisies. Coup de la ligne\u00a0: F6.");
 }
 
 // The library changes: a renamed line keeps its history; a line that left it is not shown but
@@ -251,7 +251,7 @@ TEST(Session, RowsOfLinesFoldIntoTheirItem)
     hote.maintenant.jour = 103;
     Session session(rep, carnet, noir, portee_complete(rep, noir), hote.services());
     session.nouvel_exercice();
-    EXPECT_EQ(session.annonce(), "Révision : Tigre");
+    EXPECT_EQ(session.annonce(), "Révision\u00a0: Tigre");
     for (const char* coup : {"C4", "F6", "F5"}) {
         session.coup_utilisateur(case_ecrite(coup));
         while (session.coup_programme()) { }
@@ -290,7 +290,7 @@ TEST(Session, TheWeakestLinesFirst)
     EXPECT_EQ(
         noms,
         (std::vector<std::string> {"L12", "L11", "L10", "L9", "L8", "L7", "L6", "L5", "L4", "L3"}));
-    EXPECT_EQ(texte_ligne_faible(p.plus_faibles[1]), "L11 : 12 échecs sur 12 (100 %)");
+    EXPECT_EQ(texte_ligne_faible(p.plus_faibles[1]), "L11\u00a0: 12 échecs sur 12 (100\u00a0%)");
 }
 
 } // namespace tavik::test

@@ -64,9 +64,9 @@ TEST(Wthor, AFaultyGameIsRefusedByNumberAndTheOthersKept)
     EXPECT_EQ(coups_de(lu.parties[1]), parties[2].coups);
     ASSERT_EQ(lu.refus.size(), 3u);
     const Case c = case_de(parties[1].coups[3]);
-    EXPECT_EQ(lu.refus[0], "« WTH_2001.wtb », partie 2 : le coup 4 (" + notation(c) + ") n'est pas jouable.");
-    EXPECT_EQ(lu.refus[1], "« WTH_2001.wtb », partie 4 : le coup 11 vaut 99, qui n'est pas une case.");
-    EXPECT_EQ(lu.refus[2], "« WTH_2001.wtb », partie 5 : score de noir impossible (70).");
+    EXPECT_EQ(lu.refus[0], "«\u00a0WTH_2001.wtb\u00a0», partie 2\u00a0: le coup 4 (" + notation(c) + ") n'est pas jouable.");
+    EXPECT_EQ(lu.refus[1], "«\u00a0WTH_2001.wtb\u00a0», partie 4\u00a0: le coup 11 vaut 99, qui n'est pas une case.");
+    EXPECT_EQ(lu.refus[2], "«\u00a0WTH_2001.wtb\u00a0», partie 5\u00a0: score de noir impossible (70).");
 }
 
 TEST(Wthor, AHeaderThatLiesAndATruncatedRecordKeepEveryCompleteGame)
@@ -75,20 +75,20 @@ TEST(Wthor, AHeaderThatLiesAndATruncatedRecordKeepEveryCompleteGame)
     const LectureWthor plus = lit_parties_wthor(test::octets_wthor(parties, 1990, 9), "a.wtb");
     EXPECT_EQ(plus.parties.size(), 4u);
     ASSERT_EQ(plus.refus.size(), 1u);
-    EXPECT_EQ(plus.refus[0], "« a.wtb » : l'en-tête annonce 9 parties, le fichier en contient 4 entières.");
+    EXPECT_EQ(plus.refus[0], "«\u00a0a.wtb\u00a0»\u00a0: l'en-tête annonce 9 parties, le fichier en contient 4 entières.");
 
     const std::string tronque = test::octets_wthor(parties, 1990).substr(0, 16 + 3 * 68 + 30);
     const LectureWthor lu = lit_parties_wthor(tronque, "b.wtb");
     EXPECT_EQ(lu.parties.size(), 3u);
     ASSERT_EQ(lu.refus.size(), 1u);
-    EXPECT_EQ(lu.refus[0], "« b.wtb » : l'en-tête annonce 4 parties, le fichier en contient 3 "
-                           "entières ; la partie 4 est tronquée (30 octets sur 68).");
+    EXPECT_EQ(lu.refus[0], "«\u00a0b.wtb\u00a0»\u00a0: l'en-tête annonce 4 parties, le fichier en contient 3 "
+                           "entières\u00a0; la partie 4 est tronquée (30 octets sur 68).");
     // A game cut short by zeros ends there; a move after them is a fault.
     std::string octets = test::octets_wthor(parties, 1990);
     octets[16 + 8 + 20] = 0;
     const LectureWthor coupee = lit_parties_wthor(octets, "c.wtb");
     ASSERT_EQ(coupee.refus.size(), 1u);
-    EXPECT_EQ(coupee.refus[0], "« c.wtb », partie 1 : coup 22 après la fin de la partie.");
+    EXPECT_EQ(coupee.refus[0], "«\u00a0c.wtb\u00a0», partie 1\u00a0: coup 22 après la fin de la partie.");
 }
 
 TEST(Wthor, OtherBoardsPuzzlesAndScrapsAreRefusedWhole)
@@ -99,10 +99,10 @@ TEST(Wthor, OtherBoardsPuzzlesAndScrapsAreRefusedWhole)
         std::string octets, attendu;
     };
     const Cas cas[] = {
-        {test::octets_wthor(parties, 2000, -1, 10), "« f » : parties sur 10 × 10, que Tavik ne lit pas."},
-        {test::octets_wthor(parties, 2000, -1, 8, 1), "« f » : fichier de problèmes, pas de parties."},
-        {test::octets_wthor(parties, 2000, -1, 6), "« f » : taille de plateau inconnue (6)."},
-        {"WTHOR", "« f » : trop court pour un fichier WTHOR (5 octets)."},
+        {test::octets_wthor(parties, 2000, -1, 10), "«\u00a0f\u00a0»\u00a0: parties sur 10 × 10, que Tavik ne lit pas."},
+        {test::octets_wthor(parties, 2000, -1, 8, 1), "«\u00a0f\u00a0»\u00a0: fichier de problèmes, pas de parties."},
+        {test::octets_wthor(parties, 2000, -1, 6), "«\u00a0f\u00a0»\u00a0: taille de plateau inconnue (6)."},
+        {"WTHOR", "«\u00a0f\u00a0»\u00a0: trop court pour un fichier WTHOR (5 octets)."},
     };
     for (const Cas& c : cas) {
         const LectureWthor lu = lit_parties_wthor(c.octets, "f");
@@ -135,7 +135,7 @@ TEST(PartiesTexte, EveryFormOfPasteIsReadAndTheFileReadsBack)
     const LectureTexte lu = lit_parties_texte(texte, "miennes.txt");
     ASSERT_EQ(lu.parties.size(), 3u);
     ASSERT_EQ(lu.refus.size(), 1u);
-    EXPECT_TRUE(lu.refus[0].starts_with("« miennes.txt », ligne 4 : ")) << lu.refus[0];
+    EXPECT_TRUE(lu.refus[0].starts_with("«\u00a0miennes.txt\u00a0», ligne 4\u00a0: ")) << lu.refus[0];
     EXPECT_EQ(texte_partie(lu.parties[0]), "f5d6c3d3c4");
     EXPECT_EQ(texte_partie(lu.parties[1]), "f5d6c3d3");
     EXPECT_EQ(lu.parties[0].issue(), Issue::inconnue);

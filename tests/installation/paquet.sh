@@ -69,6 +69,7 @@ chmod 700 "$brouillon/execution"
 programme="$racine/usr/games/tavik"
 
 echo "== tavik --version, --help, a mistake: answered without a display"
+insecable=$'\xc2\xa0' # the non-breaking space of French texts before ":"
 sans_affichage=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$programme")
 "${sans_affichage[@]}" --version | grep -qxF "Tavik $version"
 "${sans_affichage[@]}" --help | tee "$brouillon/aide" | grep -q -- "--biblio FICHIER"
@@ -81,7 +82,7 @@ for option in $(grep -o -- '^  \(-., \)\?--[a-z]*' "$brouillon/aide" | grep -o -
 done
 statut=0
 "${sans_affichage[@]}" --biblo x.csv 2>"$brouillon/erreur" || statut=$?
-[ "$statut" -eq 2 ] && grep -q "Option inconnue : --biblo" "$brouillon/erreur" \
+[ "$statut" -eq 2 ] && grep -q "Option inconnue${insecable}: --biblo" "$brouillon/erreur" \
     || echec "a mistake gave status $statut: $(cat "$brouillon/erreur")"
 
 echo "== started from a folder holding another program's biblio.csv"
@@ -92,7 +93,7 @@ HOME="$brouillon/maison" XDG_DATA_HOME="$brouillon/maison/.local/share" \
     XDG_RUNTIME_DIR="$brouillon/execution" QT_QPA_PLATFORM=offscreen \
     QT_LOGGING_RULES="tavik.biblio.info=true" "$programme" 2>"$journal" &
 pid=$!
-attendu="bibliothèque d'ouvertures : $racine/usr/share/tavik/biblio.csv, "
+attendu="bibliothèque d'ouvertures${insecable}: $racine/usr/share/tavik/biblio.csv, "
 for _ in $(seq 1 300); do
     grep -qF "$attendu" "$journal" && break
     kill -0 "$pid" 2>/dev/null || break

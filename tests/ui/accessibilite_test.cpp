@@ -92,9 +92,9 @@ private slots:
         }
         QVERIFY2(lus > 30, qPrintable(QString::number(lus)));
         const std::pair<const char*, QString> textes[] = {
-            {"LblAnnonce", QStringLiteral("Exercice : ")},
-            {"LblMessage", QStringLiteral("Message : Coup juste.")},
-            {"LblScore", QStringLiteral("Score : aucun")},
+            {"LblAnnonce", QStringLiteral("Exercice\u00a0: ")},
+            {"LblMessage", QStringLiteral("Message\u00a0: Coup juste.")},
+            {"LblScore", QStringLiteral("Score\u00a0: aucun")},
         };
         for (const auto& [nom, debut] : textes)
             QVERIFY2(b.nom_lu(b.w(nom, e)).startsWith(debut), qPrintable(b.nom_lu(b.w(nom, e))));
@@ -209,7 +209,7 @@ private slots:
             QAccessibleInterface* c = b.acces(b.f->tuile(i));
             const QString nom = notation(case_de(i)).c_str();
             QVERIFY2(c->role() == QAccessible::Button, qPrintable(nom));
-            QVERIFY2(c->text(QAccessible::Name).startsWith(nom + QLatin1String(" : ")),
+            QVERIFY2(c->text(QAccessible::Name).startsWith(nom + QStringLiteral("\u00a0: ")),
                      qPrintable(nom));
             QVERIFY2(c->actionInterface()->actionNames().contains(
                          QAccessibleActionInterface::pressAction()),

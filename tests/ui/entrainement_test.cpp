@@ -77,14 +77,14 @@ private slots:
         // A screen reader hears each control's own name, the separators left apart.
         for (const auto& [nom, lu] : {std::pair {"CmdCommencer", "Commencer"},
                                       {"LstOuverture", "Liste des ouvertures"},
-                                      {"LblScore", "Score : aucun"}}) {
+                                      {"LblScore", "Score\u00a0: aucun"}}) {
             QCOMPARE(QAccessible::queryAccessibleInterface(w<QWidget>(e(), nom))
                          ->text(QAccessible::Name),
                      QString::fromUtf8(lu));
         }
         QTest::mouseClick(w(e(), "CmdCommencer"), Qt::LeftButton);
         QVERIFY(!w<QCheckBox>(f.get(), "ChkNoirAuto")->isEnabled());
-        QVERIFY(texte("LblAnnonce").startsWith(QStringLiteral("Nouvelle ligne : ")));
+        QVERIFY(texte("LblAnnonce").startsWith(QStringLiteral("Nouvelle ligne\u00a0: ")));
 
         clique(exercice().coups_attendus().front());
         QCOMPARE(texte("LblMessage"), QStringLiteral("Coup juste."));
@@ -97,7 +97,7 @@ private slots:
             QCOMPARE(f->tuile(index_de(c))->image(), 6); // the library mark, black to move
         }
         QCOMPARE(texte("LblMessage"),
-                 QStringLiteral("Coup hors bibliothèque. Coup%1 de la ligne : %2.")
+                 QStringLiteral("Coup hors bibliothèque. Coup%1 de la ligne\u00a0: %2.")
                      .arg(attendus.size() > 1 ? QStringLiteral("s") : QString(),
                           attendus.join(QStringLiteral(", "))));
 

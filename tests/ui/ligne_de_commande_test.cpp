@@ -46,22 +46,22 @@ private slots:
             {{"--inconnue", "-h"}, Action::aide, "", "", "2 si le fichier"},
             {{"--version"}, Action::version, "", "", "Tavik 1.4\n"},
             {{"-v", "--biblio"}, Action::version, "", "", "Tavik 1.4\n"},
-            {{"--biblo", "x.csv"}, Action::erreur, "", "", "Option inconnue : --biblo.\n"},
-            {{"-biblio", "x.csv"}, Action::erreur, "", "", "Option inconnue : -biblio. Voulez-vous dire --biblio ?\n"},
-            {{"--h"}, Action::erreur, "", "", "Option inconnue : --h. Voulez-vous dire -h ?\n"},
-            {{"-xyz", "--biblo"}, Action::erreur, "", "", "Option inconnue : -xyz.\n"},
+            {{"--biblo", "x.csv"}, Action::erreur, "", "", "Option inconnue\u00a0: --biblo.\n"},
+            {{"-biblio", "x.csv"}, Action::erreur, "", "", "Option inconnue\u00a0: -biblio. Voulez-vous dire --biblio\u00a0?\n"},
+            {{"--h"}, Action::erreur, "", "", "Option inconnue\u00a0: --h. Voulez-vous dire -h\u00a0?\n"},
+            {{"-xyz", "--biblo"}, Action::erreur, "", "", "Option inconnue\u00a0: -xyz.\n"},
             {{"--version=2"}, Action::erreur, "", "", "L'option --version ne prend pas de valeur."},
-            {{"-reverse=1"}, Action::erreur, "", "", "Option inconnue : -reverse.\n"},
+            {{"-reverse=1"}, Action::erreur, "", "", "Option inconnue\u00a0: -reverse.\n"},
             {{"--biblio"}, Action::erreur, "", "", "Il manque FICHIER après --biblio."},
             {{"--biblio="}, Action::erreur, "", "", "Il manque FICHIER après --biblio."},
             {{"--verifier"}, Action::erreur, "", "", "Il manque FICHIER après --verifier."},
             {{"--biblio", "a.csv", "-platform"}, Action::erreur, "", "", "Il manque une valeur après -platform."},
-            {{"x.csv"}, Action::erreur, "", "", "Argument inattendu : x.csv."},
-            {{"x\u2007y.csv"}, Action::erreur, "", "", "Argument inattendu : x[U+2007]y.csv."},
-            {{"--bi\u200bblio"}, Action::erreur, "", "", "Option inconnue : --bi[U+200B]blio."},
-            {{"-"}, Action::erreur, "", "", "Argument inattendu : -."},
+            {{"x.csv"}, Action::erreur, "", "", "Argument inattendu\u00a0: x.csv."},
+            {{"x\u2007y.csv"}, Action::erreur, "", "", "Argument inattendu\u00a0: x[U+2007]y.csv."},
+            {{"--bi\u200bblio"}, Action::erreur, "", "", "Option inconnue\u00a0: --bi[U+200B]blio."},
+            {{"-"}, Action::erreur, "", "", "Argument inattendu\u00a0: -."},
             {{"--base", "a.wtb", "b.txt", "--statistiques", ""}, Action::statistiques, "", "", ""},
-            {{"--base", "a.wtb", "--biblio", "x", "b.txt"}, Action::erreur, "", "", "Argument inattendu : b.txt."},
+            {{"--base", "a.wtb", "--biblio", "x", "b.txt"}, Action::erreur, "", "", "Argument inattendu\u00a0: b.txt."},
             {{"--statistiques", "f5"}, Action::erreur, "", "", "--statistiques demande --base FICHIER."}};
         // clang-format on
         for (const Cas& c : cas) {
@@ -71,7 +71,7 @@ private slots:
                      QStringList({c.arguments.join(' '), c.biblio, c.a_verifier}));
             QVERIFY2(
                 l.action == c.action && l.texte.contains(QString::fromUtf8(c.texte))
-                    && (c.action != Action::erreur || l.texte.endsWith("Voir : tavik --help\n")),
+                    && (c.action != Action::erreur || l.texte.endsWith("Voir\u00a0: tavik --help\n")),
                 qPrintable(c.arguments.join(' ') + QStringLiteral(": ") + l.texte));
         }
     }
@@ -113,14 +113,14 @@ private slots:
             int code;
             QString sortie;
         } cas[] {{{parties}, "F5", 0,
-                  "2 parties : noir 50,0 %, nul 0,0 %, blanc 50,0 %\n"
-                  "d6 : 1 partie, 0,0 % pour blanc\n"
-                  "f6 : 1 partie, 100,0 % pour blanc\n"},
+                  "2 parties\u00a0: noir 50,0\u00a0%, nul 0,0\u00a0%, blanc 50,0\u00a0%\n"
+                  "d6\u00a0: 1 partie, 0,0\u00a0% pour blanc\n"
+                  "f6\u00a0: 1 partie, 100,0\u00a0% pour blanc\n"},
                  {{parties}, "", 0,
-                  "2 parties : noir 50,0 %, nul 0,0 %, blanc 50,0 %\n"
-                  "f5 : 2 parties, 50,0 % pour noir\n"},
+                  "2 parties\u00a0: noir 50,0\u00a0%, nul 0,0\u00a0%, blanc 50,0\u00a0%\n"
+                  "f5\u00a0: 2 parties, 50,0\u00a0% pour noir\n"},
                  {{parties, dossier.filePath("absent.wtb")}, "f5d6c3", 2,
-                  "1 partie : noir 100,0 %, nul 0,0 %, blanc 0,0 %\n"}};
+                  "1 partie\u00a0: noir 100,0\u00a0%, nul 0,0\u00a0%, blanc 0,0\u00a0%\n"}};
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.remove(QStringLiteral("DISPLAY"));
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("aucune-plateforme"));
@@ -179,7 +179,7 @@ private slots:
             QVERIFY(f.open(QIODevice::WriteOnly));
             f.write(contenu);
         }
-        const QString inutilisable = "fichier : erreur : aucune ouverture utilisable : aucune "
+        const QString inutilisable = "fichier\u00a0: erreur\u00a0: aucune ouverture utilisable\u00a0: aucune "
                                      "ligne n'a de coups jouables dans son troisième champ\n";
         const struct
         {
@@ -191,25 +191,25 @@ private slots:
             {{"--verifier", fautive},
              1,
              inutilisable
-                 + "ligne 2 : erreur : le coup 6 « A1 » n'est pas jouable\n"
-                   "ligne 2 : avertissement : code d'évaluation « N+ » inconnu : le bilan reste "
-                   "vide (« n+ » ?)\n2 erreurs, 1 avertissement\n",
+                 + "ligne 2\u00a0: erreur\u00a0: le coup 6 «\u00a0A1\u00a0» n'est pas jouable\n"
+                   "ligne 2\u00a0: avertissement\u00a0: code d'évaluation «\u00a0N+\u00a0» inconnu\u00a0: le bilan reste "
+                   "vide («\u00a0n+\u00a0»\u00a0?)\n2 erreurs, 1 avertissement\n",
              ""},
             {{"--verifier", virgules},
              1,
              inutilisable
-                 + "ligne 2 : avertissement : aucun coup : l'entrée charge la "
-                   "position de départ et la recherche ne l'atteint jamais ; les champs semblent "
-                   "séparés par « , » au lieu de « ; »\n1 erreur, 1 avertissement\n",
+                 + "ligne 2\u00a0: avertissement\u00a0: aucun coup\u00a0: l'entrée charge la "
+                   "position de départ et la recherche ne l'atteint jamais\u00a0; les champs semblent "
+                   "séparés par «\u00a0,\u00a0» au lieu de «\u00a0;\u00a0»\n1 erreur, 1 avertissement\n",
              ""},
-            {{"--verifier", absent}, 2, "", "Impossible de lire le fichier « " + absent + " » : "},
-            {{"-xyz"}, 2, "", "Option inconnue : -xyz.\nVoir : tavik --help\n"},
+            {{"--verifier", absent}, 2, "", "Impossible de lire le fichier «\u00a0" + absent + "\u00a0»\u00a0: "},
+            {{"-xyz"}, 2, "", "Option inconnue\u00a0: -xyz.\nVoir\u00a0: tavik --help\n"},
             {{"-biblio", "x.csv"},
              2,
              "",
-             "Option inconnue : -biblio. Voulez-vous dire --biblio ?\n"},
+             "Option inconnue\u00a0: -biblio. Voulez-vous dire --biblio\u00a0?\n"},
             {{"--version=2"}, 2, "", "L'option --version ne prend pas de valeur.\n"},
-            {{"-style", "fusion", "--biblo"}, 2, "", "Option inconnue : --biblo.\n"}};
+            {{"-style", "fusion", "--biblo"}, 2, "", "Option inconnue\u00a0: --biblo.\n"}};
         for (const char* plateforme : {"offscreen", "aucune-plateforme"}) {
             QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
             env.insert(QStringLiteral("QT_QPA_PLATFORM"), plateforme);

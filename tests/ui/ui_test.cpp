@@ -535,19 +535,19 @@ private slots:
             return l.join(QLatin1Char('|'));
         };
         QCOMPARE(lues(),
-                 QStringLiteral("D4 : pion blanc|E4 : pion noir|F5 : vide|D6 : vide|"
-                                "Au tour de noir|Pions noirs : 2|Ouverture : aucune"));
+                 QStringLiteral("D4\u00a0: pion blanc|E4\u00a0: pion noir|F5\u00a0: vide|D6\u00a0: vide|"
+                                "Au tour de noir|Pions noirs\u00a0: 2|Ouverture\u00a0: aucune"));
         QTest::mouseClick(b.w<QCheckBox>("chk_voir_coup"), Qt::LeftButton);
-        QCOMPARE(b.accessible(b.tuile("F5")), QStringLiteral("F5 : vide, coup possible"));
+        QCOMPARE(b.accessible(b.tuile("F5")), QStringLiteral("F5\u00a0: vide, coup possible"));
 
         // Pressing a square through the accessibility interface plays it, as a left click.
         QAccessibleInterface* f5 = QAccessible::queryAccessibleInterface(b.tuile("F5"));
         QCOMPARE(f5->role(), QAccessible::Button);
         f5->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(lues(),
-                 QStringLiteral("D4 : pion blanc|E4 : pion noir|F5 : pion noir|"
-                                "D6 : vide, coup possible|Au tour de blanc|"
-                                "Pions noirs : 4|Ouverture : aucune"));
+                 QStringLiteral("D4\u00a0: pion blanc|E4\u00a0: pion noir|F5\u00a0: pion noir|"
+                                "D6\u00a0: vide, coup possible|Au tour de blanc|"
+                                "Pions noirs\u00a0: 4|Ouverture\u00a0: aucune"));
     }
 };
 

@@ -2,6 +2,7 @@
 
 #include "library/ligne_coups.h"
 #include "orientation/transformations.h"
+#include "record/typographie.h"
 #include "record/utf8.h"
 #include "windows/chooser/choix_ouvertures.h"
 
@@ -90,8 +91,8 @@ void Ouverture::Cmdcharger_Click()
     const LigneBiblio& ligne = com.biblio.lignes[r];
     // A faulty line is refused before anything changes: the game on the board stays.
     if (const std::optional<std::string> defaut = defaut_de_ligne(ligne[col_coups])) {
-        services_.message("L'ouverture « " + nom_lisible(ligne[col_nom])
-                          + " » ne peut pas être chargée : " + *defaut + ".");
+        services_.message("L'ouverture " + guillemets(nom_lisible(ligne[col_nom]))
+                          + " ne peut pas être chargée\u00a0: " + *defaut + ".");
         return;
     }
 

@@ -40,7 +40,8 @@ void Entrainement::Form_Load()
     }
     TxtNouvelles.valeur = carnet_->nouvelles_par_jour();
     relit_biblio();
-    LblMessage.legende = "Choisissez la couleur et les lignes, puis appuyez sur « Commencer ».";
+    LblMessage.legende
+        = "Choisissez la couleur et les lignes, puis appuyez sur «\u00a0Commencer\u00a0».";
     etat_commandes();
     if (!carnet_->avertissement().empty()) services_.message(carnet_->avertissement());
 }
@@ -55,7 +56,7 @@ void Entrainement::Form_Unload()
 // lines are then kept as they are.
 void Entrainement::relit_biblio()
 {
-    if (session_) termine_seance("Séance terminée : la bibliothèque a été relue.");
+    if (session_) termine_seance("Séance terminée\u00a0: la bibliothèque a été relue.");
     if (!carnet_) return;
     const FonCom& com = plateau_.com();
     const auto debut = com.biblio.lignes.begin();
@@ -103,8 +104,8 @@ std::string Entrainement::texte_des_coups(const std::vector<Case>& coups) const
     if (!depuis_f5) return cle_de_ligne(coups);
     std::vector<Case> tournes;
     for (const Case c : coups)
-        tournes.push_back(transforme(Transformation::rotation,
-                                     transforme(Transformation::rotation, c)));
+        tournes.push_back(
+            transforme(Transformation::rotation, transforme(Transformation::rotation, c)));
     return cle_de_ligne(tournes);
 }
 

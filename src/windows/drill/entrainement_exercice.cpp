@@ -44,7 +44,7 @@ bool Entrainement::transmet(int index)
     transmet_ = false;
     if (!session_ || exercice_ != EtatExercice::en_cours) return false;
     if (plateau_.num_coup > avant) return true;
-    interrompt("Exercice interrompu : le plateau n'a pas joué le coup.");
+    interrompt("Exercice interrompu\u00a0: le plateau n'a pas joué le coup.");
     return false;
 }
 
@@ -64,7 +64,7 @@ void Entrainement::suit_l_exercice()
 void Entrainement::montre_bilan()
 {
     const Bilan& b = *session_->bilan();
-    LblMessage.legende = "Ligne terminée. « Suivant » commence l'exercice suivant.";
+    LblMessage.legende = "Ligne terminée. «\u00a0Suivant\u00a0» commence l'exercice suivant.";
     LblLigne.legende = b.nom;
     LblBilan.legende = b.bilan;
     LblCommentaire.legende = plateau_.ConvCommentJeu(b.commentaire);
@@ -93,7 +93,8 @@ bool Entrainement::suivant_enregistre(int index) const
 
 bool Entrainement::prend_clic(int index)
 {
-    static const std::string retour = "Revenez à la position de l'exercice (« >> ») pour jouer.";
+    static const std::string retour
+        = "Revenez à la position de l'exercice («\u00a0>>\u00a0») pour jouer.";
     // The drill's own moves, and every press once the exercise is over, are the board's.
     if (transmet_ || exercice_ != EtatExercice::en_cours) return false;
     // Stepped back through the exercise: judging waits for its position again.
@@ -138,8 +139,9 @@ void Entrainement::partie_tournee(Transformation t)
 void Entrainement::partie_chargee()
 {
     if (exercice_ == EtatExercice::en_cours)
-        interrompt("Exercice interrompu : une autre partie a été chargée. « Suivant » en "
-                   "commence un autre.");
+        interrompt(
+            "Exercice interrompu\u00a0: une autre partie a été chargée. «\u00a0Suivant\u00a0» en "
+            "commence un autre.");
 }
 
 // Back at the exercise's position, the message that asked to come back gives way to the one

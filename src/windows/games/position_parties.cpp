@@ -12,8 +12,6 @@ namespace tavik {
 
 namespace {
 
-constexpr const char* espace = "\u00a0";
-
 std::string score_final(const PartieBase& p)
 {
     if (p.score_noir < 0) return "?";
@@ -54,7 +52,7 @@ void Parties::montre_position()
         LblBilan.legende = "Aucune partie ne passe par cette position.";
         return;
     }
-    LblBilan.legende = texte_bilan(stats.bilan, espace);
+    LblBilan.legende = texte_bilan(stats.bilan);
     montre_suivants(stats);
     montre_parties(vue.disques, vue.blanc_au_trait);
 }
@@ -83,7 +81,7 @@ void Parties::montre_suivants(const Statistiques& stats)
         const bool avec_resultat = c.bilan.parties > c.bilan.inconnues;
         LstSuivants.lignes.push_back(
             {notation(case_de(c.index)), std::to_string(c.bilan.parties),
-             avec_resultat ? texte_pour_cent(c.bilan.score(stats.blanc_au_trait), espace) : "",
+             avec_resultat ? texte_pour_cent(c.bilan.score(stats.blanc_au_trait)) : "",
              std::move(nom), std::move(bilan)});
         LstSuivants.donnees.push_back(c.index);
     }

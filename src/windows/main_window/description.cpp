@@ -33,7 +33,7 @@ bool marque_par(const Entraineur* entraineur, int index)
 std::string Plateau::description_case(int index) const
 {
     const Case c = case_de(index);
-    const std::string nom = notation(c) + " : ";
+    const std::string nom = notation(c) + "\u00a0: ";
     switch (tab_[c.ligne][c.colonne]) {
     case noir:
         return nom + "pion noir";

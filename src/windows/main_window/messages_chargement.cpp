@@ -1,5 +1,7 @@
 #include "windows/main_window/messages_chargement.h"
 
+#include "record/typographie.h"
+
 #include <algorithm>
 #include <vector>
 
@@ -12,7 +14,7 @@ constexpr std::size_t lignes_citees = 5;
 
 std::string fichier(std::string_view nom)
 {
-    return "Le fichier «\u00a0" + std::string(nom) + "\u00a0»";
+    return "Le fichier " + guillemets(nom);
 }
 
 // "ligne 4", "lignes 1003 à 1050", "lignes 4, 9 et 15", "lignes 4, 9, 15, 22, 30 et 1 autre",
@@ -71,8 +73,8 @@ std::string resume(const RapportLecture& rapport, GenreDefaut genre)
 
 std::string message_fichier_illisible(std::string_view nom, std::string_view raison)
 {
-    return "Impossible de lire le fichier «\u00a0" + std::string(nom)
-        + "\u00a0»\u00a0: " + std::string(raison) + "." + std::string(biblio_vide);
+    return "Impossible de lire le fichier " + guillemets(std::string(nom))
+        + "\u00a0: " + std::string(raison) + "." + std::string(biblio_vide);
 }
 
 std::optional<std::string> message_lecture(std::string_view nom, const RapportLecture& rapport)

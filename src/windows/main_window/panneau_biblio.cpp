@@ -1,5 +1,6 @@
 #include "library/recherche.h"
 #include "library/texte.h"
+#include "record/typographie.h"
 #include "windows/main_window/plateau.h"
 
 #include <algorithm>
@@ -31,7 +32,8 @@ std::string Plateau::ConvCommentJeu(std::string_view comment) const
     s = remplace_codes(commentaires_, std::move(s));
     for (char& c : s)
         if (c == '/') c = '\n';
-    return s;
+    // A library written with plain spaces before its colons reads as the program's own texts.
+    return typographie_francaise(s);
 }
 
 void Plateau::transforme_jeu_normalise(Transformation t)
