@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QRect>
 #include <QSize>
+#include <QStyle>
 #include <QWidget>
 #include <vector>
 
@@ -43,6 +44,7 @@ private:
     QFont police_;
     std::vector<Controle> controles_;
     double zoom_ = 1.0;
+    QStyle* style_; // sizes the boxes' indicators and the scroll bars at the zoom
 };
 
 // The zoom that the window of `w` is shown at (1 outside a zoomed window): what the pictures

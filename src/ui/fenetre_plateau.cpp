@@ -270,6 +270,7 @@ void FenetrePlateau::CmdParties_Click()
 void FenetrePlateau::CmdInfo_Click()
 {
     FenetreInfo info(this);
+    ouvre_a_cote(info, this); // beside the board, not over it; then modal until closed
     info.exec();
 }
 

@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using namespace tavik;
 using namespace tavik::ui;
@@ -37,6 +38,19 @@ private slots:
             place_a_cote(f, nullptr);
             f.show();
             QVERIFY(QTest::qWaitForWindowExposed(&f));
+            // The about box, modal: looked at while it is open, then closed.
+            QRect info;
+            QTimer::singleShot(0, this, [&info] {
+                if (QWidget* boite = QApplication::activeModalWidget()) {
+                    info = boite->frameGeometry();
+                    boite->close();
+                }
+            });
+            QTest::mouseClick(f.findChild<QPushButton*>(QStringLiteral("CmdInfo")), Qt::LeftButton);
+            QVERIFY2(ecran.contains(info), qPrintable(QDebug::toString(info)));
+            QVERIFY2(f.frameGeometry().width() + info.width() > ecran.width()
+                         || !info.intersects(f.frameGeometry()),
+                     qPrintable(QDebug::toString(info)));
             QTest::mouseClick(f.findChild<QPushButton*>(QStringLiteral("CmdChager")),
                               Qt::LeftButton);
             QTest::mouseClick(f.findChild<QPushButton*>(QStringLiteral("CmdEntrainer")),

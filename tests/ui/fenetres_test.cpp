@@ -18,7 +18,9 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSpinBox>
+#include <QStyleOptionButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -370,6 +372,25 @@ private slots:
             QStringList({"TxtFiltre", "LstOuverture", "ChkDepuisF5", "Cmdcharger", "TxtFiltre"}));
     }
 
+    // The style's own sizes, unzoomed: a check box's indicator, a scroll bar's thickness.
+    static int indicateur()
+    {
+        return QApplication::style()->pixelMetric(QStyle::PM_IndicatorWidth);
+    }
+    static int barre() { return QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent); }
+
+    // As the main window draws them: the indicator of "Coups" and the move list's scroll bar.
+    static QList<int> dessins_du_style(FenetrePlateau& p)
+    {
+        auto* boite = p.findChild<QCheckBox*>(QStringLiteral("chk_voir_coup"));
+        QStyleOptionButton o;
+        o.initFrom(boite);
+        const QRect indicateur
+            = boite->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &o, boite);
+        auto* liste = p.findChild<QListWidget*>(QStringLiteral("LstCoup"));
+        return {indicateur.width(), liste->verticalScrollBar()->sizeHint().width()};
+    }
+
     // Ctrl++ three times: 110 %, 125 %, 150 %. Every control of the main window at its place
     // and in its font times 1.5, edges rounded, so the tiles still touch; the discs drawn at that
     // size; the next window opens at 150 %; a window resized by hand sets the zoom; Ctrl+0 is
@@ -411,6 +432,8 @@ private slots:
         QCOMPARE(e4.pixel(24, 24), attendu::noir);
         QCOMPARE(e4.pixel(47, 3), attendu::ligne);
         QVERIFY(attendu::est_vert(e4.pixel(44, 3))); // the square, not the window around it
+        // What the style sizes by itself grows too: the boxes and the scroll bars.
+        QCOMPARE(dessins_du_style(p), (QList<int> {bord(indicateur()), bord(barre())}));
 
         {
             FonCom com;
@@ -428,6 +451,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&p));
         QTest::keyClick(&p, Qt::Key_0, Qt::ControlModifier);
         QCOMPARE(p.size(), QSize(481, 539));
+        QCOMPARE(dessins_du_style(p), (QList<int> {indicateur(), barre()}));
         QCOMPARE(p.tuile(28)->grab().size(), QSize(32, 32));
         QCOMPARE(reglages()->value(QStringLiteral("plateau/zoom")).toDouble(), 1.0);
     }
