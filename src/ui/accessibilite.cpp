@@ -23,7 +23,7 @@ constexpr DescriptionAccessible descriptions[] = {
      "progrès "
      "(Ctrl+E)"},
     {"CmdParties", "Parties",
-     "Ouvre la fenêtre des parties : statistiques de la position sur des fichiers de parties "
+     "Ouvre la fenêtre des parties\u00a0: statistiques de la position sur des fichiers de parties "
      "(Ctrl+B)"},
     {"CmdInfo", "À propos", "Montre les informations sur Tavik (F1)"},
     {"cadre", "Plateau", "Le plateau de jeu\u00a0; un texte de partie déposé ici est chargé"},

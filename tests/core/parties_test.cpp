@@ -138,11 +138,13 @@ TEST(FenetreParties, AFileThatCannotBeReadIsNamedInFrenchAndTheOthersAreKept)
 
     EXPECT_EQ(g.base().parties.size(), 6u);
     const std::string& etat = g.LblEtat.legende;
-    EXPECT_TRUE(
-        etat.starts_with("6 parties chargées.\n1 partie refusée, dont\u00a0: « miennes.txt »"))
+    EXPECT_TRUE(etat.starts_with(
+        "6 parties chargées.\n1 partie refusée, dont\u00a0: «\u00a0miennes.txt\u00a0»"))
         << etat;
-    EXPECT_NE(etat.find("« " + (dossier / "absent.wtb").string() + " » : "), std::string::npos);
-    EXPECT_NE(etat.find("« WTH_2002.wtd » : parties sur 10 × 10"), std::string::npos);
+    EXPECT_NE(etat.find("«\u00a0" + (dossier / "absent.wtb").string() + "\u00a0»\u00a0: "),
+              std::string::npos);
+    EXPECT_NE(etat.find("«\u00a0WTH_2002.wtd\u00a0»\u00a0: parties sur 10 × 10"),
+              std::string::npos);
     ASSERT_EQ(g.LstFichiers.nombre(), 4);
     EXPECT_EQ(g.LstFichiers.texte(0), (dossier / "absent.wtb").string() + " (aucune partie lue)");
     EXPECT_EQ(g.LstFichiers.texte(1), c.wtb.chemin().string());
