@@ -295,6 +295,9 @@ void applique(const Action& a, Plateau& p, Ouverture& o, Entrainement* e,
     case Genre::arreter:
     case Genre::exercice_suivant:
     case Genre::rythme:
+    case Genre::exporte_progres:
+    case Genre::importe_progres:
+    case Genre::depuis_f5_entrainement:
         if (e) applique_entrainement(a, *e);
         return;
     case Genre::fleche:
@@ -364,6 +367,9 @@ std::string decrit(const Action& a)
     case Genre::arreter:
     case Genre::exercice_suivant:
     case Genre::rythme:
+    case Genre::exporte_progres:
+    case Genre::importe_progres:
+    case Genre::depuis_f5_entrainement:
         return decrit_entrainement(a);
     case Genre::fleche:
     case Genre::touche_jouer:

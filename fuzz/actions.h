@@ -81,6 +81,9 @@ enum class Genre : std::uint8_t {
     arreter, // "Arrêter"
     exercice_suivant, // the training window's "Suivant"
     rythme, // a number of new lines per day typed in
+    exporte_progres, // "Exporter la progression…", the dialog answered as `valeur` says
+    importe_progres, // "Importer une progression…", the dialog answered as `valeur` says
+    depuis_f5_entrainement, // the training window's "À partir de F5" box clicked
     filtre_choix, // a text typed in the chooser's filter
     depuis_f5, // the chooser's "À partir de F5" box clicked
     zoom, // the main window zoomed: Ctrl++, Ctrl+-, Ctrl+0, or resized

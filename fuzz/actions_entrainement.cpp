@@ -28,8 +28,12 @@ Action action_entrainement(Source& source, int param, const Entrainement* e)
         const int entree = entree_de(param << 8 | source.octet(), e ? e->LstOuverture : aucune);
         return {.genre = Genre::portee, .entree = entree, .valeur = param % 3};
     }
-    if (param < 240)
+    if (param < 232)
         return {.genre = Genre::filtre, .valeur = param % static_cast<int>(std::size(filtres))};
+    if (param < 240) // the dialog cancelled, the run's export, or a file that is no progress
+        return {.genre = param < 236 ? Genre::exporte_progres : Genre::importe_progres,
+                .valeur = source.octet() % 3};
+    if (param < 244) return {.genre = Genre::depuis_f5_entrainement};
     return {.genre = Genre::rythme, .valeur = source.octet() % 12 - 1}; // -1 is out of bounds
 }
 
@@ -63,6 +67,15 @@ void applique_entrainement(const Action& a, Entrainement& e)
     case Genre::rythme:
         e.TxtNouvelles.valeur = a.valeur;
         return e.TxtNouvelles_Change();
+    case Genre::depuis_f5_entrainement:
+        if (e.ChkDepuisF5.actif) e.ChkDepuisF5.fixe(e.ChkDepuisF5.cochee() ? 0 : 1);
+        return;
+    case Genre::exporte_progres:
+        if (e.CmdExporter.actif) e.CmdExporter_Click();
+        return;
+    case Genre::importe_progres:
+        if (e.CmdImporter.actif) e.CmdImporter_Click();
+        return;
     default:
         return;
     }
@@ -92,6 +105,16 @@ std::string decrit_entrainement(const Action& a)
         return "the training window's \"Suivant\"";
     case Genre::rythme:
         return std::to_string(a.valeur) + " new lines a day";
+    case Genre::depuis_f5_entrainement:
+        return "the training window's \"À partir de F5\"";
+    case Genre::exporte_progres:
+    case Genre::importe_progres: {
+        static constexpr const char* reponses[]
+            = {"cancelled", "the run's export", "a file that is no progress"};
+        return std::string(a.genre == Genre::exporte_progres ? "\"Exporter la progression…\""
+                                                             : "\"Importer une progression…\"")
+            + ", the dialog answering " + reponses[a.valeur % 3];
+    }
     default:
         return "?";
     }

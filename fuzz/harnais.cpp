@@ -86,6 +86,7 @@ Services Harnais::fabrique_services()
                 return Moment {1'700'000'000 + stats_.actions * 20,
                                static_cast<Jour>(19'675 + stats_.actions / 500)};
             },
+        .choisit_fichier = [this](const DemandeFichier& d) { return echange_.choisit(d); },
     };
 }
 
@@ -100,6 +101,7 @@ std::vector<std::string> Harnais::joue(const Action& action)
     const int avant_erreurs = avant_exercice ? entrainement_->session()->exercice().erreurs() : 0;
 
     sert_les_parties();
+    echange_.avant(action, entrainement());
     if (action.genre == Genre::appui)
         appuie(action, rompus);
     else if (action.genre == Genre::parties)
@@ -124,6 +126,7 @@ std::vector<std::string> Harnais::joue(const Action& action)
         ajoute(rompus, "in the training window", invariants_rompus(*entrainement_, plateau_));
     if (parties_) ajoute(rompus, "in the games window", invariants_rompus(*parties_, plateau_));
     compte_entrainement(avant_seance, avant_exercice, avant_erreurs);
+    echange_.apres(action, entrainement(), messages_, rompus);
     verifie_messages(rompus);
     if (action.genre == Genre::copie) verifie_copie(rompus);
     // Only the placing animation reads the clock: it moved on when a disc was placed.
@@ -189,6 +192,7 @@ void Harnais::ouvre_ou_ferme(const Action& action)
     if (action.genre == Genre::ouvre_entrainement && !entrainement_) {
         entrainement_.emplace(plateau_, services_, std::nullopt);
         entrainement_->Form_Load();
+        echange_.carnet_neuf();
     } else if (action.genre == Genre::ferme_entrainement && entrainement_) {
         entrainement_->Form_Unload();
         entrainement_.reset();

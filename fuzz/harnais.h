@@ -1,6 +1,7 @@
 #pragma once
 
 #include "actions.h"
+#include "echange_progres.h"
 #include "windows/chooser/ouverture.h"
 #include "windows/drill/entrainement.h"
 #include "windows/foncom.h"
@@ -106,6 +107,7 @@ private:
     std::optional<Entrainement> entrainement_;
     std::optional<Parties> parties_;
     std::optional<DemandeChargement> demande_; // the games window's load, answered next action
+    EchangeProgres echange_; // the files of the progress commands
     double zoom_ = 1.0; // the main window's, as its Qt window keeps it
 };
 

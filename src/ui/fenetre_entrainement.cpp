@@ -6,7 +6,9 @@
 #include "graphique.h"
 #include "images.h"
 #include "polices.h"
+#include "reglages.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,6 +22,8 @@
 namespace tavik::ui {
 
 namespace {
+
+const QString cle_depuis_f5 = QStringLiteral("entrainement/a_partir_de_f5");
 
 // The notebook: the host's, or entrainement.sqlite in the user's data folder; in memory when
 // the system knows no such folder.
@@ -84,6 +88,7 @@ FenetreEntrainement::FenetreEntrainement(FenetrePlateau& principale)
     construit();
     decrit_controles();
 
+    entrainement_.ChkDepuisF5.fixe(reglages()->value(cle_depuis_f5, true).toBool() ? 1 : 0);
     entrainement_.Form_Load();
     if (!chemin_carnet(principale.hote()))
         boite_message(this,
@@ -102,6 +107,13 @@ void FenetreEntrainement::construit()
             entrainement_.OptCouleur_Click(i);
             apres_action();
         });
+    ChkDepuisF5_ = place(new QCheckBox(QStringLiteral("À partir de F5"), this), "ChkDepuisF5", 212,
+                         10, 110, 17);
+    connect(ChkDepuisF5_, &QCheckBox::toggled, this, [this](bool cochee) {
+        entrainement_.ChkDepuisF5.fixe(cochee ? 1 : 0);
+        reglages()->setValue(cle_depuis_f5, cochee);
+        apres_action();
+    });
 
     auto* onglets = place(new QTabWidget(this), "onglets", 8, 34, 314, 497);
     auto* seance = new QWidget;
@@ -115,9 +127,10 @@ void FenetreEntrainement::construit()
 }
 
 QPushButton* FenetreEntrainement::commande(QWidget* page, const QString& texte, const char* nom,
-                                           int x, void (Entrainement::*gestionnaire)())
+                                           int x, void (Entrainement::*gestionnaire)(), int y,
+                                           int largeur)
 {
-    auto* b = place(new QPushButton(texte, page), nom, x, 218, 89, 25);
+    auto* b = place(new QPushButton(texte, page), nom, x, y, largeur, 25);
     b->setAutoDefault(false);
     connect(b, &QPushButton::clicked, this, [this, gestionnaire] {
         (entrainement_.*gestionnaire)();
@@ -205,21 +218,25 @@ void FenetreEntrainement::construit_progres(QWidget* page)
 
     legende(page, QStringLiteral("Les lignes les plus faibles\u00a0:"), "lbl_faibles", 8, 108, 281,
             17, &grasse);
-    LstFaibles_ = liste(page, "LstFaibles", 8, 126, 281, 134);
+    LstFaibles_ = liste(page, "LstFaibles", 8, 126, 281, 110);
     LstFaibles_->setSelectionMode(QAbstractItemView::NoSelection);
-    legende(page, QStringLiteral("Les 30 derniers jours\u00a0:"), "lbl_jours", 8, 268, 281, 17,
+    legende(page, QStringLiteral("Les 30 derniers jours\u00a0:"), "lbl_jours", 8, 244, 281, 17,
             &grasse);
-    graphique_ = place(new Graphique(page), "graphique", 8, 286, 281, 130);
+    graphique_ = place(new Graphique(page), "graphique", 8, 262, 281, 140);
 
     legende(page, QStringLiteral("Nouvelles lignes par jour\u00a0:"), "lbl_nouvelles_par_jour", 8,
-            430, 153, 17);
-    TxtNouvelles_ = place(new QSpinBox(page), "TxtNouvelles", 168, 426, 57, 21);
+            412, 153, 17);
+    TxtNouvelles_ = place(new QSpinBox(page), "TxtNouvelles", 168, 410, 57, 21);
     TxtNouvelles_->setKeyboardTracking(false); // the value typed counts once it is complete
     connect(TxtNouvelles_, &QSpinBox::valueChanged, this, [this](int valeur) {
         entrainement_.TxtNouvelles.valeur = valeur;
         entrainement_.TxtNouvelles_Change();
         apres_action();
     });
+    CmdExporter_ = commande(page, QStringLiteral("Exporter la progression…"), "CmdExporter", 8,
+                            &Entrainement::CmdExporter_Click, 438, 137);
+    CmdImporter_ = commande(page, QStringLiteral("Importer une progression…"), "CmdImporter", 152,
+                            &Entrainement::CmdImporter_Click, 438, 137);
 }
 
 // What a screen reader says of the window and its controls.
@@ -229,6 +246,8 @@ void FenetreEntrainement::decrit_controles()
         {"lbl_couleur", "Couleur", "Légende du choix de la couleur"},
         {"OptNoir", "Noir", "S'entraîner avec les noirs"},
         {"OptBlanc", "Blanc", "S'entraîner avec les blancs"},
+        {"ChkDepuisF5", "À partir de F5",
+         "Coché, les lignes sont écrites et jouées à partir de F5\u00a0; sinon à partir de C4"},
         {"onglets", "Pages", "La séance d'entraînement et les progrès"},
         {"lbl_lignes", "Lignes à entraîner", "Légende du choix des lignes"},
         {"OptTout", "Toute la bibliothèque", "Entraîner toutes les lignes de la bibliothèque"},
@@ -268,6 +287,11 @@ void FenetreEntrainement::decrit_controles()
          "Légende du nombre de nouvelles lignes par jour"},
         {"TxtNouvelles", "Nouvelles lignes par jour",
          "Le nombre de lignes nouvelles que les séances proposent chaque jour"},
+        {"CmdExporter", "Exporter la progression",
+         "Enregistre une copie de toute la progression dans le fichier de votre choix"},
+        {"CmdImporter", "Importer une progression",
+         "Ajoute à la progression les exercices d'une progression exportée qu'elle n'a pas "
+         "encore"},
     };
     setAccessibleDescription(
         QStringLiteral("L'entraînement aux ouvertures\u00a0: exercices sur le plateau et progrès"));
@@ -288,6 +312,11 @@ void FenetreEntrainement::actualise()
         montre_option(*OptCouleur_[i], e.OptCouleur[i]);
     for (std::size_t i = 0; i < OptPortee_.size(); ++i)
         montre_option(*OptPortee_[i], e.OptPortee[i]);
+    {
+        const QSignalBlocker blocage(ChkDepuisF5_);
+        ChkDepuisF5_->setChecked(e.ChkDepuisF5.cochee());
+        ChkDepuisF5_->setEnabled(e.ChkDepuisF5.actif);
+    }
     const QString filtre = QString::fromStdString(e.TxtFiltre.texte);
     if (TxtFiltre_->text() != filtre) {
         const QSignalBlocker blocage(TxtFiltre_);
@@ -305,6 +334,8 @@ void FenetreEntrainement::actualise()
     CmdCommencer_->setEnabled(e.CmdCommencer.actif);
     CmdArreter_->setEnabled(e.CmdArreter.actif);
     CmdSuivant_->setEnabled(e.CmdSuivant.actif);
+    CmdExporter_->setEnabled(e.CmdExporter.actif);
+    CmdImporter_->setEnabled(e.CmdImporter.actif);
 
     // Each text, and what a screen reader says of it: its caption, then the text itself.
     const struct

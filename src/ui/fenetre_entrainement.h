@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <array>
 
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -43,13 +44,14 @@ private:
     void construit_progres(QWidget* page);
     void decrit_controles();
     QPushButton* commande(QWidget* page, const QString& texte, const char* nom, int x,
-                          void (Entrainement::*gestionnaire)());
+                          void (Entrainement::*gestionnaire)(), int y = 218, int largeur = 89);
     void apres_action(); // both windows show the core's state again
 
     FenetrePlateau& principale_;
     Entrainement entrainement_;
 
     std::array<QRadioButton*, 2> OptCouleur_ {};
+    QCheckBox* ChkDepuisF5_ = nullptr;
     std::array<QRadioButton*, 3> OptPortee_ {};
     QLineEdit* TxtFiltre_ = nullptr;
     QListWidget* LstOuverture_ = nullptr;
@@ -71,6 +73,8 @@ private:
     QListWidget* LstFaibles_ = nullptr;
     Graphique* graphique_ = nullptr;
     QSpinBox* TxtNouvelles_ = nullptr;
+    QPushButton* CmdExporter_ = nullptr;
+    QPushButton* CmdImporter_ = nullptr;
 };
 
 } // namespace tavik::ui

@@ -5,6 +5,7 @@
 #include <QDate>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 namespace tavik::ui {
 
@@ -63,6 +64,9 @@ void Graphique::montre(const std::vector<JourActivite>& jours)
     update();
 }
 
+// The exercises rise from the middle line and the wrong moves hang from it, on one scale, so
+// that each day's two bars stand at the same place, never hide each other, and are as wide as
+// the room of a day allows: at least 6 pixels.
 void Graphique::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
@@ -72,42 +76,51 @@ void Graphique::paintEvent(QPaintEvent*)
 
     const QFontMetrics fm(font());
     const int h = fm.height();
-    const QRect trace(28, h + 6, width() - 36, height() - 2 * h - 12);
     int plus_grand = 1;
     for (const JourActivite& j : jours_) plus_grand = std::max({plus_grand, j.revues, j.erreurs});
     const int haut = echelle(plus_grand);
+    const int gauche = fm.horizontalAdvance(QString::number(haut)) + 8;
+    const QRect trace(gauche, h + 6, width() - gauche - 6, height() - 2 * h - 14);
+    const int milieu = trace.top() + trace.height() / 2;
+    const double demi = trace.bottom() - milieu;
 
-    // The scale: its bottom and top, with a line at each.
+    // The scale: the top for the exercises, 0 on the middle line, the bottom for the wrong
+    // moves, each number at its line.
     p.setPen(palette().color(QPalette::Text));
     const QRect colonne(0, 0, trace.left() - 4, h);
-    p.drawText(colonne.translated(0, trace.bottom() - h / 2), Qt::AlignRight, QStringLiteral("0"));
-    p.drawText(colonne.translated(0, trace.top() - h / 2), Qt::AlignRight, QString::number(haut));
+    const int bas = static_cast<int>(milieu + demi);
+    const int sommet = static_cast<int>(milieu - demi);
+    for (const auto& [y, texte] : {std::pair {sommet, haut}, {milieu, 0}, {bas, haut}})
+        p.drawText(colonne.translated(0, y - h / 2), Qt::AlignRight, QString::number(texte));
     p.setPen(palette().color(QPalette::Midlight));
-    p.drawLine(trace.left(), trace.top(), trace.right(), trace.top());
-    p.setPen(palette().color(QPalette::Mid));
-    p.drawLine(trace.bottomLeft(), trace.bottomRight());
+    p.drawLine(trace.left(), sommet, trace.right(), sommet);
+    p.drawLine(trace.left(), bas, trace.right(), bas);
 
-    // Two bars a day, side by side.
     const int n = std::max<int>(static_cast<int>(jours_.size()), 1);
     const double place = static_cast<double>(trace.width()) / n;
-    const double barre = std::max(1.0, (place - 2) / 2);
-    const auto hauteur = [&](int v) { return static_cast<double>(trace.height()) * v / haut; };
+    const double barre = std::max(6.0, std::floor(place) - 2);
+    const auto hauteur = [&](int v) { return std::round(demi * v / haut); };
+    const auto x_de = [&](int i) { return trace.left() + i * place + (place - barre) / 2; };
     for (int i = 0; i < static_cast<int>(jours_.size()); ++i) {
-        const double x = trace.left() + i * place + 1;
         const JourActivite& j = jours_[static_cast<std::size_t>(i)];
-        p.fillRect(QRectF(x, trace.bottom() - hauteur(j.revues), barre, hauteur(j.revues)),
+        p.fillRect(QRectF(x_de(i), milieu - hauteur(j.revues), barre, hauteur(j.revues)),
                    couleur_revues());
-        p.fillRect(
-            QRectF(x + barre, trace.bottom() - hauteur(j.erreurs), barre, hauteur(j.erreurs)),
-            couleur_erreurs());
+        p.fillRect(QRectF(x_de(i), milieu + 1, barre, hauteur(j.erreurs)), couleur_erreurs());
+    }
+    p.setPen(palette().color(QPalette::Mid));
+    p.drawLine(trace.left(), milieu, trace.right(), milieu);
+
+    // The days: a mark under every seventh, today's the last, with its date.
+    p.setPen(palette().color(QPalette::Text));
+    for (int i = static_cast<int>(jours_.size()) - 1; i >= 0; i -= 7) {
+        const int x = static_cast<int>(x_de(i) + barre / 2);
+        p.drawLine(x, bas + 1, x, bas + 3);
+        const QString date = date_de(jours_[static_cast<std::size_t>(i)].jour).toString(u"dd/MM");
+        const int l = fm.horizontalAdvance(date);
+        p.drawText(std::clamp(x - l / 2, 1, width() - l - 2), bas + 4 + fm.ascent(), date);
     }
 
-    // The first day and today under the bars; the legend above them.
-    p.setPen(palette().color(QPalette::Text));
-    const QRect dates(trace.left(), trace.bottom() + 3, trace.width(), h);
-    if (!jours_.empty())
-        p.drawText(dates, Qt::AlignLeft, date_de(jours_.front().jour).toString(u"dd/MM"));
-    p.drawText(dates, Qt::AlignRight, QStringLiteral("aujourd'hui"));
+    // The legend above the bars.
     int x = trace.right();
     for (const auto& [couleur, texte] :
          {std::pair {couleur_erreurs(), "Erreurs"}, std::pair {couleur_revues(), "Revues"}}) {

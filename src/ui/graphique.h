@@ -8,8 +8,9 @@
 namespace tavik::ui {
 
 // The chart of the progress page: for each day shown, oldest at the left and today at the
-// right, a bar of the exercises finished and one of the wrong moves, on a scale that fits the
-// largest, with the first and last dates and a legend.
+// right, a bar of the exercises finished rising from a middle line and one of the wrong moves
+// hanging from it, on a scale that fits the largest, numbered at its top, middle and bottom;
+// the date of every seventh day counted back from today, and a legend.
 class Graphique : public QWidget
 {
     Q_OBJECT

@@ -1,6 +1,10 @@
 #include "services_qt.h"
 
+#include "dossiers.h"
+
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
 #include <QIcon>
 #include <QMessageBox>
 #include <QPushButton>
@@ -21,6 +25,23 @@ void boite_message(QWidget* parent, const std::string& texte)
     boite.exec();
 }
 
+namespace {
+
+// The progress files first, from the home folder.
+std::optional<std::filesystem::path> dialogue_fichier(QWidget* parent, const DemandeFichier& d)
+{
+    const QString titre = QString::fromStdString(d.titre);
+    const QString types = QStringLiteral("Progression Tavik (*.sqlite);;Tous les fichiers (*)");
+    const QString depart = QDir::home().filePath(texte_chemin(d.propose));
+    const QString choisi = d.pour_ecrire
+        ? QFileDialog::getSaveFileName(parent, titre, depart, types)
+        : QFileDialog::getOpenFileName(parent, titre, depart, types);
+    if (choisi.isEmpty()) return std::nullopt;
+    return chemin_local(choisi);
+}
+
+} // namespace
+
 Services services_qt(QWidget* fenetre, std::function<void()> actualise, const Hote& hote)
 {
     Services services = Services::par_defaut();
@@ -39,6 +60,9 @@ Services services_qt(QWidget* fenetre, std::function<void()> actualise, const Ho
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
     };
+    services.choisit_fichier = hote.choisit_fichier
+        ? hote.choisit_fichier
+        : [parent](const DemandeFichier& d) { return dialogue_fichier(parent, d); };
     return services;
 }
 

@@ -17,6 +17,8 @@ struct Hote
     std::function<void(const std::string& texte)> message {}; // empty: a modal box
     std::function<double()> horloge {}; // empty: a monotonic clock
     std::filesystem::path carnet {}; // empty: entrainement.sqlite in the user's data folder
+    // empty: Qt's file dialog, from the home folder
+    std::function<std::optional<std::filesystem::path>(const DemandeFichier&)> choisit_fichier {};
 };
 
 // The core's services on Qt. `fenetre` is the parent of the message boxes; `actualise` shows
@@ -26,7 +28,8 @@ struct Hote
 //  - horloge: seconds of a monotonic clock, so a wait spanning midnight still ends;
 //  - traite_evenements: repaints and handles the pending events, holding back the user's
 //    input until the move is done, then sleeps a little so the wait does not spin a core;
-//  - hasard: the core's default source, never seeded from the clock.
+//  - hasard: the core's default source, never seeded from the clock;
+//  - choisit_fichier: a modal file dialog offering the progress files (*.sqlite) first.
 Services services_qt(QWidget* fenetre, std::function<void()> actualise, const Hote& hote = {});
 
 // The message box itself, for the windows that show one outside the core.

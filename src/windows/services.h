@@ -5,9 +5,18 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace tavik {
+
+// What a file dialog asks for.
+struct DemandeFichier
+{
+    std::string titre; // the dialog's caption
+    std::filesystem::path propose; // the file name offered to begin with
+    bool pour_ecrire = false; // a file to write: the dialog asks before replacing one
+};
 
 // What the core needs from its host, as small callbacks that tests replace.
 struct Services
@@ -31,6 +40,10 @@ struct Services
     std::function<bool(const std::filesystem::path& chemin)> existe = &tavik::existe;
     // The time of day and the learner's local day, for the drill's schedule.
     std::function<Moment()> maintenant = [] { return moment_local(std::time(nullptr)); };
+    // A modal file dialog: the file chosen, or nothing when the user cancels. Without a host,
+    // nothing is ever chosen.
+    std::function<std::optional<std::filesystem::path>(const DemandeFichier& demande)>
+        choisit_fichier = [](const DemandeFichier&) { return std::nullopt; };
 
     // Steady clock, an unseeded Mersenne twister, no messages, no events, the disk.
     static Services par_defaut();

@@ -5,11 +5,8 @@
 
 #include <algorithm>
 #include <fstream>
-#include <functional>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace tavik::test {
 
@@ -44,31 +41,6 @@ std::optional<EtatLigne> exercice(Carnet& c, const std::string& cle, std::string
         return apres_revue(avant ? &*avant : nullptr, erreurs, 100, {});
     };
     return c.enregistre(noir, cle, m, {maintenant, 100, 3, 3 - erreurs, erreurs, 5}, raison);
-}
-
-// Runs `f` in a child process under an account that file permissions apply to (as root, which
-// they do not bind, the `nobody` account); returns what `f` returned.
-std::string sans_droits(const std::function<std::string()>& f)
-{
-    int tube[2];
-    if (pipe(tube) != 0) return "pipe";
-    const pid_t pid = fork();
-    if (pid == 0) {
-        close(tube[0]);
-        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(2);
-        const std::string dit = f();
-        [[maybe_unused]] const auto ecrit = write(tube[1], dit.data(), dit.size());
-        _exit(0);
-    }
-    close(tube[1]);
-    std::string dit;
-    char tampon[4096];
-    for (ssize_t n; (n = read(tube[0], tampon, sizeof tampon)) > 0;) dit.append(tampon, n);
-    close(tube[0]);
-    int statut = 0;
-    waitpid(pid, &statut, 0);
-    EXPECT_TRUE(WIFEXITED(statut) && WEXITSTATUS(statut) == 0) << statut;
-    return dit;
 }
 
 } // namespace

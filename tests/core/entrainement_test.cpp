@@ -4,6 +4,7 @@
 
 #include <fstream>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace tavik::test {
 
@@ -29,6 +30,10 @@ struct Seance
     {
         Services s = f.hote.services();
         s.maintenant = [this] { return maintenant; };
+        s.choisit_fichier = [this](const DemandeFichier& d) {
+            demandes.push_back(d);
+            return choisi;
+        };
         e = std::make_unique<Entrainement>(f.p(), s, chemin);
         e->Form_Load();
     }
@@ -50,11 +55,22 @@ struct Seance
         EXPECT_EQ(invariants_rompus(*e, p()), Lignes {});
     }
     int image(const std::string& coup) { return p().controles.plateau[index_de(coup)]; }
+    // The exercise under way played to its end, each move the line's own.
+    void finit_l_exercice()
+    {
+        while (e->exercice_en_cours()) {
+            const std::vector<Case> suite = e->session()->exercice().coups_attendus();
+            ASSERT_FALSE(suite.empty());
+            joue(notation(suite.front()));
+        }
+    }
 
     Fenetre f;
     FichierTemporaire dossier {""};
     std::filesystem::path chemin = dossier.chemin().parent_path() / "donnees" / "carnet.sqlite";
     Moment maintenant {1'700'000'000, 19'675};
+    std::vector<DemandeFichier> demandes; // the file dialogs shown
+    std::optional<std::filesystem::path> choisi; // what each of them gives
     std::unique_ptr<Entrainement> e;
 };
 
@@ -189,10 +205,9 @@ TEST(Entrainement, ColourScopeAndAnUnusableNotebook)
     s.e->TxtFiltre_Change();
     ASSERT_EQ(s.e->LstOuverture.nombre(), 5);
     EXPECT_EQ(s.e->LstOuverture.texte(s.e->LstOuverture.selection), "Cheval (F5D6 C5F4 D3)");
-    s.e->depuis_f5 = false;
-    s.e->TxtFiltre_Change();
+    s.e->ChkDepuisF5.fixe(0);
     EXPECT_EQ(s.e->LstOuverture.texte(4), "Cheval (C4E3 F4C5 E6)");
-    s.e->depuis_f5 = true;
+    s.e->ChkDepuisF5.fixe(1);
     s.e->CmdCommencer_Click();
     EXPECT_EQ(partie(s.p()), "F5"); // the program's move; white to find D6
     EXPECT_EQ(s.e->LblAnnonce.legende, "Nouvelle ligne\u00a0: Cheval (F5D6 C5F4)");
@@ -219,6 +234,86 @@ TEST(Entrainement, ColourScopeAndAnUnusableNotebook)
     EXPECT_EQ(s.f.hote.messages[0].rfind("Le fichier d'entraînement", 0), 0U);
     autre.CmdCommencer_Click();
     EXPECT_TRUE(autre.en_seance());
+}
+
+// The progress exported from one notebook and imported into another that has its own: the
+// files come from the dialog, a cancelled dialog does nothing, the counts add up, importing
+// again counts nothing twice, a file that is no progress changes nothing, and no import runs
+// during a session, which builds on the states it read.
+TEST(Entrainement, ProgressExportedThenImportedIntoAnotherNotebook)
+{
+    Seance a;
+    a.e->CmdCommencer_Click();
+    a.joue("C4 F4 E6"); // Cheval
+    a.e->CmdSuivant_Click();
+    a.finit_l_exercice();
+    EXPECT_FALSE(a.e->CmdImporter.actif);
+    a.e->CmdImporter_Click();
+    EXPECT_TRUE(a.demandes.empty());
+    a.e->CmdArreter_Click();
+    EXPECT_TRUE(a.e->CmdImporter.actif);
+    a.e->CmdExporter_Click();
+    ASSERT_EQ(a.demandes.size(), 1U);
+    EXPECT_TRUE(a.demandes[0].pour_ecrire);
+    EXPECT_TRUE(a.demandes[0].propose.string().starts_with("progression-tavik-2023111"));
+    EXPECT_EQ(a.f.hote.messages, Lignes {});
+    const std::filesystem::path copie = a.dossier.chemin().parent_path() / "copie.sqlite";
+    a.choisi = copie;
+    a.e->CmdExporter_Click();
+    EXPECT_EQ(a.f.hote.messages,
+              Lignes {"La progression a été exportée dans «\u00a0" + copie.string() + "\u00a0»."});
+
+    Seance b;
+    b.e->CmdCommencer_Click();
+    b.joue("C4 F4 E6");
+    b.e->CmdArreter_Click();
+    b.choisi = copie;
+    b.e->CmdImporter_Click();
+    EXPECT_FALSE(b.demandes.at(0).pour_ecrire);
+    b.e->CmdImporter_Click();
+    const std::filesystem::path autre = b.dossier.chemin().parent_path() / "notes.txt";
+    std::ofstream(autre) << std::string(2000, 'x');
+    b.choisi = autre;
+    b.e->CmdImporter_Click();
+    EXPECT_EQ(b.f.hote.messages,
+              (Lignes {"2 exercices, sur 2 lignes, ajoutés à la progression depuis «\u00a0"
+                           + copie.string() + "\u00a0».",
+                       "Rien de nouveau dans «\u00a0" + copie.string()
+                           + "\u00a0»\u00a0: chacun de ses exercices est déjà dans la progression.",
+                       "La progression de «\u00a0" + autre.string()
+                           + "\u00a0» n'a pas pu être importée (ce n'est pas un fichier "
+                             "d'entraînement)\u00a0: rien n'a été changé."}));
+    EXPECT_EQ(b.e->LblConnues.legende, "2");
+    EXPECT_EQ(b.e->activite.back().revues, 3); // b's Cheval, then a's two
+    Carnet carnet = Carnet::ouvre(b.chemin, 0);
+    EXPECT_EQ(carnet.etats(noir).at("C4E3 F4C5 E6").revues, 2);
+}
+
+// A notebook that may only be read takes no import: the learner is told why in French before
+// any dialog, and the file stays as it was.
+TEST(Entrainement, NoImportIntoANotebookThatMayOnlyBeRead)
+{
+    Seance s;
+    s.e->CmdCommencer_Click();
+    s.joue("C4 F4 E6");
+    s.e->CmdArreter_Click();
+    s.choisi = s.chemin.parent_path() / "copie.sqlite";
+    s.e->CmdExporter_Click();
+    s.e.reset();
+    chmod(s.chemin.c_str(), 0444);
+    Services services = s.f.hote.services();
+    services.choisit_fichier = [&](const DemandeFichier&) { return s.choisi; };
+    services.maintenant = [&] { return s.maintenant; };
+    s.f.hote.messages.clear();
+    EXPECT_EQ(
+        sans_droits([&] {
+            Entrainement e(s.p(), services, s.chemin);
+            e.Form_Load();
+            e.CmdImporter_Click();
+            return s.f.hote.messages.at(1) + "|" + e.LblConnues.legende;
+        }),
+        "Le fichier d'entraînement ne peut être que lu\u00a0: aucune progression ne peut y être "
+        "importée.|1");
 }
 
 } // namespace tavik::test

@@ -179,4 +179,42 @@ TEST(Harnais, GamesWindowActions)
     EXPECT_GT(long_.statistiques().coups_parties, 0);
 }
 
+// The progress commands with the dialog's three answers: cancelled, nothing said; the run's
+// export brought back, nothing added; a file that is no progress, refused. Brought into a
+// fresh notebook, the export gives its exercises back; no import during a session.
+TEST(Harnais, ProgressExportedAndImported)
+{
+    SourceGraine source(3);
+    Harnais h(biblio, source);
+    while (h.statistiques().exercices == 0)
+        h.joue(tire_action(source, h.plateau(), h.ouverture(), h.entrainement()));
+    if (h.entrainement()->en_seance()) {
+        EXPECT_EQ(h.joue({.genre = Genre::importe_progres, .valeur = 1}), Lignes {});
+        EXPECT_EQ(h.messages(), Lignes {});
+        h.joue({.genre = Genre::arreter});
+    }
+    // The message that the command gives, the dialog answering `reponse`, cut after `debut`
+    // when it starts so.
+    const auto dit = [&h](Genre g, int reponse, const std::string& debut) {
+        EXPECT_EQ(h.joue({.genre = g, .valeur = reponse}), Lignes {});
+        const std::string m = h.messages().empty() ? std::string() : h.messages()[0];
+        return m.starts_with(debut) ? debut : m;
+    };
+    for (const Genre g : {Genre::exporte_progres, Genre::importe_progres})
+        EXPECT_EQ(dit(g, 0, "x"), ""); // cancelled
+    const std::string refus = "La progression de «\u00a0/";
+    EXPECT_EQ(dit(Genre::importe_progres, 1, refus), refus); // not exported yet
+    const std::string exportee = "La progression a été exportée dans «\u00a0/";
+    EXPECT_EQ(dit(Genre::exporte_progres, 1, exportee), exportee);
+    const std::string rien = "Rien de nouveau dans «\u00a0/";
+    EXPECT_EQ(dit(Genre::importe_progres, 1, rien), rien);
+    EXPECT_EQ(dit(Genre::importe_progres, 2, refus), refus);
+    h.joue({.genre = Genre::ferme_entrainement});
+    h.joue({.genre = Genre::ouvre_entrainement});
+    const long n = h.statistiques().exercices;
+    const std::string ajoutes
+        = std::to_string(n) + (n > 1 ? " exercices, sur " : " exercice, sur ");
+    EXPECT_EQ(dit(Genre::importe_progres, 1, ajoutes), ajoutes);
+}
+
 } // namespace tavik::test

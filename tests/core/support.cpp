@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 #include <stdexcept>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace tavik {
@@ -199,6 +200,29 @@ std::vector<std::string> sql(const std::filesystem::path& fichier, const std::st
         << sqlite3_errmsg(db);
     sqlite3_close(db);
     return lignes;
+}
+
+std::string sans_droits(const std::function<std::string()>& f)
+{
+    int tube[2];
+    if (pipe(tube) != 0) return "pipe";
+    const pid_t pid = fork();
+    if (pid == 0) {
+        close(tube[0]);
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(2);
+        const std::string dit = f();
+        [[maybe_unused]] const auto ecrit = write(tube[1], dit.data(), dit.size());
+        _exit(0);
+    }
+    close(tube[1]);
+    std::string dit;
+    char tampon[4096];
+    for (ssize_t n; (n = read(tube[0], tampon, sizeof tampon)) > 0;) dit.append(tampon, n);
+    close(tube[0]);
+    int statut = 0;
+    waitpid(pid, &statut, 0);
+    EXPECT_TRUE(WIFEXITED(statut) && WEXITSTATUS(statut) == 0) << statut;
+    return dit;
 }
 
 } // namespace tavik::test

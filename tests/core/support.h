@@ -44,6 +44,10 @@ struct Hote
     Services services();
 };
 
+// Runs `f` in a child process under an account that file permissions apply to (as root, which
+// they do not bind, the `nobody` account); returns what `f` returned.
+std::string sans_droits(const std::function<std::string()>& f);
+
 // A library file in a fresh temporary folder, removed with the object.
 class FichierTemporaire
 {

@@ -39,7 +39,7 @@ enum class Genre { fenetre, bouton, case_a_cocher, etiquette, liste, zone_de_tex
                    tuile, ligne, option, onglets, nombre, graphique };
 enum class Police { aucune, normale, grasse, lourde, fixe, arial_12, lourde_12 };
 // clang-format on
-enum class Etat { actif, inactif, cache, choisi, redimensionnable };
+enum class Etat { actif, inactif, cache, choisi, redimensionnable }; // choisi: chosen or ticked
 
 // One control as the window must show it right after it opens.
 struct Controle
@@ -137,6 +137,8 @@ const Controle controles_fixes[] {
     {"entrainement", G::etiquette, nullptr, "Couleur\u00a0:", {8, 10, 57, 17}, P::normale},
     {"entrainement", G::option, "OptNoir", "Noir", {72, 10, 57, 17}, P::normale, Etat::choisi},
     {"entrainement", G::option, "OptBlanc", "Blanc", {136, 10, 65, 17}, P::normale},
+    {"entrainement", G::case_a_cocher, "ChkDepuisF5", "À partir de F5", {212, 10, 110, 17},
+     P::normale, Etat::choisi},
     {"entrainement", G::onglets, "onglets", nullptr, {8, 34, 314, 497}, P::normale},
 
     {"seance", G::etiquette, nullptr, "Lignes à entraîner\u00a0:", {8, 8, 185, 17}, P::grasse},
@@ -175,12 +177,16 @@ const Controle controles_fixes[] {
     {"progres", G::etiquette, "LblApprentissage", "0", {160, 84, 57, 17}, P::normale},
     {"progres", G::etiquette, nullptr, "Les lignes les plus faibles\u00a0:", {8, 108, 281, 17},
      P::grasse},
-    {"progres", G::liste, "LstFaibles", nullptr, {8, 126, 281, 134}, P::normale},
-    {"progres", G::etiquette, nullptr, "Les 30 derniers jours\u00a0:", {8, 268, 281, 17}, P::grasse},
-    {"progres", G::graphique, "graphique", nullptr, {8, 286, 281, 130}, P::normale},
-    {"progres", G::etiquette, nullptr, "Nouvelles lignes par jour\u00a0:", {8, 430, 153, 17},
+    {"progres", G::liste, "LstFaibles", nullptr, {8, 126, 281, 110}, P::normale},
+    {"progres", G::etiquette, nullptr, "Les 30 derniers jours\u00a0:", {8, 244, 281, 17}, P::grasse},
+    {"progres", G::graphique, "graphique", nullptr, {8, 262, 281, 140}, P::normale},
+    {"progres", G::etiquette, nullptr, "Nouvelles lignes par jour\u00a0:", {8, 412, 153, 17},
      P::normale},
-    {"progres", G::nombre, "TxtNouvelles", nullptr, {168, 426, 57, 21}, P::normale},
+    {"progres", G::nombre, "TxtNouvelles", nullptr, {168, 410, 57, 21}, P::normale},
+    {"progres", G::bouton, "CmdExporter", "Exporter la progression…", {8, 438, 137, 25},
+     P::normale},
+    {"progres", G::bouton, "CmdImporter", "Importer une progression…", {152, 438, 137, 25},
+     P::normale},
 };
 // clang-format on
 
@@ -281,7 +287,8 @@ QStringList ecarts(QWidget* fenetre, QWidget* w, const Controle& c)
     if (c.police != P::aucune) compare("font", police.join('/'), polices[int(c.police)]);
     compare("enabled", w->isEnabled(), c.etat != Etat::inactif);
     compare("shown", w->isVisibleTo(fenetre), c.etat != Etat::cache);
-    if (auto* boite = qobject_cast<QCheckBox*>(w)) compare("ticked", boite->isChecked(), false);
+    if (auto* boite = qobject_cast<QCheckBox*>(w))
+        compare("ticked", boite->isChecked(), c.etat == Etat::choisi);
     if (auto* o = qobject_cast<QRadioButton*>(w))
         compare("chosen", o->isChecked(), c.etat == Etat::choisi);
     if (auto* l = qobject_cast<QLabel*>(w))

@@ -17,6 +17,8 @@ Entrainement::Entrainement(Plateau& plateau, Services services,
 {
     OptCouleur[choix_noir].choisie = true;
     OptPortee[choix_tout].choisie = true;
+    ChkDepuisF5.fixe(1);
+    ChkDepuisF5.sur_clic([this] { TxtFiltre_Change(); });
 }
 
 Entrainement::~Entrainement()
@@ -101,7 +103,7 @@ int Entrainement::rangee_choisie() const
 // which keeps the start position) unless the learner asks for C4.
 std::string Entrainement::texte_des_coups(const std::vector<Case>& coups) const
 {
-    if (!depuis_f5) return cle_de_ligne(coups);
+    if (!ChkDepuisF5.cochee()) return cle_de_ligne(coups);
     std::vector<Case> tournes;
     for (const Case c : coups)
         tournes.push_back(
@@ -154,7 +156,7 @@ void Entrainement::CmdCommencer_Click()
     }
     session_.emplace(rep_, *carnet_, couleur(), std::move(*lignes),
                      ServicesEntrainement {services_.maintenant, services_.hasard},
-                     ReglagesSession {OptPortee[choix_tout].choisie, depuis_f5});
+                     ReglagesSession {OptPortee[choix_tout].choisie, ChkDepuisF5.cochee()});
     if (session_->vide()) {
         LblAnnonce.legende = session_->annonce();
         LblMessage.legende.clear();
@@ -209,6 +211,8 @@ void Entrainement::etat_commandes()
     for (Option& o : OptPortee) o.actif = !seance;
     TxtFiltre.actif = !seance;
     LstOuverture.actif = !seance;
+    CmdImporter.actif = !seance;
+    ChkDepuisF5.actif = !seance;
     if (coups_caches_ != exercice_en_cours()) TxtFiltre_Change();
 }
 

@@ -69,9 +69,12 @@ public:
     Liste LstFaibles; // the ten weakest lines with their error rates; data: the line
     std::vector<JourActivite> activite; // the chart: the last 30 days, today last
     Nombre TxtNouvelles {nouvelles_par_jour_par_defaut, 0, 100}; // new lines per day
-    // The line texts and the exercises start from F5, as players write their games; false:
-    // from C4, the library's own orientation.
-    bool depuis_f5 = true;
+    Bouton CmdExporter; // "Exporter la progression…"
+    Bouton CmdImporter; // "Importer une progression…": not during a session
+    // "À partir de F5", ticked unless the learner unticks it: the line texts and the exercises
+    // start from F5, as players write their games; unticked, from C4, the library's own
+    // orientation. Disabled during a session.
+    CaseACocher ChkDepuisF5;
 
     void Form_Load();
     void Form_Unload();
@@ -83,12 +86,16 @@ public:
     void CmdArreter_Click();
     void CmdSuivant_Click();
     void TxtNouvelles_Change();
+    // The notebook itself (entrainement_carnet.cpp): the file comes from the file dialog.
+    void CmdExporter_Click();
+    void CmdImporter_Click();
 
     bool en_seance() const { return session_.has_value(); }
     // An exercise is under way: the learner's presses are judged.
     bool exercice_en_cours() const { return exercice_ == EtatExercice::en_cours; }
     const Session* session() const { return session_ ? &*session_ : nullptr; }
     const Repertoire& repertoire() const { return rep_; }
+    const Carnet* carnet() const { return carnet_ ? &*carnet_ : nullptr; }
     // The notebook's file; empty while it is kept in memory or not open yet.
     std::filesystem::path chemin_carnet() const;
 

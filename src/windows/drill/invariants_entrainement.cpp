@@ -22,6 +22,8 @@ void verifie_commandes(const Entrainement& e, Rapport& r)
     attendu(e.CmdSuivant.actif, seance && !e.exercice_en_cours(), "\"Suivant\"");
     attendu(e.OptCouleur[0].actif, !seance, "the colour");
     attendu(e.LstOuverture.actif, !seance, "the list of openings");
+    attendu(e.CmdImporter.actif, !seance, "\"Importer une progression…\"");
+    attendu(e.ChkDepuisF5.actif, !seance, "\"À partir de F5\"");
 }
 
 // The exercise's game is the record, slot by slot (the exercise knows no passes).
