@@ -114,6 +114,7 @@ FenetreParties::FenetreParties(FenetrePlateau& principale)
     setAcceptDrops(true);
     resize(520, 539);
     construit();
+    decrit_controles();
     minuterie_ = new QTimer(this);
     minuterie_->setInterval(100);
     connect(minuterie_, &QTimer::timeout, this, &FenetreParties::suit_progression);
@@ -232,6 +233,32 @@ QWidget* FenetreParties::construit_position()
         apres_action();
     });
     return page;
+}
+
+void FenetreParties::decrit_controles()
+{
+    static constexpr DescriptionAccessible descriptions[] = {
+        {"fichiers", "Fichiers de parties", "Les fichiers de parties chargés"},
+        {"LstFichiers", "Fichiers",
+         "Fichiers de tournois (.wtb) et fichiers texte de vos parties ; ils sont retenus"},
+        {"CmdAjouter", "Ajouter", "Ajoute des fichiers de parties ; on peut aussi les déposer"},
+        {"CmdRetirer", "Retirer", "Retire le fichier choisi"},
+        {"CmdAnnuler", "Annuler", "Arrête le chargement en cours"},
+        {"progression", "Chargement", "L'avancement du chargement des parties"},
+        {"LblEtat", "État", "Les parties chargées et les fichiers refusés"},
+        {"onglets", "Pages", "Les pages de la fenêtre des parties"},
+        {"LblBilan", "Bilan", "Les parties passant par la position du plateau et leurs résultats"},
+        {"LstSuivants", "Coups suivants",
+         "Les coups joués dans la position, avec leurs parties et leur score ; Entrée ou un clic "
+         "joue le coup"},
+        {"LstParties", "Parties",
+         "Les parties passant par la position ; un double clic charge la "
+         "partie"},
+    };
+    setAccessibleName(QStringLiteral("Parties"));
+    setAccessibleDescription(
+        QStringLiteral("Les parties de tournoi et les vôtres passant par la position du plateau"));
+    decrit_pour_lecteur(*this, descriptions, QStringLiteral("Un trait de séparation"));
 }
 
 void FenetreParties::CmdAjouter_Click()

@@ -54,6 +54,7 @@ private:
     struct Chargement; // one load and its thread
     void construit();
     QWidget* construit_position();
+    void decrit_controles();
     void lance_chargements();
     void chargement_fini(Chargement* c);
     void suit_progression();

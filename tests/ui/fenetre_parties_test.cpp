@@ -6,8 +6,10 @@
 #include "principale.h"
 #include "reglages.h"
 
+#include <QDropEvent>
 #include <QFile>
 #include <QLabel>
+#include <QMimeData>
 #include <QPushButton>
 #include <QSettings>
 #include <QTreeWidget>
@@ -135,6 +137,35 @@ private slots:
         QTest::mouseDClick(liste->viewport(), Qt::LeftButton, {}, partie.center());
         QCOMPARE(p.f->plateau().transcription(), std::string("f5d6c3d3c4"));
         QVERIFY(p.messages.empty());
+    }
+
+    // Files dropped from a file manager are added, remembered and loaded; a dragged text is
+    // not taken.
+    void des_fichiers_deposes_sont_ajoutes()
+    {
+        retiens({});
+        Principale p;
+        p.f->CmdParties_Click();
+        FenetreParties* g = p.f->fenetre_parties();
+        QMimeData texte;
+        texte.setText(QStringLiteral("f5d6"));
+        QDragEnterEvent refus(QPoint(20, 20), Qt::CopyAction, &texte, Qt::LeftButton, {});
+        QApplication::sendEvent(g, &refus);
+        QVERIFY(!refus.isAccepted());
+
+        const QString miennes = ecrit("miennes.txt", "f5 d6 c3\nf5 d6\n");
+        QMimeData urls;
+        urls.setUrls({QUrl::fromLocalFile(miennes)});
+        QDragEnterEvent entree(QPoint(20, 20), Qt::CopyAction, &urls, Qt::LeftButton, {});
+        QApplication::sendEvent(g, &entree);
+        QVERIFY(entree.isAccepted());
+        QDropEvent depot(QPointF(20, 20), Qt::CopyAction, &urls, Qt::LeftButton, {});
+        QApplication::sendEvent(g, &depot);
+        QCOMPARE(reglages()->value(QStringLiteral("parties/fichiers")).toStringList(),
+                 QStringList {miennes});
+        QTRY_VERIFY(g->parties().base_chargee());
+        QCOMPARE(p.w<QLabel>("LblEtat", g)->text(), QStringLiteral("2 parties chargées."));
+        QCOMPARE(p.w<QTreeWidget>("LstSuivants", g)->topLevelItemCount(), 1);
     }
 
     // A load that lasts: the board plays meanwhile, and closing the window stops it.
