@@ -240,8 +240,9 @@ void FenetreParties::decrit_controles()
     static constexpr DescriptionAccessible descriptions[] = {
         {"fichiers", "Fichiers de parties", "Les fichiers de parties chargés"},
         {"LstFichiers", "Fichiers",
-         "Fichiers de tournois (.wtb) et fichiers texte de vos parties ; ils sont retenus"},
-        {"CmdAjouter", "Ajouter", "Ajoute des fichiers de parties ; on peut aussi les déposer"},
+         "Fichiers de tournois (.wtb) et fichiers texte de vos parties\u00a0; ils sont retenus"},
+        {"CmdAjouter", "Ajouter",
+         "Ajoute des fichiers de parties\u00a0; on peut aussi les déposer"},
         {"CmdRetirer", "Retirer", "Retire le fichier choisi"},
         {"CmdAnnuler", "Annuler", "Arrête le chargement en cours"},
         {"progression", "Chargement", "L'avancement du chargement des parties"},
@@ -249,10 +250,11 @@ void FenetreParties::decrit_controles()
         {"onglets", "Pages", "Les pages de la fenêtre des parties"},
         {"LblBilan", "Bilan", "Les parties passant par la position du plateau et leurs résultats"},
         {"LstSuivants", "Coups suivants",
-         "Les coups joués dans la position, avec leurs parties et leur score ; Entrée ou un clic "
+         "Les coups joués dans la position, avec leurs parties et leur score\u00a0; Entrée ou un "
+         "clic "
          "joue le coup"},
         {"LstParties", "Parties",
-         "Les parties passant par la position ; un double clic charge la "
+         "Les parties passant par la position\u00a0; un double clic charge la "
          "partie"},
     };
     setAccessibleName(QStringLiteral("Parties"));
