@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <map>
 #include <numeric>
+#include <tuple>
 
 namespace tavik {
 
@@ -60,6 +61,36 @@ ItemsCouleur items_de(const Repertoire& rep, int16_t couleur)
     return resultat;
 }
 
+namespace {
+
+// The items in the order given, each preceded by the items that it goes on from and that have
+// not come yet, the shorter first: a position more played than its parent (reached by other
+// moves too) still comes after it.
+std::vector<int> parents_d_abord(const ItemsCouleur& items, const std::vector<int>& tries)
+{
+    std::map<std::string, int> par_cle;
+    for (int i = 0; i < static_cast<int>(items.items.size()); ++i)
+        par_cle.emplace(items.items[static_cast<std::size_t>(i)].cle, i);
+    std::vector<bool> place(items.items.size());
+    std::vector<int> ordonnes;
+    const auto pose = [&](int i) {
+        if (place[static_cast<std::size_t>(i)]) return;
+        place[static_cast<std::size_t>(i)] = true;
+        ordonnes.push_back(i);
+    };
+    for (const int i : tries) {
+        const std::vector<Case>& coups = items.items[static_cast<std::size_t>(i)].coups;
+        for (std::size_t k = 1; k < coups.size(); ++k)
+            if (const auto p = par_cle.find(cle_de_ligne(std::span(coups).first(k)));
+                p != par_cle.end())
+                pose(p->second);
+        pose(i);
+    }
+    return ordonnes;
+}
+
+} // namespace
+
 std::vector<int> items_des_lignes(const ItemsCouleur& items, std::span<const int> lignes)
 {
     std::vector<int> resultat;
@@ -74,20 +105,27 @@ std::vector<int> items_des_lignes(const ItemsCouleur& items, std::span<const int
     return resultat;
 }
 
-std::vector<int> ordre_des_nouveaux(const ItemsCouleur& items, bool defavorables_a_la_fin)
+std::vector<int> ordre_des_nouveaux(const ItemsCouleur& items, bool defavorables_a_la_fin,
+                                    std::span<const int> parties)
 {
+    const auto jouees = [&](int i) {
+        return static_cast<std::size_t>(i) < parties.size() ? parties[static_cast<std::size_t>(i)]
+                                                            : 0;
+    };
     const auto rang = [&](int i) {
         const ItemRepertoire& item = items.items[static_cast<std::size_t>(i)];
         // An item's beginnings are shorter, and a row bad on them is on its own way too: the
-        // order keeps an item after those it goes on from.
-        return std::tuple(defavorables_a_la_fin && item.defavorable, item.coups.size(), i);
+        // order keeps an item after those it goes on from, unless games rank it higher.
+        return std::tuple(defavorables_a_la_fin && item.defavorable, -jouees(i),
+                          item.coups.size(), i);
     };
     std::vector<int> tries(items.items.size());
     std::iota(tries.begin(), tries.end(), 0);
     std::sort(tries.begin(), tries.end(), [&](int a, int b) { return rang(a) < rang(b); });
+    const std::vector<int> ordonnes = parties.empty() ? tries : parents_d_abord(items, tries);
     std::vector<int> ordre(items.items.size());
-    for (int k = 0; k < static_cast<int>(tries.size()); ++k)
-        ordre[static_cast<std::size_t>(tries[static_cast<std::size_t>(k)])] = k;
+    for (int k = 0; k < static_cast<int>(ordonnes.size()); ++k)
+        ordre[static_cast<std::size_t>(ordonnes[static_cast<std::size_t>(k)])] = k;
     return ordre;
 }
 

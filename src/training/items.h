@@ -37,8 +37,11 @@ std::vector<int> items_des_lignes(const ItemsCouleur& items, std::span<const int
 
 // The order in which new items come, per item (lower first): an item before the items that go
 // on from it (the shorter first), then in file order; with `defavorables_a_la_fin`, the items
-// that the library judges bad for the learner come after all the others.
-std::vector<int> ordre_des_nouveaux(const ItemsCouleur& items, bool defavorables_a_la_fin);
+// that the library judges bad for the learner come after all the others. With `parties` (per
+// item, the games of a database through the position where it ends), the most played come
+// first, ties in the order above, and still never before an item that they go on from.
+std::vector<int> ordre_des_nouveaux(const ItemsCouleur& items, bool defavorables_a_la_fin,
+                                    std::span<const int> parties = {});
 
 // Whether an evaluation, as a code ("b+") or as its French text, says that `couleur` stands
 // clearly worse.

@@ -123,6 +123,20 @@ std::vector<int> portee_ouverture(const Repertoire& rep, int16_t couleur, int ra
     return {};
 }
 
+std::vector<int> portee_debuts(const Repertoire& rep, int16_t couleur,
+                               std::span<const std::vector<Case>> debuts)
+{
+    const std::vector<int> toutes = portee_complete(rep, couleur);
+    std::vector<bool> prises(rep.lignes.size());
+    for (const std::vector<Case>& debut : debuts)
+        for (const int l : lignes_par(rep, forme_commune(debut), toutes))
+            prises[static_cast<std::size_t>(l)] = true;
+    std::vector<int> lignes;
+    for (const int l : toutes)
+        if (prises[static_cast<std::size_t>(l)]) lignes.push_back(l);
+    return lignes;
+}
+
 std::vector<int> ouvertures_par_nom(const Repertoire& rep, std::string_view filtre)
 {
     const std::string cherche = forme_de_recherche(filtre);

@@ -63,6 +63,11 @@ std::vector<int> portee_position(const Repertoire& rep, int16_t couleur, const L
 // The lines that go through one opening of the library, given by its row in the table: the
 // line itself when nothing goes on from it.
 std::vector<int> portee_ouverture(const Repertoire& rep, int16_t couleur, int rangee);
+// The lines that go through one of the positions `debuts`, each given by moves legal from the
+// usual start in any orientation (the places where the learner's own games left the library);
+// in the order of the repertoire, each once.
+std::vector<int> portee_debuts(const Repertoire& rep, int16_t couleur,
+                               std::span<const std::vector<Case>> debuts);
 // The lines among `lignes` whose common form begins with `debut`.
 std::vector<int> lignes_par(const Repertoire& rep, std::span<const Case> debut,
                             const std::vector<int>& lignes);

@@ -84,7 +84,8 @@ Session::Session(const Repertoire& rep, Carnet& carnet, int16_t couleur, std::ve
     , parametres_(parametres)
     , items_(items_de(rep, couleur))
     , choix_(items_des_lignes(items_, lignes_))
-    , ordre_nouveaux_(ordre_des_nouveaux(items_, reglages.toute_la_bibliotheque))
+    , ordre_nouveaux_(ordre_des_nouveaux(items_, reglages_.toute_la_bibliotheque,
+                                         reglages_.parties_par_item))
     , etats_(etats_de(rep, items_, carnet, couleur))
 {
 }

@@ -44,6 +44,9 @@ struct ReglagesSession
     // Training white, the program opens on F5 (turned with the board), as players write their
     // games; otherwise it draws among black's four first moves.
     bool depuis_f5 = false;
+    // Per item of the colour, the games of a database through the position where it ends: the
+    // most played new items come first. Empty without a database.
+    std::vector<int> parties_par_item {};
 };
 
 // A run of exercises for one colour on one choice of lines. Each exercise aims at the item

@@ -3,6 +3,7 @@
 #include "windows/chooser/ouverture.h"
 #include "windows/drill/entrainement.h"
 #include "windows/games/parties.h"
+#include "windows/games/mes_parties.h"
 #include "windows/main_window/plateau.h"
 
 #include <string>
@@ -51,5 +52,7 @@ std::vector<std::string> invariants_rompus(const Ouverture& o, const Plateau& p)
 // first, counted within the games through the position, and listed games that reach the
 // board's position when replayed.
 std::vector<std::string> invariants_rompus(const Parties& g, const Plateau& p);
+// The "Mes parties" view against its base (see invariants_mes_parties.cpp).
+std::vector<std::string> invariants_rompus(const MesParties& m);
 
 } // namespace tavik

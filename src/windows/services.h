@@ -44,8 +44,14 @@ struct Services
     // nothing is ever chosen.
     std::function<std::optional<std::filesystem::path>(const DemandeFichier& demande)>
         choisit_fichier = [](const DemandeFichier&) { return std::nullopt; };
+    // What the program remembers from one run to the next, by key: the text last written
+    // there, or empty text. The default keeps it in memory, shared by the copies of the
+    // services, as the settings file is shared by the windows.
+    std::function<std::string(const std::string& cle)> lit_reglage {};
+    std::function<void(const std::string& cle, const std::string& valeur)> ecrit_reglage {};
 
-    // Steady clock, an unseeded Mersenne twister, no messages, no events, the disk.
+    // Steady clock, an unseeded Mersenne twister, no messages, no events, the disk, settings
+    // in memory.
     static Services par_defaut();
 };
 

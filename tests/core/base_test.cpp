@@ -20,49 +20,15 @@
 namespace tavik {
 namespace {
 
+using test::Etat;
 using test::PartieSynthetique;
+using test::apres_coup;
+using test::meme_position;
+using test::rejoue;
 
 void ecrit(const std::filesystem::path& chemin, const std::string& octets)
 {
     std::ofstream(chemin, std::ios::binary) << octets;
-}
-
-// The grid after the first `n` moves of a game, with the side that plays next.
-struct Etat
-{
-    Grille jeu = position_initiale();
-    int16_t couleur = noir;
-};
-// Plays a legal move; then the side to move passes if it must; black once the game is over.
-Etat apres_coup(Etat e, Case c)
-{
-    coup_joue(e.jeu, e.couleur, c.ligne, c.colonne);
-    e.jeu[c.ligne][c.colonne] = static_cast<int8_t>(e.couleur);
-    e.couleur = adversaire(e.couleur);
-    if (!joueur_passe(e.jeu, e.couleur)) e.couleur = adversaire(e.couleur);
-    if (partie_finie(e.jeu)) e.couleur = noir;
-    return e;
-}
-Etat rejoue(const std::vector<int>& coups, std::size_t n)
-{
-    Etat e;
-    for (std::size_t i = 0; i < n; ++i) e = apres_coup(e, case_de(coups[i]));
-    return e;
-}
-
-// Whether `b` is one of the eight images of `a`, same side to move: square by square.
-bool meme_position(const Etat& a, const Etat& b)
-{
-    if (a.couleur != b.couleur) return false;
-    for (int s = 0; s < nb_symetries; ++s) {
-        bool pareil = true;
-        for (int i = 0; i < 64 && pareil; ++i) {
-            const Case c = case_de(i), d = image(s, c);
-            pareil = a.jeu[c.ligne][c.colonne] == b.jeu[d.ligne][d.colonne];
-        }
-        if (pareil) return true;
-    }
-    return false;
 }
 
 Issue issue_de(int score)

@@ -2,6 +2,7 @@
 
 #include "library/fichier.h"
 #include "library/lecture_biblio.h"
+#include "library/symetries.h"
 
 #include <atomic>
 #include <fstream>
@@ -47,6 +48,9 @@ Services Hote::services()
             },
         .hasard = [this] { return tire(tirages); },
         .lit_fichier = &tavik::lit_fichier,
+        .lit_reglage = [this](const std::string& cle) { return reglages[cle]; },
+        .ecrit_reglage = [this](const std::string& cle,
+                                const std::string& valeur) { reglages[cle] = valeur; },
     };
 }
 
@@ -223,6 +227,36 @@ std::string sans_droits(const std::function<std::string()>& f)
     waitpid(pid, &statut, 0);
     EXPECT_TRUE(WIFEXITED(statut) && WEXITSTATUS(statut) == 0) << statut;
     return dit;
+}
+
+Etat apres_coup(Etat e, Case c)
+{
+    coup_joue(e.jeu, e.couleur, c.ligne, c.colonne);
+    e.jeu[c.ligne][c.colonne] = static_cast<int8_t>(e.couleur);
+    e.couleur = adversaire(e.couleur);
+    if (!joueur_passe(e.jeu, e.couleur)) e.couleur = adversaire(e.couleur);
+    if (partie_finie(e.jeu)) e.couleur = noir;
+    return e;
+}
+Etat rejoue(const std::vector<int>& coups, std::size_t n)
+{
+    Etat e;
+    for (std::size_t i = 0; i < n; ++i) e = apres_coup(e, case_de(coups[i]));
+    return e;
+}
+
+bool meme_position(const Etat& a, const Etat& b)
+{
+    if (a.couleur != b.couleur) return false;
+    for (int s = 0; s < nb_symetries; ++s) {
+        bool pareil = true;
+        for (int i = 0; i < 64 && pareil; ++i) {
+            const Case c = case_de(i), d = image(s, c);
+            pareil = a.jeu[c.ligne][c.colonne] == b.jeu[d.ligne][d.colonne];
+        }
+        if (pareil) return true;
+    }
+    return false;
 }
 
 } // namespace tavik::test

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/regles.h"
 #include "library/biblio.h"
 #include "training/session.h"
 #include "windows/chooser/ouverture.h"
@@ -8,6 +9,7 @@
 #include <deque>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -40,6 +42,9 @@ struct Hote
     int pompes = 0;
     std::deque<float> tirages; // empty: every draw is 0
     std::function<void()> pendant_pompe; // runs at each pump, as user input would
+    // The settings, as a file that outlives the windows: windows made again with this host's
+    // services find what the first ones wrote.
+    std::map<std::string, std::string> reglages;
 
     Services services();
 };
@@ -132,5 +137,19 @@ std::string texte(const std::vector<Case>& coups); // "F5 D6"
 
 // Runs SQL on a notebook's file, as another program would; the rows it gives as "a|b|c".
 std::vector<std::string> sql(const std::filesystem::path& fichier, const std::string& requete);
+
+// The grid after the first `n` moves of a game, with the side that plays next, found with the
+// grid rules alone: the plain count that the game database is checked against.
+struct Etat
+{
+    Grille jeu = position_initiale();
+    int16_t couleur = noir;
+};
+// Plays a legal move; then the side to move passes if it must; black once the game is over.
+Etat apres_coup(Etat e, Case c);
+// The first `n` moves of a game given as square indexes.
+Etat rejoue(const std::vector<int>& coups, std::size_t n);
+// Whether `b` is one of the eight images of `a`, same side to move: square by square.
+bool meme_position(const Etat& a, const Etat& b);
 
 } // namespace tavik::test

@@ -1,8 +1,10 @@
 #include "windows/drill/entrainement.h"
 
+#include "database/parties_par_ligne.h"
 #include "library/cle_ligne.h"
 #include "record/utf8.h"
 #include "training/progres.h"
+#include "windows/lignes_de_mes_parties.h"
 
 #include <algorithm>
 
@@ -143,7 +145,21 @@ std::optional<std::vector<int>> Entrainement::lignes_choisies() const
         if (r < 0) return std::nullopt;
         return portee_ouverture(rep_, c, rep_.rangees[static_cast<std::size_t>(r)].rangee);
     }
+    if (OptPortee[choix_mes_parties].choisie) {
+        const std::vector<std::vector<Case>> debuts = debuts_de_mes_parties(services_);
+        if (debuts.empty()) return std::nullopt;
+        return portee_debuts(rep_, c, debuts);
+    }
     return portee_complete(rep_, c);
+}
+
+// With a database loaded, how many of its games reach the end of each item of the colour.
+std::vector<int> Entrainement::parties_par_item() const
+{
+    if (!index_) return {};
+    std::vector<std::vector<Case>> fins;
+    for (const ItemRepertoire& item : items_de(rep_, couleur()).items) fins.push_back(item.coups);
+    return parties_au_bout(*index_, fins);
 }
 
 void Entrainement::CmdCommencer_Click()
@@ -151,12 +167,16 @@ void Entrainement::CmdCommencer_Click()
     if (session_ || !carnet_ || plateau_.occupe()) return;
     std::optional<std::vector<int>> lignes = lignes_choisies();
     if (!lignes) {
-        LblMessage.legende = "Choisissez une ouverture dans la liste.";
+        LblMessage.legende = OptPortee[choix_mes_parties].choisie
+            ? "Aucune ligne de vos parties n'est retenue\u00a0: ajoutez-les depuis «\u00a0Mes "
+              "parties\u00a0» dans la fenêtre des parties."
+            : "Choisissez une ouverture dans la liste.";
         return;
     }
     session_.emplace(rep_, *carnet_, couleur(), std::move(*lignes),
                      ServicesEntrainement {services_.maintenant, services_.hasard},
-                     ReglagesSession {OptPortee[choix_tout].choisie, ChkDepuisF5.cochee()});
+                     ReglagesSession {OptPortee[choix_tout].choisie, ChkDepuisF5.cochee(),
+                                      parties_par_item()});
     if (session_->vide()) {
         LblAnnonce.legende = session_->annonce();
         LblMessage.legende.clear();

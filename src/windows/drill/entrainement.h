@@ -1,5 +1,6 @@
 #pragma once
 
+#include "database/index_positions.h"
 #include "training/carnet.h"
 #include "training/repertoire.h"
 #include "training/session.h"
@@ -41,11 +42,14 @@ public:
 
     // Indexes in the option groups.
     static constexpr int choix_noir = 0, choix_blanc = 1;
-    static constexpr int choix_tout = 0, choix_position = 1, choix_ouverture = 2;
+    static constexpr int choix_tout = 0, choix_position = 1, choix_ouverture = 2,
+                         choix_mes_parties = 3;
 
     // The session page.
     std::array<Option, 2> OptCouleur; // "Noir", "Blanc"
-    std::array<Option, 3> OptPortee; // every line, the lines through the board, one opening
+    // Every line, the lines through the board, one opening, the lines through the places where
+    // the learner's own games left the library ("Mes parties" adds them).
+    std::array<Option, 4> OptPortee;
     ZoneTexte TxtFiltre {"", true}; // part of a name: the openings listed hold it
     // "name (moves)", the moves left out while an exercise runs; data: the row's index in the
     // repertoire
@@ -90,6 +94,10 @@ public:
     void CmdExporter_Click();
     void CmdImporter_Click();
 
+    // The index of the game database once loaded, null before or while it loads: new lines
+    // then come most played first. It must outlive the window or be withdrawn first.
+    void base_chargee(const IndexPositions* index) { index_ = index; }
+
     bool en_seance() const { return session_.has_value(); }
     // An exercise is under way: the learner's presses are judged.
     bool exercice_en_cours() const { return exercice_ == EtatExercice::en_cours; }
@@ -113,6 +121,7 @@ private:
     int16_t couleur() const;
     std::string texte_des_coups(const std::vector<Case>& coups) const;
     std::optional<std::vector<int>> lignes_choisies() const;
+    std::vector<int> parties_par_item() const;
     int rangee_choisie() const;
     void relit_biblio();
     void etat_commandes();
@@ -142,6 +151,7 @@ private:
     bool transmet_ = false; // the press is the drill's own: the board plays it
     bool coups_caches_ = false; // the list of openings is shown without its moves
     std::string message_du_coup_; // what LblMessage said before asking to step forward
+    const IndexPositions* index_ = nullptr;
 };
 
 } // namespace tavik
