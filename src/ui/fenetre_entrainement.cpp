@@ -149,7 +149,9 @@ void FenetreEntrainement::construit_seance(QWidget* page)
                            "OptPosition", 16, 44, 273);
     OptPortee_[2]
         = option(page, QStringLiteral("Une ouverture\u00a0:"), "OptOuverture", 16, 62, 273);
-    for (int i = 0; i < 3; ++i)
+    OptPortee_[3] = option(page, QStringLiteral("Lignes de mes parties"), "OptMesParties", 16, 194,
+                           273);
+    for (int i = 0; i < 4; ++i)
         sur_choix(OptPortee_[static_cast<std::size_t>(i)], this, [this, i] {
             entrainement_.OptPortee_Click(i);
             apres_action();
@@ -163,7 +165,7 @@ void FenetreEntrainement::construit_seance(QWidget* page)
         entrainement_.TxtFiltre_Change();
         apres_action();
     });
-    LstOuverture_ = liste(page, "LstOuverture", 32, 104, 257, 106);
+    LstOuverture_ = liste(page, "LstOuverture", 32, 104, 257, 86);
     connect(LstOuverture_, &QListWidget::currentRowChanged, this, [this](int ligne) {
         entrainement_.LstOuverture.selection = ligne;
         entrainement_.LstOuverture_Click();
@@ -254,6 +256,8 @@ void FenetreEntrainement::decrit_controles()
         {"OptPosition", "Position du plateau",
          "Entraîner les lignes qui passent par la position affichée sur le plateau"},
         {"OptOuverture", "Une ouverture", "Entraîner l'ouverture choisie dans la liste"},
+        {"OptMesParties", "Lignes de mes parties",
+         "Entraîner les lignes là où vos parties ont quitté la bibliothèque"},
         {"TxtFiltre", "Filtre", "Ne liste que les ouvertures dont le nom contient ce texte"},
         {"LstOuverture", "Liste des ouvertures", "Choisissez l'ouverture à entraîner"},
         {"CmdCommencer", "Commencer", "Commence une séance d'exercices sur le plateau"},

@@ -52,7 +52,7 @@ private:
 
     std::array<QRadioButton*, 2> OptCouleur_ {};
     QCheckBox* ChkDepuisF5_ = nullptr;
-    std::array<QRadioButton*, 3> OptPortee_ {};
+    std::array<QRadioButton*, 4> OptPortee_ {};
     QLineEdit* TxtFiltre_ = nullptr;
     QListWidget* LstOuverture_ = nullptr;
     Liste liste_montree_; // what LstOuverture_ shows

@@ -1,6 +1,7 @@
 #include "services_qt.h"
 
 #include "dossiers.h"
+#include "reglages.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -63,6 +64,12 @@ Services services_qt(QWidget* fenetre, std::function<void()> actualise, const Ho
     services.choisit_fichier = hote.choisit_fichier
         ? hote.choisit_fichier
         : [parent](const DemandeFichier& d) { return dialogue_fichier(parent, d); };
+    services.lit_reglage = [](const std::string& cle) {
+        return reglages()->value(QString::fromStdString(cle)).toString().toStdString();
+    };
+    services.ecrit_reglage = [](const std::string& cle, const std::string& valeur) {
+        reglages()->setValue(QString::fromStdString(cle), QString::fromStdString(valeur));
+    };
     return services;
 }
 

@@ -29,7 +29,8 @@ struct Hote
 //  - traite_evenements: repaints and handles the pending events, holding back the user's
 //    input until the move is done, then sleeps a little so the wait does not spin a core;
 //  - hasard: the core's default source, never seeded from the clock;
-//  - choisit_fichier: a modal file dialog offering the progress files (*.sqlite) first.
+//  - choisit_fichier: a modal file dialog offering the progress files (*.sqlite) first;
+//  - lit_reglage, ecrit_reglage: the program's settings file (`reglages`).
 Services services_qt(QWidget* fenetre, std::function<void()> actualise, const Hote& hote = {});
 
 // The message box itself, for the windows that show one outside the core.

@@ -180,14 +180,15 @@ private slots:
         QVERIFY(b.messages.empty());
     }
 
-    // "Noir/Blanc" and the three scopes are radio buttons, each group exclusive: the arrows
+    // "Noir/Blanc" and the four scopes are radio buttons, each group exclusive: the arrows
     // move the choice within a group, never into the other.
     void options_exclusives()
     {
         Principale b;
         QTest::keyClick(b.f.get(), Qt::Key_E, Qt::ControlModifier);
         FenetreEntrainement* e = b.f->fenetre_entrainement();
-        for (const char* nom : {"OptNoir", "OptBlanc", "OptTout", "OptPosition", "OptOuverture"}) {
+        for (const char* nom :
+             {"OptNoir", "OptBlanc", "OptTout", "OptPosition", "OptOuverture", "OptMesParties"}) {
             QCOMPARE(b.acces(b.w(nom, e))->role(), QAccessible::RadioButton);
             QVERIFY(b.w<QRadioButton>(nom, e)->autoExclusive());
         }

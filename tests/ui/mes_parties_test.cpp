@@ -1,0 +1,113 @@
+// The "Mes parties" page on its own: a file of one's games listed against the shipped library,
+// the lines added for the drill kept in the settings file, a game loaded by Enter, a player of
+// the tournament files found by name.
+#include "principale.h"
+
+#include "database/chargement_base.h"
+#include "panneau_mes_parties.h"
+#include "reglages.h"
+#include "windows/lignes_de_mes_parties.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <fstream>
+
+using namespace tavik;
+using namespace tavik::ui;
+
+class TestMesParties : public QObject
+{
+    Q_OBJECT
+
+private:
+    // A base read from a text file of games written in the scratch folder.
+    static Base base_de(const QTemporaryDir& dossier, const std::string& parties)
+    {
+        const std::filesystem::path chemin
+            = dossier.filePath(QStringLiteral("mes_parties.txt")).toStdString();
+        std::ofstream(chemin, std::ios::binary) << parties;
+        return charge_base(std::vector<std::filesystem::path> {chemin}, 60);
+    }
+
+private slots:
+    // The tiger from F5, then F3 where the library has other moves; then a game that stays in.
+    void une_partie_sortie_ajoutee_puis_chargee()
+    {
+        Principale b;
+        PanneauMesParties panneau(*b.f);
+        const auto* parties = b.w<QTreeWidget>("LstParties", &panneau);
+        auto* ajouter = b.w<QPushButton>("CmdAjouter", &panneau);
+        QCOMPARE(parties->topLevelItemCount(), 0);
+        QVERIFY(!ajouter->isEnabled());
+        QVERIFY(b.w<QLabel>("LblBilan", &panneau)->text().contains(QStringLiteral("Aucune partie")));
+
+        const Base base = base_de(b.dossier, "f5 d6 c3 d3 c4 f3\nf5 d6 c3 d3 c4 f4 e3 f6\n");
+        panneau.base_chargee(&base);
+        QCOMPARE(b.w<QComboBox>("LstSource", &panneau)->currentText(),
+                 QStringLiteral("mes_parties.txt"));
+        QVERIFY(!b.w<QLineEdit>("TxtJoueur", &panneau)->isEnabled());
+        QCOMPARE(parties->topLevelItemCount(), 2);
+        const QTreeWidgetItem* premiere = parties->topLevelItem(0);
+        QCOMPARE(premiere->text(0), QStringLiteral("Partie 1, 6 coups"));
+        QCOMPARE(premiere->text(2), QStringLiteral("coup 6\u00a0: F3 (blanc)"));
+        QVERIFY(!premiere->text(1).isEmpty());
+        QVERIFY(premiere->text(3).contains(QStringLiteral("F4")));
+        QCOMPARE(b.w<QLabel>("LblBilan", &panneau)->text(), QStringLiteral("2 parties."));
+
+        QVERIFY(ajouter->isEnabled());
+        QTest::mouseClick(ajouter, Qt::LeftButton);
+        QVERIFY(b.w<QLabel>("LblMessage", &panneau)
+                    ->text()
+                    .contains(QStringLiteral("Lignes de mes parties")));
+        // Kept in the settings file, where a new run finds it.
+        const QString reglage
+            = reglages()->value(QString::fromLatin1(reglage_lignes_de_mes_parties)).toString();
+        QVERIFY2(reglage.startsWith(QStringLiteral("C4E3 F6E6 F5")), qPrintable(reglage));
+
+        // Enter on the first game loads it on the board.
+        panneau.show();
+        auto* liste = b.w<QTreeWidget>("LstParties", &panneau);
+        liste->setFocus();
+        liste->setCurrentItem(liste->topLevelItem(0));
+        QTest::keyClick(liste, Qt::Key_Return);
+        QCOMPARE(QString::fromStdString(b.f->plateau().transcription()),
+                 QStringLiteral("f5d6c3d3c4f3"));
+        QVERIFY(b.coups().contains(QStringLiteral("F3")));
+        QVERIFY(b.messages.empty());
+
+        panneau.base_chargee(nullptr);
+        QCOMPARE(parties->topLevelItemCount(), 0);
+    }
+
+    // No text file: the player is the only source, and the games come as the name is typed.
+    void un_joueur_des_tournois()
+    {
+        Principale b;
+        PanneauMesParties panneau(*b.f);
+        Base base;
+        base.fichiers = {"WTH_2001.wtb"};
+        base.joueurs = {"Dupont Jean", "Martin Paul"};
+        PartieBase partie;
+        for (const int c : {37, 43, 18, 19, 26}) partie.coups[partie.nb_coups++] = static_cast<uint8_t>(c);
+        partie.noir = 1;
+        partie.blanc = 0;
+        partie.annee = 2001;
+        base.parties = {partie};
+        panneau.base_chargee(&base);
+        auto* joueur = b.w<QLineEdit>("TxtJoueur", &panneau);
+        QVERIFY(joueur->isEnabled());
+        QCOMPARE(b.w<QTreeWidget>("LstParties", &panneau)->topLevelItemCount(), 0);
+        panneau.show();
+        joueur->setFocus();
+        QTest::keyClicks(joueur, QStringLiteral("dupont"));
+        QCOMPARE(b.w<QTreeWidget>("LstParties", &panneau)->topLevelItemCount(), 1);
+        QCOMPARE(b.w<QTreeWidget>("LstParties", &panneau)->topLevelItem(0)->text(0),
+                 QStringLiteral("2001, Martin Paul – Dupont Jean"));
+    }
+};
+
+QTEST_MAIN(TestMesParties)
+#include "mes_parties_test.moc"
