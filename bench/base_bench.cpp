@@ -5,7 +5,11 @@
 #include "base_synthetique.h"
 
 #include "database/chargement_base.h"
+#include "database/parties_par_ligne.h"
 #include "database/statistiques.h"
+#include "library/fichier.h"
+#include "library/lecture_biblio.h"
+#include "training/items.h"
 
 #include <benchmark/benchmark.h>
 
@@ -93,11 +97,17 @@ void BM_charge_base(benchmark::State& state)
 }
 BENCHMARK(BM_charge_base)->Arg(30)->Arg(60)->Unit(benchmark::kMillisecond)->Iterations(3);
 
+const Base& base_entiere()
+{
+    static const Base base = charge_base(fichiers_base().fichiers, 60);
+    return base;
+}
+
 // The statistics of positions `range(0)` moves deep, taken from the games themselves: the
 // start holds every game, later positions fewer.
 void BM_statistiques(benchmark::State& state)
 {
-    static const Base base = charge_base(fichiers_base().fichiers, 60);
+    const Base& base = base_entiere();
     const auto profondeur = static_cast<std::size_t>(state.range(0));
     std::vector<PositionJeu> positions;
     for (std::size_t i = 0; i < base.parties.size() && positions.size() < 256; i += 397) {
@@ -119,6 +129,29 @@ void BM_statistiques(benchmark::State& state)
         = static_cast<double>(parties) / static_cast<double>(state.iterations());
 }
 BENCHMARK(BM_statistiques)->Arg(0)->Arg(1)->Arg(4)->Arg(10)->Arg(20)->Arg(40)->Arg(60)->Unit(benchmark::kMicrosecond);
+
+// The order of a session's new lines with the base loaded: the games through the end of each
+// of black's items of the shipped library, then the order most played first, parent first.
+void BM_nouvelles_plus_jouees(benchmark::State& state)
+{
+    const Base& base = base_entiere();
+    std::string octets, raison;
+    if (!lit_fichier(std::filesystem::path(TAVIK_DATA_DIR) / "biblio.csv", octets, raison))
+        throw std::runtime_error(raison);
+    Biblio biblio;
+    int nb = 0;
+    for (LigneBiblio& ligne : lit_biblio(octets).lignes) biblio.lignes[nb++] = std::move(ligne);
+    biblio.indexe(nb);
+    const ItemsCouleur items = items_de(construit_repertoire(biblio, nb), noir);
+    std::vector<std::vector<Case>> fins;
+    for (const ItemRepertoire& i : items.items) fins.push_back(i.coups);
+    for (auto _ : state) {
+        const std::vector<int> parties = parties_au_bout(base.index, fins);
+        benchmark::DoNotOptimize(ordre_des_nouveaux(items, false, parties).data());
+    }
+    state.counters["items"] = static_cast<double>(items.items.size());
+}
+BENCHMARK(BM_nouvelles_plus_jouees)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace tavik

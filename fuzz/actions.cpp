@@ -3,6 +3,7 @@
 #include "actions_clavier.h"
 #include "actions_entrainement.h"
 #include "actions_parties.h"
+#include "actions_mes_parties.h"
 #include "engine/regles.h"
 
 #include <array>
@@ -64,6 +65,7 @@ enum class Tirage {
     entrainement, // a second byte chooses among the training window's actions
     clavier, // a second byte chooses a key on the board
     parties, // a second byte chooses among the games window's actions
+    mes_parties, // a second byte chooses among the "Mes parties" page's actions
 };
 
 // Mostly presses, and among them mostly presses that play; what replaces the game ("<<",
@@ -74,7 +76,7 @@ enum class Tirage {
 // The seeds fuzz/corpus/actions/seance_*.bin are read through this table: after changing it,
 // write them again with `build/tests/fuzz/tavik_graines fuzz/corpus/actions`, which keeps runs
 // that reach the drill. The hasard_*.bin seeds are plain random bytes.
-constexpr std::array<std::pair<Tirage, int>, 21> parts = {{
+constexpr std::array<std::pair<Tirage, int>, 22> parts = {{
     {Tirage::clic_quelconque, 18},
     {Tirage::clic_jouable, 66},
     {Tirage::clavier, 12},
@@ -94,8 +96,9 @@ constexpr std::array<std::pair<Tirage, int>, 21> parts = {{
     {Tirage::blanc_auto, 8},
     {Tirage::copie, 3},
     {Tirage::colle, 3},
-    {Tirage::rare, 4},
+    {Tirage::rare, 3},
     {Tirage::parties, 6},
+    {Tirage::mes_parties, 1},
 }};
 
 constexpr int total_des_parts()
@@ -191,6 +194,8 @@ Action tire_action(Source& source, const Plateau& p, const Ouverture& o, const E
         return action_clavier(param, p);
     case Tirage::parties:
         return action_parties(source, param, g);
+    case Tirage::mes_parties:
+        return action_mes_parties(source, param);
     case Tirage::precedent:
         return simple(Genre::precedent);
     case Tirage::suivant:
@@ -287,6 +292,11 @@ void applique(const Action& a, Plateau& p, Ouverture& o, Entrainement* e,
     case Genre::ferme_entrainement:
     case Genre::zoom:
     case Genre::parties:
+    case Genre::source_mes_parties:
+    case Genre::joueur_mes_parties:
+    case Genre::charge_mes_parties:
+    case Genre::ajoute_mes_parties:
+    case Genre::base_mes_parties:
         return; // the owner's business
     case Genre::couleur:
     case Genre::portee:
@@ -377,6 +387,12 @@ std::string decrit(const Action& a)
         return decrit_clavier(a);
     case Genre::parties:
         return decrit_parties(a);
+    case Genre::source_mes_parties:
+    case Genre::joueur_mes_parties:
+    case Genre::charge_mes_parties:
+    case Genre::ajoute_mes_parties:
+    case Genre::base_mes_parties:
+        return decrit_mes_parties(a);
     }
     return "?";
 }

@@ -91,8 +91,13 @@ enum class Genre : std::uint8_t {
     touche_jouer, // Space or Enter on the board: the cursor's square pressed
     frappe, // a character typed on the board: part of a square name, or not
     parties, // the games window: opened, closed, or one of its controls (`ActionParties`)
+    source_mes_parties, // "Mes parties": a source chosen in its list, or none
+    joueur_mes_parties, // "Mes parties": a player's name typed
+    charge_mes_parties, // "Mes parties": a game double-clicked, or none selected
+    ajoute_mes_parties, // "Ajouter ces lignes à l'entraînement"
+    base_mes_parties, // the games window's base withdrawn (a load begins) or handed over
 };
-inline constexpr int nb_genres = static_cast<int>(Genre::parties) + 1;
+inline constexpr int nb_genres = static_cast<int>(Genre::base_mes_parties) + 1;
 
 struct Action
 {

@@ -26,7 +26,7 @@ Action action_entrainement(Source& source, int param, const Entrainement* e)
     if (param < 224) {
         static const Liste aucune;
         const int entree = entree_de(param << 8 | source.octet(), e ? e->LstOuverture : aucune);
-        return {.genre = Genre::portee, .entree = entree, .valeur = param % 3};
+        return {.genre = Genre::portee, .entree = entree, .valeur = param % 4};
     }
     if (param < 232)
         return {.genre = Genre::filtre, .valeur = param % static_cast<int>(std::size(filtres))};
@@ -92,8 +92,9 @@ std::string decrit_entrainement(const Action& a)
         return a.valeur == Entrainement::choix_blanc ? "\"Blanc\"" : "\"Noir\"";
     case Genre::portee:
         return a.valeur == Entrainement::choix_tout ? "every line"
-            : a.valeur == Entrainement::choix_position
-            ? "the lines of the board"
+            : a.valeur == Entrainement::choix_position ? "the lines of the board"
+            : a.valeur == Entrainement::choix_mes_parties
+            ? "the lines of one's own games"
             : "the opening of entry " + std::to_string(a.entree);
     case Genre::filtre:
         return "filter \"" + std::string(filtres[a.valeur]) + "\"";

@@ -1,6 +1,8 @@
 #include "harnais.h"
 
 #include "actions_parties.h"
+#include "actions_mes_parties.h"
+
 #include "engine/regles.h"
 #include "record/transcription.h"
 #include "windows/invariants.h"
@@ -60,9 +62,12 @@ Harnais::Harnais(std::string octets_biblio, Source& hasard)
     , com_ {.liste_coups = {}, .biblio = {.lignes = {}, .index = {}}, .nb_biblio = 0}
     , plateau_(com_, services_)
     , ouverture_(plateau_, services_)
+    , base_(base_d_essai())
+    , mes_parties_(plateau_, services_)
 {
     plateau_.Form_Load();
     ouverture_.Form_Load();
+    mes_parties_.base_chargee(&base_);
     ajoute(au_chargement_, "after the start", invariants_rompus(plateau_));
     verifie_messages(au_chargement_);
 }
@@ -87,6 +92,9 @@ Services Harnais::fabrique_services()
                                static_cast<Jour>(19'675 + stats_.actions / 500)};
             },
         .choisit_fichier = [this](const DemandeFichier& d) { return echange_.choisit(d); },
+        .lit_reglage = [this](const std::string& cle) { return reglages_[cle]; },
+        .ecrit_reglage = [this](const std::string& cle,
+                                const std::string& valeur) { reglages_[cle] = valeur; },
     };
 }
 
@@ -110,6 +118,8 @@ std::vector<std::string> Harnais::joue(const Action& action)
         ouvre_ou_ferme(action);
     else if (action.genre == Genre::zoom)
         zoome(action, rompus);
+    else if (de_mes_parties(action.genre))
+        agit_sur_mes_parties(action);
     else
         applique(action, plateau_, ouverture_, entrainement(), presse_papiers_);
     if (parties_) {
@@ -125,6 +135,7 @@ std::vector<std::string> Harnais::joue(const Action& action)
     if (entrainement_)
         ajoute(rompus, "in the training window", invariants_rompus(*entrainement_, plateau_));
     if (parties_) ajoute(rompus, "in the games window", invariants_rompus(*parties_, plateau_));
+    ajoute(rompus, "in Mes parties", invariants_rompus(mes_parties_));
     compte_entrainement(avant_seance, avant_exercice, avant_erreurs);
     echange_.apres(action, entrainement(), messages_, rompus);
     verifie_messages(rompus);
@@ -193,6 +204,7 @@ void Harnais::ouvre_ou_ferme(const Action& action)
         entrainement_.emplace(plateau_, services_, std::nullopt);
         entrainement_->Form_Load();
         echange_.carnet_neuf();
+        entrainement_->base_chargee(mes_parties_.base() ? &base_.index : nullptr);
     } else if (action.genre == Genre::ferme_entrainement && entrainement_) {
         entrainement_->Form_Unload();
         entrainement_.reset();
@@ -227,6 +239,14 @@ void Harnais::sert_les_parties()
     base.annule = d.annule->load();
     parties_->termine(d.numero, base.annule ? std::move(base) : base_de_test());
     stats_.bases += !base.annule && parties_->base_chargee();
+}
+
+// The page's action; a base withdrawn or handed over reaches the training window too, as the
+// games window hands it to both.
+void Harnais::agit_sur_mes_parties(const Action& action)
+{
+    applique_mes_parties(action, mes_parties_, base_);
+    if (entrainement_) entrainement_->base_chargee(mes_parties_.base() ? &base_.index : nullptr);
 }
 
 // Sessions started, exercises finished and wrong moves, from the window before and after.

@@ -3,7 +3,9 @@
 #include "actions.h"
 #include "echange_progres.h"
 #include "windows/chooser/ouverture.h"
+#include "database/chargement_base.h"
 #include "windows/drill/entrainement.h"
+#include "windows/games/mes_parties.h"
 #include "windows/foncom.h"
 #include "windows/main_window/plateau.h"
 
@@ -36,7 +38,8 @@ struct Statistiques
 // window keeps its notebook in memory and lives on a clock that moves a day every 500 actions.
 // After every action it checks the invariants of the main window and of the training window
 // when it is open, of the games window when it is open (whose loads it runs itself, each one
-// answered at the next action with `base_de_test`), and what the harness itself sees:
+// answered at the next action with `base_de_test`), of the "Mes parties" page, and what
+// the harness itself sees:
 // at most one message per user action, a preview that leaves the game alone, an automatic
 // player that, given its turn, plays or says why not, a copied game that reads back, a line
 // loaded from F5 that reads f5 first, and a zoom that keeps the board whole inside the window.
@@ -55,6 +58,8 @@ public:
     Entrainement* entrainement() { return entrainement_ ? &*entrainement_ : nullptr; }
     // The games window, while it is open.
     Parties* parties() { return parties_ ? &*parties_ : nullptr; }
+    // The "Mes parties" page of the games window, on a small base of its own.
+    MesParties& mes_parties() { return mes_parties_; }
     const Statistiques& statistiques() const { return stats_; }
 
     // What the start of the program broke.
@@ -86,6 +91,7 @@ private:
                              std::vector<std::string>& rompus) const;
     void verifie_copie(std::vector<std::string>& rompus) const;
     void ouvre_ou_ferme(const Action& action);
+    void agit_sur_mes_parties(const Action& action);
     void zoome(const Action& action, std::vector<std::string>& rompus);
     void verifie_chargement_f5(const Action& action, std::vector<std::string>& rompus) const;
     void compte_entrainement(bool avant_seance, bool avant_exercice, int avant_erreurs);
@@ -99,6 +105,7 @@ private:
     Statistiques stats_;
     std::vector<std::string> au_chargement_;
     std::string presse_papiers_;
+    std::map<std::string, std::string> reglages_; // the settings file, in memory
 
     Services services_;
     FonCom com_; // its library starts empty: the start sequence fills it
@@ -108,6 +115,8 @@ private:
     std::optional<Parties> parties_;
     std::optional<DemandeChargement> demande_; // the games window's load, answered next action
     EchangeProgres echange_; // the files of the progress commands
+    Base base_;
+    MesParties mes_parties_;
     double zoom_ = 1.0; // the main window's, as its Qt window keeps it
 };
 

@@ -90,6 +90,8 @@ FenetreEntrainement::FenetreEntrainement(FenetrePlateau& principale)
 
     entrainement_.ChkDepuisF5.fixe(reglages()->value(cle_depuis_f5, true).toBool() ? 1 : 0);
     entrainement_.Form_Load();
+    if (const FenetreParties* p = principale.fenetre_parties(); p && p->base_partagee())
+        entrainement_.base_chargee(&p->base_partagee()->index);
     if (!chemin_carnet(principale.hote()))
         boite_message(this,
                       "Aucun dossier de données n'est connu\u00a0: la progression ne sera pas "
@@ -257,7 +259,7 @@ void FenetreEntrainement::decrit_controles()
          "Entraîner les lignes qui passent par la position affichée sur le plateau"},
         {"OptOuverture", "Une ouverture", "Entraîner l'ouverture choisie dans la liste"},
         {"OptMesParties", "Lignes de mes parties",
-         "Entraîner les lignes là où vos parties ont quitté la bibliothèque"},
+         "Entraîner les lignes là où vos parties sont sorties de la bibliothèque"},
         {"TxtFiltre", "Filtre", "Ne liste que les ouvertures dont le nom contient ce texte"},
         {"LstOuverture", "Liste des ouvertures", "Choisissez l'ouverture à entraîner"},
         {"CmdCommencer", "Commencer", "Commence une séance d'exercices sur le plateau"},

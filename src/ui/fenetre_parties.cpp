@@ -3,6 +3,7 @@
 #include "elements.h"
 #include "fenetre_plateau.h"
 #include "images.h"
+#include "panneau_mes_parties.h"
 #include "polices.h"
 #include "reglages.h"
 
@@ -127,6 +128,8 @@ FenetreParties::FenetreParties(FenetrePlateau& principale)
 
 FenetreParties::~FenetreParties()
 {
+    if (FenetreEntrainement* e = principale_.fenetre_entrainement())
+        e->entrainement().base_chargee(nullptr);
     parties_.Form_Unload();
     for (const std::unique_ptr<Chargement>& c : chargements_) {
         c->fil->disconnect(this);
@@ -173,6 +176,8 @@ void FenetreParties::construit()
     onglets_ = new QTabWidget;
     onglets_->setObjectName(QStringLiteral("onglets"));
     onglets_->addTab(construit_position(), QStringLiteral("Position"));
+    mes_parties_ = new PanneauMesParties(principale_);
+    onglets_->addTab(mes_parties_, QStringLiteral("Mes parties"));
 
     auto* fenetre = new QVBoxLayout(this);
     fenetre->addWidget(fichiers);
@@ -369,6 +374,21 @@ void FenetreParties::actualise()
                                                                   : QStringLiteral("Score noir"));
     montre_tableau(*LstSuivants_, parties_.LstSuivants, suivants_montres_, {1, 2});
     montre_tableau(*LstParties_, parties_.LstParties, parties_montrees_, {3, 4});
+    partage_base();
+}
+
+// The base loaded, handed to the "Mes parties" page and to the training window (its new lines
+// then come most played first); withdrawn while another loads, before it goes.
+void FenetreParties::partage_base()
+{
+    const Base* base = base_partagee();
+    const std::pair<const Base*, const PartieBase*> identite {
+        base, base ? base->parties.data() : nullptr};
+    if (identite == partagee_) return;
+    partagee_ = identite;
+    mes_parties_->base_chargee(base);
+    if (FenetreEntrainement* e = principale_.fenetre_entrainement())
+        e->entrainement().base_chargee(base ? &base->index : nullptr);
 }
 
 void FenetreParties::closeEvent(QCloseEvent* e)

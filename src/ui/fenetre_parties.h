@@ -19,6 +19,7 @@ class QTreeWidget;
 namespace tavik::ui {
 
 class FenetrePlateau;
+class PanneauMesParties;
 
 // The games window "Tavik - Parties": the files of games, added by "Ajouter…" or dropped on
 // the window and remembered from one run to the next, loaded in the background with a progress
@@ -39,6 +40,9 @@ public:
     QTabWidget* onglets() const { return onglets_; }
 
     void actualise(); // shows the core's controls
+    PanneauMesParties* mes_parties() const { return mes_parties_; }
+    // The base once loaded, null before and while a load runs.
+    const Base* base_partagee() const { return parties_.base_chargee() ? &parties_.base() : nullptr; }
     void ajoute_fichiers(const QStringList& chemins);
     // Whether a load's thread is still running (closed windows wait for theirs).
     bool fil_actif() const;
@@ -60,6 +64,7 @@ private:
     void suit_progression();
     void CmdAjouter_Click();
     void apres_action(); // both windows show the core's state again
+    void partage_base();
 
     FenetrePlateau& principale_;
     Parties parties_;
@@ -76,6 +81,9 @@ private:
     QTreeWidget* LstSuivants_ = nullptr;
     QTreeWidget* LstParties_ = nullptr;
     Tableau suivants_montres_, parties_montrees_;
+    PanneauMesParties* mes_parties_ = nullptr;
+    // The base last handed to the other views (its games' storage tells a new load apart).
+    std::pair<const Base*, const PartieBase*> partagee_ {};
 };
 
 } // namespace tavik::ui

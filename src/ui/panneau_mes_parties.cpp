@@ -58,7 +58,7 @@ void PanneauMesParties::construit()
     source->addWidget(TxtJoueur_, 1);
 
     LstParties_ = new QTreeWidget(this);
-    LstParties_->setObjectName(QStringLiteral("LstParties"));
+    LstParties_->setObjectName(QStringLiteral("LstMesParties"));
     LstParties_->setRootIsDecorated(false);
     LstParties_->setUniformRowHeights(true);
     LstParties_->setHeaderLabels({QStringLiteral("Partie"), QStringLiteral("Ligne suivie"),
@@ -67,13 +67,13 @@ void PanneauMesParties::construit()
     LstParties_->header()->setStretchLastSection(true);
 
     LblBilan_ = new QLabel(this);
-    LblBilan_->setObjectName(QStringLiteral("LblBilan"));
+    LblBilan_->setObjectName(QStringLiteral("LblBilanMesParties"));
     LblBilan_->setWordWrap(true);
     CmdAjouter_ = new QPushButton(QStringLiteral("Ajouter ces lignes à l'entraînement"), this);
-    CmdAjouter_->setObjectName(QStringLiteral("CmdAjouter"));
+    CmdAjouter_->setObjectName(QStringLiteral("CmdAjouterLignes"));
     CmdAjouter_->setAutoDefault(false);
     LblMessage_ = new QLabel(this);
-    LblMessage_->setObjectName(QStringLiteral("LblMessage"));
+    LblMessage_->setObjectName(QStringLiteral("LblMessageMesParties"));
     LblMessage_->setWordWrap(true);
 
     auto* pied = new QHBoxLayout;
@@ -124,7 +124,7 @@ void PanneauMesParties::decrit_controles()
     LblBilan_->setAccessibleName(QStringLiteral("Parties listées"));
     CmdAjouter_->setAccessibleName(CmdAjouter_->text());
     CmdAjouter_->setAccessibleDescription(QStringLiteral(
-        "Entraîne les lignes là où ces parties ont quitté la bibliothèque, sous « Lignes de "
+        "Entraîne les lignes là où ces parties sont sorties de la bibliothèque, sous « Lignes de "
         "mes parties »"));
     LblMessage_->setAccessibleName(QStringLiteral("Message"));
 }
@@ -144,10 +144,14 @@ void PanneauMesParties::apres_action()
 // Shows the core's controls; the table is filled again only when its games changed.
 void PanneauMesParties::actualise()
 {
-    {
+    QStringList sources;
+    for (const Liste::Entree& e : modele_.LstSource.entrees) sources << q(e.texte);
+    QStringList montrees;
+    for (int i = 0; i < LstSource_->count(); ++i) montrees << LstSource_->itemText(i);
+    if (sources != montrees || LstSource_->currentIndex() != modele_.LstSource.selection) {
         const QSignalBlocker blocage(LstSource_);
         LstSource_->clear();
-        for (const Liste::Entree& e : modele_.LstSource.entrees) LstSource_->addItem(q(e.texte));
+        LstSource_->addItems(sources);
         LstSource_->setCurrentIndex(modele_.LstSource.selection);
     }
     if (TxtJoueur_->text().toStdString() != modele_.TxtJoueur.texte) {

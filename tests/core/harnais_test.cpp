@@ -177,6 +177,28 @@ TEST(Harnais, GamesWindowActions)
                                            long_.entrainement(), long_.parties()));
     EXPECT_GT(long_.statistiques().bases, 0);
     EXPECT_GT(long_.statistiques().coups_parties, 0);
+// "Mes parties" through the harness: the lines it adds are the drill's last scope, a game
+// double-clicked is loaded, and a page out of step with its base is reported.
+TEST(Harnais, MesPartiesActions)
+{
+    SourceOctets aucun({});
+    Harnais h(biblio, aucun);
+    const MesParties& m = h.mes_parties();
+    ASSERT_EQ(m.LstSource.nombre(), 2); // the text file, then the tournament players
+    EXPECT_EQ(h.joue({.genre = Genre::ajoute_mes_parties}), Lignes {});
+    h.joue({.genre = Genre::ouvre_entrainement});
+    h.joue({.genre = Genre::portee, .valeur = Entrainement::choix_mes_parties});
+    h.joue({.genre = Genre::commencer});
+    ASSERT_TRUE(h.entrainement()->en_seance());
+    EXPECT_EQ(h.entrainement()->session()->lignes().size(), 1u); // the tiger, where they left
+    EXPECT_EQ(h.joue({.genre = Genre::charge_mes_parties, .valeur = 17}), Lignes {});
+    EXPECT_EQ(partie(h.plateau()), "C4 E3 F6 E6 F5 C6");
+
+    EXPECT_EQ(h.joue({.genre = Genre::base_mes_parties}), Lignes {});
+    EXPECT_EQ(m.base(), nullptr);
+    h.apres_gestionnaires = [](Harnais& x) { x.mes_parties().CmdAjouter.actif = true; };
+    EXPECT_EQ(h.joue({.genre = Genre::rotation}),
+              Lignes {"in Mes parties: the addition offered without a place to add"});
 }
 
 // The progress commands with the dialog's three answers: cancelled, nothing said; the run's

@@ -4,11 +4,14 @@
 #include "principale.h"
 
 #include "database/chargement_base.h"
+#include "fenetre_parties.h"
 #include "panneau_mes_parties.h"
 #include "reglages.h"
 #include "windows/lignes_de_mes_parties.h"
 
 #include <QComboBox>
+#include <QDir>
+#include <QTabWidget>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -21,6 +24,8 @@ using namespace tavik::ui;
 class TestMesParties : public QObject
 {
     Q_OBJECT
+
+    QTemporaryDir dossier_;
 
 private:
     // A base read from a text file of games written in the scratch folder.
@@ -38,11 +43,11 @@ private slots:
     {
         Principale b;
         PanneauMesParties panneau(*b.f);
-        const auto* parties = b.w<QTreeWidget>("LstParties", &panneau);
-        auto* ajouter = b.w<QPushButton>("CmdAjouter", &panneau);
+        const auto* parties = b.w<QTreeWidget>("LstMesParties", &panneau);
+        auto* ajouter = b.w<QPushButton>("CmdAjouterLignes", &panneau);
         QCOMPARE(parties->topLevelItemCount(), 0);
         QVERIFY(!ajouter->isEnabled());
-        QVERIFY(b.w<QLabel>("LblBilan", &panneau)->text().contains(QStringLiteral("Aucune partie")));
+        QVERIFY(b.w<QLabel>("LblBilanMesParties", &panneau)->text().contains(QStringLiteral("Aucune partie")));
 
         const Base base = base_de(b.dossier, "f5 d6 c3 d3 c4 f3\nf5 d6 c3 d3 c4 f4 e3 f6\n");
         panneau.base_chargee(&base);
@@ -55,11 +60,11 @@ private slots:
         QCOMPARE(premiere->text(2), QStringLiteral("coup 6\u00a0: F3 (blanc)"));
         QVERIFY(!premiere->text(1).isEmpty());
         QVERIFY(premiere->text(3).contains(QStringLiteral("F4")));
-        QCOMPARE(b.w<QLabel>("LblBilan", &panneau)->text(), QStringLiteral("2 parties."));
+        QCOMPARE(b.w<QLabel>("LblBilanMesParties", &panneau)->text(), QStringLiteral("2 parties."));
 
         QVERIFY(ajouter->isEnabled());
         QTest::mouseClick(ajouter, Qt::LeftButton);
-        QVERIFY(b.w<QLabel>("LblMessage", &panneau)
+        QVERIFY(b.w<QLabel>("LblMessageMesParties", &panneau)
                     ->text()
                     .contains(QStringLiteral("Lignes de mes parties")));
         // Kept in the settings file, where a new run finds it.
@@ -69,7 +74,7 @@ private slots:
 
         // Enter on the first game loads it on the board.
         panneau.show();
-        auto* liste = b.w<QTreeWidget>("LstParties", &panneau);
+        auto* liste = b.w<QTreeWidget>("LstMesParties", &panneau);
         liste->setFocus();
         liste->setCurrentItem(liste->topLevelItem(0));
         QTest::keyClick(liste, Qt::Key_Return);
@@ -80,6 +85,28 @@ private slots:
 
         panneau.base_chargee(nullptr);
         QCOMPARE(parties->topLevelItemCount(), 0);
+    }
+
+    // In the games window, the page "Mes parties" follows the window's loads: the games of a
+    // file remembered there are listed once it is loaded, and withdrawn when the window goes.
+    void dans_la_fenetre_des_parties()
+    {
+        const QString fichier = QDir(dossier_.path()).filePath(QStringLiteral("miennes.txt"));
+        std::ofstream(fichier.toStdString(), std::ios::binary) << "f5 d6 c3 d3 c4 f3\n";
+        reglages()->setValue(QStringLiteral("parties/fichiers"), QStringList {fichier});
+        Principale b;
+        QTest::keyClick(b.f.get(), Qt::Key_B, Qt::ControlModifier);
+        FenetreParties* g = b.f->fenetre_parties();
+        QVERIFY(g);
+        auto* onglets = b.w<QTabWidget>("onglets", g);
+        QCOMPARE(onglets->tabText(1), QStringLiteral("Mes parties"));
+        QCOMPARE(onglets->widget(1), g->mes_parties());
+        QTRY_VERIFY(g->parties().base_chargee());
+        QCOMPARE(g->mes_parties()->modele().base(), g->base_partagee());
+        QCOMPARE(b.w<QTreeWidget>("LstMesParties", g)->topLevelItemCount(), 1);
+        QCOMPARE(b.w<QTreeWidget>("LstMesParties", g)->topLevelItem(0)->text(2),
+                 QStringLiteral("coup 6\u00a0: F3 (blanc)"));
+        reglages()->remove(QStringLiteral("parties/fichiers"));
     }
 
     // No text file: the player is the only source, and the games come as the name is typed.
@@ -99,12 +126,12 @@ private slots:
         panneau.base_chargee(&base);
         auto* joueur = b.w<QLineEdit>("TxtJoueur", &panneau);
         QVERIFY(joueur->isEnabled());
-        QCOMPARE(b.w<QTreeWidget>("LstParties", &panneau)->topLevelItemCount(), 0);
+        QCOMPARE(b.w<QTreeWidget>("LstMesParties", &panneau)->topLevelItemCount(), 0);
         panneau.show();
         joueur->setFocus();
         QTest::keyClicks(joueur, QStringLiteral("dupont"));
-        QCOMPARE(b.w<QTreeWidget>("LstParties", &panneau)->topLevelItemCount(), 1);
-        QCOMPARE(b.w<QTreeWidget>("LstParties", &panneau)->topLevelItem(0)->text(0),
+        QCOMPARE(b.w<QTreeWidget>("LstMesParties", &panneau)->topLevelItemCount(), 1);
+        QCOMPARE(b.w<QTreeWidget>("LstMesParties", &panneau)->topLevelItem(0)->text(0),
                  QStringLiteral("2001, Martin Paul – Dupont Jean"));
     }
 };

@@ -31,7 +31,7 @@ std::vector<std::string> invariants_rompus(const MesParties& m)
 {
     std::vector<std::string> rompus;
     const auto rompu = [&](bool faute, const std::string& texte) {
-        if (faute) rompus.push_back("Mes parties: " + texte);
+        if (faute) rompus.push_back(texte);
     };
     const Base* base = m.base();
     rompu(!base && (m.LstSource.nombre() > 0 || !m.LstParties.empty()),

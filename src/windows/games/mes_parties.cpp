@@ -180,7 +180,7 @@ MesParties::PartieListee MesParties::decrit(int numero) const
     PartieListee l;
     l.partie = numero;
 
-    if (fichier_wthor(base_->fichiers[partie.fichier])) {
+    if (partie.fichier < base_->fichiers.size() && fichier_wthor(base_->fichiers[partie.fichier])) {
         l.partie_texte = (partie.annee > 0 ? std::to_string(partie.annee) + ", " : std::string())
             + visible(base_->joueur(partie.noir)) + " – " + visible(base_->joueur(partie.blanc));
     } else {
@@ -230,9 +230,10 @@ void MesParties::LstParties_DblClick()
 {
     if (!base_ || selection < 0 || selection >= static_cast<int>(LstParties.size())) return;
     if (plateau_.occupe()) return;
+    const auto partie = static_cast<std::size_t>(LstParties[static_cast<std::size_t>(selection)].partie);
+    if (partie >= base_->parties.size()) return;
     // The board finds the passes that the game leaves out.
-    const int partie = LstParties[static_cast<std::size_t>(selection)].partie;
-    plateau_.charge_transcription(texte_partie(base_->parties[static_cast<std::size_t>(partie)]));
+    plateau_.charge_transcription(texte_partie(base_->parties[partie]));
 }
 
 void MesParties::CmdAjouter_Click()
