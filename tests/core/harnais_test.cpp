@@ -177,6 +177,8 @@ TEST(Harnais, GamesWindowActions)
                                            long_.entrainement(), long_.parties()));
     EXPECT_GT(long_.statistiques().bases, 0);
     EXPECT_GT(long_.statistiques().coups_parties, 0);
+}
+
 // "Mes parties" through the harness: the lines it adds are the drill's last scope, a game
 // double-clicked is loaded, and a page out of step with its base is reported.
 TEST(Harnais, MesPartiesActions)
