@@ -124,8 +124,8 @@ void PanneauMesParties::decrit_controles()
     LblBilan_->setAccessibleName(QStringLiteral("Parties listées"));
     CmdAjouter_->setAccessibleName(CmdAjouter_->text());
     CmdAjouter_->setAccessibleDescription(QStringLiteral(
-        "Entraîne les lignes là où ces parties sont sorties de la bibliothèque, sous « Lignes de "
-        "mes parties »"));
+        "Entraîne les lignes là où ces parties sont sorties de la bibliothèque, sous "
+        "«\u00a0Lignes de mes parties\u00a0»"));
     LblMessage_->setAccessibleName(QStringLiteral("Message"));
 }
 
