@@ -384,7 +384,7 @@ void FenetreParties::partage_base()
     const Base* base = base_partagee();
     const std::pair<const Base*, const PartieBase*> identite {
         base, base ? base->parties.data() : nullptr};
-    if (identite == partagee_) return;
+    if (identite == partagee_) return mes_parties_->actualise();
     partagee_ = identite;
     mes_parties_->base_chargee(base);
     if (FenetreEntrainement* e = principale_.fenetre_entrainement())

@@ -180,6 +180,7 @@ void PanneauMesParties::actualise()
         LstParties_->addTopLevelItems(lignes);
         for (int c = 0; c < 3; ++c) LstParties_->resizeColumnToContents(c);
     }
+    LstParties_->setColumnHidden(3, modele_.bibliotheque_cachee());
     LblBilan_->setText(q(modele_.LblBilan.legende));
     CmdAjouter_->setEnabled(modele_.CmdAjouter.actif);
     LblMessage_->setText(q(modele_.LblMessage.legende));

@@ -83,6 +83,14 @@ private slots:
         QVERIFY(b.coups().contains(QStringLiteral("F3")));
         QVERIFY(b.messages.empty());
 
+        // While an exercise runs, what the library played is hidden: it would give the answer.
+        QVERIFY(!parties->isColumnHidden(3));
+        QTest::keyClick(b.f.get(), Qt::Key_E, Qt::ControlModifier);
+        QTest::mouseClick(b.w("CmdCommencer", b.f->fenetre_entrainement()), Qt::LeftButton);
+        QVERIFY(b.f->plateau().suites_cachees());
+        panneau.actualise();
+        QVERIFY(parties->isColumnHidden(3));
+
         panneau.base_chargee(nullptr);
         QCOMPARE(parties->topLevelItemCount(), 0);
     }

@@ -63,6 +63,10 @@ public:
     void LstParties_DblClick();
     void CmdAjouter_Click();
 
+    // While a drill's exercise runs, what the library played is not shown: it would give the
+    // answer away.
+    bool bibliotheque_cachee() const { return plateau_.suites_cachees(); }
+
     // The games of the base that the source chosen takes, all of them, in the order of the base.
     std::vector<int> parties_de_la_source() const;
 
