@@ -19,6 +19,23 @@ std::string sans_resultat(const Resultats& b)
     return b.inconnues ? " (" + std::to_string(b.inconnues) + " sans résultat)" : "";
 }
 
+// The command line's output is read by scripts, which split fields at plain spaces: the
+// non-breaking spaces of the window's texts become plain ones there.
+std::string espaces_simples(std::string texte)
+{
+    std::string simple;
+    simple.reserve(texte.size());
+    for (std::size_t i = 0; i < texte.size(); ++i) {
+        if (texte.compare(i, 2, "\u00a0") == 0) {
+            simple += ' ';
+            ++i;
+        } else {
+            simple += texte[i];
+        }
+    }
+    return simple;
+}
+
 } // namespace
 
 std::string texte_pour_cent(double valeur)
@@ -73,8 +90,8 @@ ReponseStatistiques repond_statistiques(std::span<const std::filesystem::path> f
     for (const std::string& m : base.illisibles) r.erreurs += m + "\n";
     for (const std::string& m : base.refus) r.erreurs += m + "\n";
     if (!base.illisibles.empty()) r.code = 2;
-    r.sortie
-        = texte_statistiques(statistiques(base.index, position.disques, position.blanc_au_trait));
+    r.sortie = espaces_simples(
+        texte_statistiques(statistiques(base.index, position.disques, position.blanc_au_trait)));
     return r;
 }
 

@@ -23,7 +23,7 @@ std::string texte_bilan(const Resultats& bilan);
 std::string texte_statistiques(const Statistiques& stats);
 
 // What `tavik --base FICHIER… --statistiques COUPS` prints: the statistics of the position
-// that the moves reach, on the standard output; each game or line left out and each file that
+// that the moves reach, on the standard output, with plain spaces for the scripts that read it; each game or line left out and each file that
 // could not be read on the error output. Status 0, or 2 when a file gave nothing or the moves
 // are no game.
 struct ReponseStatistiques

@@ -153,8 +153,8 @@ QString texte_aide()
              largeur_aide);
     s += QLatin1Char('\n')
         + coupe(QStringLiteral(
-                    "--statistiques écrit «\u00a0N parties\u00a0: noir X\u00a0%, nul Y\u00a0%, "
-                    "blanc Z\u00a0%\u00a0» "
+                    "--statistiques écrit «\u00a0N parties : noir X %, nul Y %, blanc Z %\u00a0» "
+                    "(espaces simples, pour les scripts) "
                     "pour la position après COUPS («\u00a0f5d6\u00a0»), puis une ligne par coup "
                     "joué ensuite, le plus joué d'abord. Code de sortie 2 si un "
                     "fichier ne peut pas être lu."),

@@ -177,12 +177,12 @@ TEST(Base, TheCommandLineTextInTheOrientationOfItsMoves)
 
     const ReponseStatistiques r = repond_statistiques(fichiers, "f5");
     EXPECT_EQ(r.code, 0);
-    EXPECT_EQ(r.sortie, "4 parties\u00a0: noir 50,0\u00a0%, nul 25,0\u00a0%, blanc 25,0\u00a0%\n"
-                        "d6\u00a0: 3 parties, 50,0\u00a0% pour blanc\n"
-                        "f6\u00a0: 1 partie, 0,0\u00a0% pour blanc\n");
+    EXPECT_EQ(r.sortie, "4 parties : noir 50,0 %, nul 25,0 %, blanc 25,0 %\n"
+                        "d6 : 3 parties, 50,0 % pour blanc\n"
+                        "f6 : 1 partie, 0,0 % pour blanc\n");
     // Asked from the mirrored first move, the replies are written in its orientation.
     const ReponseStatistiques miroir = repond_statistiques(fichiers, "E6");
-    EXPECT_EQ(miroir.sortie.substr(miroir.sortie.find('\n') + 1, 4), "f4\u00a0");
+    EXPECT_EQ(miroir.sortie.substr(miroir.sortie.find('\n') + 1, 4), "f4 :");
 
     const std::vector<std::filesystem::path> absent {f.chemin().parent_path() / "non.wtb"};
     EXPECT_EQ(repond_statistiques(absent, "").code, 2);

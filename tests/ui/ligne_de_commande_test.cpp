@@ -113,14 +113,14 @@ private slots:
             int code;
             QString sortie;
         } cas[] {{{parties}, "F5", 0,
-                  "2 parties\u00a0: noir 50,0\u00a0%, nul 0,0\u00a0%, blanc 50,0\u00a0%\n"
-                  "d6\u00a0: 1 partie, 0,0\u00a0% pour blanc\n"
-                  "f6\u00a0: 1 partie, 100,0\u00a0% pour blanc\n"},
+                  "2 parties : noir 50,0 %, nul 0,0 %, blanc 50,0 %\n"
+                  "d6 : 1 partie, 0,0 % pour blanc\n"
+                  "f6 : 1 partie, 100,0 % pour blanc\n"},
                  {{parties}, "", 0,
-                  "2 parties\u00a0: noir 50,0\u00a0%, nul 0,0\u00a0%, blanc 50,0\u00a0%\n"
-                  "f5\u00a0: 2 parties, 50,0\u00a0% pour noir\n"},
+                  "2 parties : noir 50,0 %, nul 0,0 %, blanc 50,0 %\n"
+                  "f5 : 2 parties, 50,0 % pour noir\n"},
                  {{parties, dossier.filePath("absent.wtb")}, "f5d6c3", 2,
-                  "1 partie\u00a0: noir 100,0\u00a0%, nul 0,0\u00a0%, blanc 0,0\u00a0%\n"}};
+                  "1 partie : noir 100,0 %, nul 0,0 %, blanc 0,0 %\n"}};
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.remove(QStringLiteral("DISPLAY"));
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("aucune-plateforme"));

@@ -145,4 +145,4 @@ private slots:
 };
 
 QTEST_MAIN(TestMesParties)
-#include "mes_parties_test.moc"
+#include "panneau_mes_parties_test.moc"

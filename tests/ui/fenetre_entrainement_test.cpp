@@ -247,4 +247,4 @@ private slots:
 };
 
 QTEST_MAIN(TestEntrainement)
-#include "entrainement_test.moc"
+#include "fenetre_entrainement_test.moc"
