@@ -13,7 +13,6 @@
 #include <QListWidget>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <memory>
 #include <string>
 #include <vector>

@@ -6,7 +6,6 @@
 
 #include <QByteArray>
 #include <QRect>
-
 #include <iterator>
 #include <vector>
 

@@ -142,7 +142,8 @@ private slots:
         choix = b.f->fenetre_ouverture();
         QVERIFY(choix && choix->findChild<QCheckBox*>(QStringLiteral("ChkDepuisF5"))->isChecked());
         QVERIFY(b.messages.empty());
-    }};
+    }
+};
 
 QTEST_MAIN(TestOuvertures)
 #include "ouvertures_test.moc"
