@@ -21,6 +21,7 @@ struct PartieBase
     int32_t blanc = -1;
     int32_t tournoi = -1;
     uint16_t fichier = 0; // the file that it was read from, in the base's list
+    uint32_t rang = 0; // its line in a text file, its record in a games file, from 1
 
     // Black wins with more than 32 discs at the end.
     Issue issue() const;

@@ -62,8 +62,10 @@ LectureTexte lit_parties_texte(std::string_view octets, const std::string& nom)
         if (t.refus)
             lu.refus.push_back(guillemets(nom) + ", ligne " + std::to_string(numero)
                                + "\u00a0: " + t.refus->raison + ".");
-        else
+        else {
             lu.parties.push_back(partie_de(t.partie));
+            lu.parties.back().rang = static_cast<uint32_t>(numero);
+        }
     }
     return lu;
 }

@@ -118,8 +118,10 @@ LectureWthor lit_parties_wthor(std::string_view octets, const std::string& nom)
         if (std::optional<std::string> raison = lit_partie(r, p))
             lu.refus.push_back(guillemets(nom) + ", partie " + std::to_string(i + 1)
                                + "\u00a0: " + *raison + ".");
-        else
+        else {
+            p.rang = static_cast<uint32_t>(i + 1);
             lu.parties.push_back(p);
+        }
     }
     return lu;
 }

@@ -64,7 +64,8 @@ std::vector<std::string> noms(const Entrainement& e, const std::vector<int>& lig
 TEST(MesParties, EachGameWithItsLineItsExitAndTheLibraryMovesThere)
 {
     Vue v(tigre_f3 + "\n"
-          + "c4 e3 f6 e6 f5 c6\n" // the same game written from C4
+          + "c4 e3 f6 e6 f5 c6\n\n" // the same game written from C4, then a blank line
+          + "f5 z9\n" // refused: the games keep the numbers of their lines
           + "f5 d6 c4 d3 c3 f3\n" // the tiger by another order
           + "f5 d6 c3 d3 c4 f4\n" // Tigre centrale to its end
           + "f5 f4\n"); // out at once: nowhere to train
@@ -74,7 +75,7 @@ TEST(MesParties, EachGameWithItsLineItsExitAndTheLibraryMovesThere)
     EXPECT_EQ(v.m->LblBilan.legende, "5 parties.");
     for (int k = 0; k < 3; ++k) {
         const MesParties::PartieListee& p = v.m->LstParties[static_cast<std::size_t>(k)];
-        EXPECT_EQ(p.partie_texte, "Partie " + std::to_string(k + 1) + ", 6 coups");
+        EXPECT_EQ(p.partie_texte, "Ligne " + std::to_string(k < 2 ? k + 1 : 5) + ", 6 coups");
         EXPECT_EQ(p.ligne, "Tigre");
         EXPECT_EQ(p.sortie, "coup 6\u00a0: F3 (blanc)");
         EXPECT_NE(p.bibliotheque.find("B3 Bill (Léger avantage à noir)"), std::string::npos)

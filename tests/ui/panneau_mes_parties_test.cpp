@@ -56,7 +56,7 @@ private slots:
         QVERIFY(!b.w<QLineEdit>("TxtJoueur", &panneau)->isEnabled());
         QCOMPARE(parties->topLevelItemCount(), 2);
         const QTreeWidgetItem* premiere = parties->topLevelItem(0);
-        QCOMPARE(premiere->text(0), QStringLiteral("Partie 1, 6 coups"));
+        QCOMPARE(premiere->text(0), QStringLiteral("Ligne 1, 6 coups"));
         QCOMPARE(premiere->text(2), QStringLiteral("coup 6\u00a0: F3 (blanc)"));
         QVERIFY(!premiere->text(1).isEmpty());
         QVERIFY(premiere->text(3).contains(QStringLiteral("F4")));

@@ -184,12 +184,9 @@ MesParties::PartieListee MesParties::decrit(int numero) const
         l.partie_texte = (partie.annee > 0 ? std::to_string(partie.annee) + ", " : std::string())
             + visible(base_->joueur(partie.noir)) + " – " + visible(base_->joueur(partie.blanc));
     } else {
-        // Games of one file follow each other in the base: its number in the file.
-        int premiere = numero;
-        while (premiere > 0
-               && base_->parties[static_cast<std::size_t>(premiere - 1)].fichier == partie.fichier)
-            --premiere;
-        l.partie_texte = "Partie " + std::to_string(numero - premiere + 1) + ", "
+        // Its line in the file, which the player can find there even when lines before it
+        // were refused or left blank.
+        l.partie_texte = "Ligne " + std::to_string(partie.rang) + ", "
             + std::to_string(partie.nb_coups) + " coups";
     }
     if (partie.score_noir >= 0)
