@@ -11,12 +11,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string contenu(const fs::path& p)
-{
-    std::ifstream f(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
-}
-
 // A notebook in a folder of its own, with its exercises on day `jour`.
 struct Livre
 {
@@ -144,10 +138,10 @@ TEST(CarnetEchange, AForeignOrBrokenFileIsRefused)
     };
     for (const auto& c : cas) {
         SCOPED_TRACE(c.p.filename().string());
-        const std::string octets = contenu(c.p);
+        const std::string octets = octets_du_fichier(c.p);
         EXPECT_EQ(l.importe(c.p), c.raison);
         EXPECT_EQ(l.resume(), avant);
-        EXPECT_EQ(contenu(c.p), octets);
+        EXPECT_EQ(octets_du_fichier(c.p), octets);
     }
     EXPECT_FALSE(fs::exists(dossier / "absent.sqlite"));
 }

@@ -4,7 +4,6 @@
 #include "support.h"
 
 #include <algorithm>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -15,12 +14,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr std::int64_t maintenant = 1'700'000'000;
-
-std::string contenu(const fs::path& p)
-{
-    std::ifstream f(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
-}
 
 // The files beside `p`, but the log files that SQLite may leave beside a file it read.
 std::vector<std::string> dossier_de(const fs::path& p)
@@ -65,7 +58,7 @@ TEST(CarnetFichier, AnotherProgramsDatabaseIsLeftAlone)
         FichierTemporaire fichier("", "entrainement.sqlite");
         const fs::path& p = fichier.chemin();
         sql(p, c.schema);
-        const std::string avant = contenu(p);
+        const std::string avant = octets_du_fichier(p);
         const std::vector<std::string> noms = dossier_de(p);
         {
             Carnet carnet = Carnet::ouvre(p, maintenant);
@@ -80,7 +73,7 @@ TEST(CarnetFichier, AnotherProgramsDatabaseIsLeftAlone)
             std::string raison;
             EXPECT_TRUE(exercice(carnet, "C4C5", raison));
         }
-        EXPECT_EQ(contenu(p), avant);
+        EXPECT_EQ(octets_du_fichier(p), avant);
         EXPECT_EQ(dossier_de(p), noms);
     }
 }
@@ -106,7 +99,7 @@ TEST(CarnetFichier, ANotebookThatMayNotBeWrittenIsRead)
         }
         chmod(p.c_str(), c.fichier);
         chmod(p.parent_path().c_str(), c.dossier);
-        const std::string avant = contenu(p);
+        const std::string avant = octets_du_fichier(p);
         const std::vector<std::string> noms = dossier_de(p);
         EXPECT_EQ(sans_droits([&] {
                       Carnet carnet = Carnet::ouvre(p, maintenant);
@@ -122,7 +115,7 @@ TEST(CarnetFichier, ANotebookThatMayNotBeWrittenIsRead)
                   "progression est affichée, mais les résultats des nouveaux exercices ne "
                   "pourront pas être enregistrés.|entrainement.sqlite|2|2|0|fichier en lecture "
                   "seule|fichier en lecture seule");
-        EXPECT_EQ(contenu(p), avant);
+        EXPECT_EQ(octets_du_fichier(p), avant);
         EXPECT_EQ(dossier_de(p), noms);
     }
 }
@@ -143,7 +136,7 @@ TEST(CarnetFichier, AnUnusableFileThatCannotBeSetAsideIsSaidInFrench)
               "Le fichier d'entraînement «\u00a0entrainement.sqlite\u00a0» est inutilisable (ce n'est pas "
               "un fichier d'entraînement) et n'a pas pu être mis de côté (accès refusé)\u00a0: la "
               "progression de cette séance ne sera pas enregistrée.|1");
-    EXPECT_EQ(contenu(p), std::string(3000, 'x'));
+    EXPECT_EQ(octets_du_fichier(p), std::string(3000, 'x'));
 }
 
 // The file as the first version of the program wrote it: unmarked, without the exercises'

@@ -14,12 +14,6 @@ namespace {
 
 constexpr std::int64_t maintenant = 1'700'000'000;
 
-std::string contenu(const fs::path& p)
-{
-    std::ifstream f(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
-}
-
 void ecrit(const fs::path& p, const std::string& octets)
 {
     std::ofstream(p, std::ios::binary) << octets;
@@ -90,7 +84,7 @@ TEST(Carnet, UnusableFilesAreSetAsideNeverDeleted)
                  Carnet c = Carnet::ouvre(p, maintenant);
                  for (int i = 0; i < 200; ++i) enregistre(c, "C4C5 " + std::to_string(i));
              }
-             std::string octets = contenu(p);
+             std::string octets = octets_du_fichier(p);
              for (std::size_t i = 4096; i < 12288 && i < octets.size(); ++i) octets[i] = '\x5A';
              ecrit(p, octets);
          },
@@ -110,7 +104,7 @@ TEST(Carnet, UnusableFilesAreSetAsideNeverDeleted)
         SCOPED_TRACE(c.nom);
         c.prepare(p);
         const fs::path cote = p.string() + "." + c.mis_de_cote;
-        de_cote[cote] = contenu(p);
+        de_cote[cote] = octets_du_fichier(p);
         Carnet carnet = Carnet::ouvre(p, maintenant);
         EXPECT_EQ(carnet.avertissement(),
                   "Le fichier d'entraînement «\u00a0entrainement.sqlite\u00a0» était inutilisable ("
@@ -121,7 +115,7 @@ TEST(Carnet, UnusableFilesAreSetAsideNeverDeleted)
         EXPECT_TRUE(carnet.etats(noir).empty());
         EXPECT_TRUE(enregistre(carnet, "C4C5"));
     }
-    for (const auto& [cote, octets] : de_cote) EXPECT_EQ(contenu(cote), octets) << cote;
+    for (const auto& [cote, octets] : de_cote) EXPECT_EQ(octets_du_fichier(cote), octets) << cote;
 }
 
 // Where no file can be made, the progress lives in memory for the run, and the learner is told.

@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <fstream>
+#include <iterator>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 #include <stdexcept>
@@ -52,6 +53,12 @@ Services Hote::services()
         .ecrit_reglage = [this](const std::string& cle,
                                 const std::string& valeur) { reglages[cle] = valeur; },
     };
+}
+
+std::string octets_du_fichier(const std::filesystem::path& chemin)
+{
+    std::ifstream f(chemin, std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
 }
 
 FichierTemporaire::FichierTemporaire(const std::string& contenu, const std::string& nom)

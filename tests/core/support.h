@@ -53,6 +53,9 @@ struct Hote
 // they do not bind, the `nobody` account); returns what `f` returned.
 std::string sans_droits(const std::function<std::string()>& f);
 
+// The bytes of a file, or nothing when it cannot be read.
+std::string octets_du_fichier(const std::filesystem::path& chemin);
+
 // A library file in a fresh temporary folder, removed with the object.
 class FichierTemporaire
 {
