@@ -92,10 +92,7 @@ std::optional<EtatLigne> Carnet::enregistre(int16_t couleur, const std::string& 
         code = ecrit(couleur, cle, *apres, revue);
     }
     if (code == SQLITE_OK) code = sqlite::execute(db, "COMMIT");
-    if (code == SQLITE_OK) {
-        verse_le_journal();
-        return apres;
-    }
+    if (code == SQLITE_OK) return apres;
     raison = sqlite::raison(code);
     sqlite::execute(db, "ROLLBACK");
     return std::nullopt;
@@ -155,8 +152,7 @@ bool Carnet::fixe_nouvelles_par_jour(int nombre, std::string& raison)
     return true;
 }
 
-// Passive: a copy of the program reading the file meanwhile is not waited for; what it holds
-// back is copied at a later exercise.
+// Passive, so that ending a session never waits for another copy of the program.
 void Carnet::verse_le_journal() const
 {
     sqlite3_wal_checkpoint_v2(db_.get(), "main", SQLITE_CHECKPOINT_PASSIVE, nullptr, nullptr);

@@ -19,7 +19,9 @@ namespace tavik {
 // renames it, and lines that leave the library are kept), a row per finished exercise, and
 // the settings. Each exercise is written in one transaction, so a program killed at any moment
 // loses at most the exercise in progress, and two copies of the program training at once both
-// build on the line's last stored state.
+// build on the line's last stored state. A commit is an append to the write-ahead log beside
+// the file (replayed when the file is next opened); the log is copied into the file itself at
+// the end of a session and after an import, so that a copy of the file alone is a backup.
 
 // One finished exercise.
 struct Revue
@@ -100,12 +102,17 @@ public:
     // changes; `raison` says why, in French.
     std::optional<BilanImport> importe(const std::filesystem::path& depuis, std::string& raison);
 
+    // Copies the log's pages into the main file, so that the file alone holds every exercise
+    // written so far. Not done at each exercise (it costs more than the exercise's write): the
+    // window calls it when a session ends. A copy of the program reading meanwhile is not
+    // waited for; what it holds back is copied at the next call, or when the last copy closes
+    // the file.
+    void verse_le_journal() const;
+
 private:
     Carnet(sqlite::Connexion db, std::filesystem::path chemin, std::string avertissement,
            bool lecture_seule);
     void prepare();
-    // Copies the log's pages into the main file, so that the file alone holds every exercise.
-    void verse_le_journal() const;
     int ecrit(int16_t couleur, const std::string& cle, const EtatLigne& etat, const Revue& revue);
 
     sqlite::Connexion db_;

@@ -175,15 +175,18 @@ TEST(CarnetFichier, ANotebookOfTheFirstVersionIsKept)
               (std::vector<std::string> {"1413568075", "2", "2"}));
 }
 
-// Once an exercise is written, the main file alone holds it: a copy of the file without its log,
-// made while the program runs, has it.
-TEST(CarnetFichier, TheMainFileAloneHoldsEveryFinishedExercise)
+// The exercises are in the log until it is copied into the file, as at the end of a session:
+// a copy of the file alone, made while the program runs, then holds them.
+TEST(CarnetFichier, TheMainFileAloneHoldsTheExercisesOnceTheLogIsCopied)
 {
     FichierTemporaire fichier("", "entrainement.sqlite");
     const fs::path& p = fichier.chemin();
     Carnet carnet = Carnet::ouvre(p, maintenant);
     std::string raison;
     ASSERT_TRUE(exercice(carnet, "C4C5", raison) && exercice(carnet, "C4E3", raison, 1));
+    EXPECT_EQ(activite_du_fichier_seul(p, noir, 100), std::vector<JourActivite> {});
+    carnet.verse_le_journal();
+    EXPECT_EQ(activite_du_fichier_seul(p, noir, 100), std::vector<JourActivite>({{100, 2, 1}}));
     const fs::path copie = p.parent_path() / "copie.sqlite";
     fs::copy_file(p, copie);
     EXPECT_EQ(sql(copie, "SELECT cle, revues, echecs FROM ligne ORDER BY cle"),

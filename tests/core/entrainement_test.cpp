@@ -141,7 +141,12 @@ TEST(Entrainement, ASessionThroughTheWindowsWrittenToTheNotebook)
     s.p().CmdDebut_Click();
     s.joue("D3");
     EXPECT_EQ(partie(s.p()), "D3");
+    // Each exercise is written to the notebook's log; "Arrêter" copies the log into the file,
+    // so that a backup of the file alone holds the session.
+    const Jour d = s.maintenant.jour;
+    EXPECT_EQ(activite_du_fichier_seul(s.chemin, noir, d), std::vector<JourActivite> {});
     s.e->CmdArreter_Click();
+    EXPECT_EQ(activite_du_fichier_seul(s.chemin, noir, d), std::vector<JourActivite>({{d, 2, 1}}));
     EXPECT_FALSE(s.e->en_seance());
     EXPECT_EQ(s.e->LblConnues.legende + " " + s.e->LblDues.legende + " " + s.e->LblNouvelles.legende
                   + " " + s.e->LblApprentissage.legende,
@@ -150,7 +155,6 @@ TEST(Entrainement, ASessionThroughTheWindowsWrittenToTheNotebook)
     s.e.reset();
 
     Carnet carnet = Carnet::ouvre(s.chemin, s.maintenant.secondes);
-    const Jour d = s.maintenant.jour;
     EXPECT_EQ(carnet.avertissement(), "");
     EXPECT_EQ(carnet.activite(noir, d, d), std::vector<JourActivite>({{d, 2, 1}}));
     EXPECT_EQ(carnet.etats(noir).at("C4E3 F6E6 F5").echecs, 1);

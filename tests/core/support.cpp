@@ -213,6 +213,16 @@ std::vector<std::string> sql(const std::filesystem::path& fichier, const std::st
     return lignes;
 }
 
+std::vector<JourActivite> activite_du_fichier_seul(const std::filesystem::path& carnet,
+                                                   int16_t couleur, Jour jour)
+{
+    static std::atomic<int> compteur {0};
+    std::filesystem::path copie = carnet;
+    copie += ".seul-" + std::to_string(compteur++);
+    std::filesystem::copy_file(carnet, copie);
+    return Carnet::ouvre(copie, 0).activite(couleur, jour, jour);
+}
+
 std::string sans_droits(const std::function<std::string()>& f)
 {
     int tube[2];

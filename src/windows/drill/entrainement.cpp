@@ -50,9 +50,14 @@ void Entrainement::Form_Load()
     if (!carnet_->avertissement().empty()) services_.message(carnet_->avertissement());
 }
 
+// Closing the window, or the program: the session ends, and the notebook's file alone is whole
+// even without a session (the pace of new lines may have changed).
 void Entrainement::Form_Unload()
 {
-    if (session_) termine_seance("Séance terminée.");
+    if (session_)
+        termine_seance("Séance terminée.");
+    else if (carnet_)
+        carnet_->verse_le_journal();
 }
 
 // The library was read again ("Jouer"): a session on the old lines ends, and the lines, the
@@ -207,10 +212,12 @@ void Entrainement::CmdSuivant_Click()
 }
 
 // The game on the board stays, for the learner to step through; the automatic boxes can be
-// ticked again.
+// ticked again. The session's exercises, so far in the notebook's log, are copied into its
+// file: a backup of the file alone then holds them.
 void Entrainement::termine_seance(const std::string& texte)
 {
     session_.reset();
+    carnet_->verse_le_journal();
     exercice_ = EtatExercice::aucun;
     marques_.clear();
     plateau_.installe_entraineur(nullptr);
