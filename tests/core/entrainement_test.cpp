@@ -12,20 +12,10 @@ namespace {
 
 using Lignes = std::vector<std::string>;
 
-// Bill, Tigre centrale and Cheval are the lines for black, in this order; Bill and Tigre
-// centrale part at white's third move, Cheval leaves them at black's second.
-const Lignes biblio = {
-    "Perpendiculaire;;C4E3;eq;",
-    "Tigre;;C4E3 F6E6 F5;eq;",
-    "Bill;;C4E3 F6E6 F5G6;n+=;voir F5/n+=",
-    "Tigre centrale;;C4E3 F6E6 F5C5 F4;eq;",
-    "Cheval;;C4E3 F4C5 E6;b+=;",
-};
-
 // The main window and the training window, its notebook in a folder not made yet; a fixed day.
 struct Seance
 {
-    explicit Seance(const Lignes& lignes = biblio)
+    explicit Seance(const Lignes& lignes = biblio_du_tigre())
         : f(lignes)
     {
         Services s = f.hote.services();

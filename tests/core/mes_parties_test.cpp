@@ -18,20 +18,11 @@ namespace {
 
 using Textes = std::vector<std::string>;
 
-// For black the lines are Bill, Tigre centrale (both through the tiger) and Cheval.
-const Textes biblio = {
-    "Perpendiculaire;;C4E3;eq;",
-    "Tigre;;C4E3 F6E6 F5;eq;",
-    "Bill;;C4E3 F6E6 F5G6;n+=;",
-    "Tigre centrale;;C4E3 F6E6 F5C5 F4;eq;",
-    "Cheval;;C4E3 F4C5 E6;b+=;",
-};
-
 // The tiger from F5 (the library's C4E3 F6E6 F5 turned half a turn), then white's F3, which
 // the library lacks: it plays B3 (Bill) and F4 (Tigre centrale) there.
 const std::string tigre_f3 = "f5 d6 c3 d3 c4 f3";
 
-// The main window on the library above, a base read from files, the view on it.
+// The main window on `biblio_du_tigre`, a base read from files, the view on it.
 struct Vue
 {
     explicit Vue(const std::string& mes_parties)
@@ -44,7 +35,7 @@ struct Vue
     }
     void sain() const { EXPECT_EQ(invariants_rompus(*m), Textes {}); }
 
-    Fenetre f {biblio};
+    Fenetre f {biblio_du_tigre()};
     FichierTemporaire fichier;
     Base base;
     std::unique_ptr<MesParties> m;
@@ -173,7 +164,7 @@ TEST(MesParties, APlayersTournamentGames)
     std::ofstream(wthor.chemin(), std::ios::binary) << octets_wthor(parties, 1990);
     std::ofstream(wthor.chemin().parent_path() / "WTHOR.JOU", std::ios::binary)
         << octets_noms({"Dupont J\xe9r\xf4me", "Martin Paul", "Durand Anne"}, 20); // Windows-1252
-    Fenetre f(biblio);
+    Fenetre f(biblio_du_tigre());
     MesParties m(f.p(), f.hote.services());
     EXPECT_EQ(m.LstSource.nombre(), 0);
     EXPECT_NE(m.LblBilan.legende.find("Aucune partie n'est chargée"), std::string::npos);

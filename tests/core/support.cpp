@@ -173,6 +173,18 @@ const std::vector<std::string>& petite_biblio()
     return lignes;
 }
 
+const std::vector<std::string>& biblio_du_tigre()
+{
+    static const std::vector<std::string> lignes = {
+        "Perpendiculaire;;C4E3;eq;",
+        "Tigre;;C4E3 F6E6 F5;eq;",
+        "Bill;;C4E3 F6E6 F5G6;n+=;voir F5/n+=",
+        "Tigre centrale;;C4E3 F6E6 F5C5 F4;eq;",
+        "Cheval;;C4E3 F4C5 E6;b+=;",
+    };
+    return lignes;
+}
+
 ServicesEntrainement HoteEntrainement::services()
 {
     return {

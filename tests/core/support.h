@@ -122,6 +122,11 @@ struct BiblioChargee
 // black's second; Ishii tigre in both mirror forms. The last three rows cannot be played.
 const std::vector<std::string>& petite_biblio();
 
+// Five records as the library file writes them (evaluations as codes): for black the lines are
+// Bill, Tigre centrale and Cheval, in this order; Bill and Tigre centrale go through the tiger
+// and part at white's third move, Cheval leaves them at black's second. Bill has a comment.
+const std::vector<std::string>& biblio_du_tigre();
+
 // A clock that stays where it is put and a queue of draws (0 once empty).
 struct HoteEntrainement
 {
