@@ -184,9 +184,9 @@ TEST(CarnetFichier, TheMainFileAloneHoldsTheExercisesOnceTheLogIsCopied)
     Carnet carnet = Carnet::ouvre(p, maintenant);
     std::string raison;
     ASSERT_TRUE(exercice(carnet, "C4C5", raison) && exercice(carnet, "C4E3", raison, 1));
-    EXPECT_EQ(activite_du_fichier_seul(p, noir, 100), std::vector<JourActivite> {});
+    EXPECT_EQ(fichier_seul(p).activite(noir, 100, 100), std::vector<JourActivite> {});
     carnet.verse_le_journal();
-    EXPECT_EQ(activite_du_fichier_seul(p, noir, 100), std::vector<JourActivite>({{100, 2, 1}}));
+    EXPECT_EQ(fichier_seul(p).activite(noir, 100, 100), std::vector<JourActivite>({{100, 2, 1}}));
     const fs::path copie = p.parent_path() / "copie.sqlite";
     fs::copy_file(p, copie);
     EXPECT_EQ(sql(copie, "SELECT cle, revues, echecs FROM ligne ORDER BY cle"),

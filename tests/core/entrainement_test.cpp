@@ -134,14 +134,19 @@ TEST(Entrainement, ASessionThroughTheWindowsWrittenToTheNotebook)
     // Each exercise is written to the notebook's log; "Arrêter" copies the log into the file,
     // so that a backup of the file alone holds the session.
     const Jour d = s.maintenant.jour;
-    EXPECT_EQ(activite_du_fichier_seul(s.chemin, noir, d), std::vector<JourActivite> {});
+    EXPECT_EQ(fichier_seul(s.chemin).activite(noir, d, d), std::vector<JourActivite> {});
     s.e->CmdArreter_Click();
-    EXPECT_EQ(activite_du_fichier_seul(s.chemin, noir, d), std::vector<JourActivite>({{d, 2, 1}}));
+    EXPECT_EQ(fichier_seul(s.chemin).activite(noir, d, d), std::vector<JourActivite>({{d, 2, 1}}));
     EXPECT_FALSE(s.e->en_seance());
     EXPECT_EQ(s.e->LblConnues.legende + " " + s.e->LblDues.legende + " " + s.e->LblNouvelles.legende
                   + " " + s.e->LblApprentissage.legende,
               "1 1 1 1");
     EXPECT_EQ(s.e->LstFaibles.texte(0), "Tigre\u00a0: 1 échec sur 1 (100\u00a0%)");
+    // Closing the window without a session copies the log too: the pace set since is in the file.
+    s.e->TxtNouvelles.valeur = 4;
+    s.e->TxtNouvelles_Change();
+    s.e->Form_Unload();
+    EXPECT_EQ(fichier_seul(s.chemin).nouvelles_par_jour(), 4);
     s.e.reset();
 
     Carnet carnet = Carnet::ouvre(s.chemin, s.maintenant.secondes);

@@ -225,14 +225,13 @@ std::vector<std::string> sql(const std::filesystem::path& fichier, const std::st
     return lignes;
 }
 
-std::vector<JourActivite> activite_du_fichier_seul(const std::filesystem::path& carnet,
-                                                   int16_t couleur, Jour jour)
+Carnet fichier_seul(const std::filesystem::path& carnet)
 {
     static std::atomic<int> compteur {0};
     std::filesystem::path copie = carnet;
     copie += ".seul-" + std::to_string(compteur++);
     std::filesystem::copy_file(carnet, copie);
-    return Carnet::ouvre(copie, 0).activite(couleur, jour, jour);
+    return Carnet::ouvre(copie, 0);
 }
 
 std::string sans_droits(const std::function<std::string()>& f)

@@ -145,10 +145,9 @@ std::string texte(const std::vector<Case>& coups); // "F5 D6"
 
 // Runs SQL on a notebook's file, as another program would; the rows it gives as "a|b|c".
 std::vector<std::string> sql(const std::filesystem::path& fichier, const std::string& requete);
-// What a backup of the notebook's main file alone, made now without its log, holds for the
-// colour on `jour`: the file is copied beside itself under a fresh name, and the copy opened.
-std::vector<JourActivite> activite_du_fichier_seul(const std::filesystem::path& carnet,
-                                                   int16_t couleur, Jour jour);
+// A backup of the notebook's main file alone, made now without its log, as it opens: the file
+// is copied beside itself under a fresh name, and the copy opened.
+Carnet fichier_seul(const std::filesystem::path& carnet);
 
 // The grid after the first `n` moves of a game, with the side that plays next, found with the
 // grid rules alone: the plain count that the game database is checked against.
