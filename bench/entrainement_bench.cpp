@@ -1,5 +1,6 @@
 // Timings of the drill on a full library of 1001 rows with 10,000 recorded exercises: choosing
-// the next exercise, the program's moves, writing a finished exercise, building the lines.
+// the next exercise, the program's moves, writing a finished exercise, ending a session,
+// building the lines.
 
 #include "biblio_pleine.h"
 #include "library/fichier.h"
@@ -145,6 +146,25 @@ void BM_enregistre_exercice(benchmark::State& state)
     }
 }
 BENCHMARK(BM_enregistre_exercice)->Unit(benchmark::kMicrosecond);
+
+// The end of a session of 20 exercises: the log that they filled copied into the file.
+void BM_fin_de_seance(benchmark::State& state)
+{
+    Donnees& d = donnees();
+    const MiseAJour etat = mise_a_jour(0, d.aujourdhui);
+    std::string erreur;
+    std::size_t i = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        for (int n = 0; n < 20; ++n)
+            if (!d.carnet->enregistre(noir, d.rep.lignes[i++ % d.rep.lignes.size()].cle, etat,
+                                      {0, d.aujourdhui, 8, 8, 0, 5}, erreur))
+                throw std::runtime_error(erreur);
+        state.ResumeTiming();
+        d.carnet->verse_le_journal();
+    }
+}
+BENCHMARK(BM_fin_de_seance)->Unit(benchmark::kMillisecond);
 
 void BM_construit_repertoire(benchmark::State& state)
 {
