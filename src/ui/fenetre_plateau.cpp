@@ -5,6 +5,7 @@
 #include "fenetre_ouverture.h"
 #include "images.h"
 #include "polices.h"
+#include "reglages.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -18,6 +19,8 @@
 namespace tavik::ui {
 
 namespace {
+
+const QString cle_parties_ouverte = QStringLiteral("parties/ouverte");
 
 QCheckBox* case_nue(QWidget* parent, const char* nom, int x, int y)
 {
@@ -267,6 +270,14 @@ void FenetrePlateau::CmdParties_Click()
     ouvre_a_cote(*parties_, this);
 }
 
+void FenetrePlateau::rouvre_fenetres()
+{
+    if (parties_ || !reglages()->value(cle_parties_ouverte, false).toBool()) return;
+    CmdParties_Click();
+    raise();
+    activateWindow();
+}
+
 void FenetrePlateau::CmdInfo_Click()
 {
     FenetreInfo info(this);
@@ -276,6 +287,8 @@ void FenetrePlateau::CmdInfo_Click()
 
 void FenetrePlateau::Form_Unload()
 {
+    // The games window is closed with this one: it is its state before that which counts.
+    reglages()->setValue(cle_parties_ouverte, parties_ && parties_->isVisible());
     if (ouverture_) ouverture_->close();
     if (entrainement_) entrainement_->close();
     if (parties_) parties_->close();

@@ -61,6 +61,10 @@ public:
     // "Parties": the games window, modeless, one at most, opened beside the other windows.
     void CmdParties_Click();
     FenetreParties* fenetre_parties() const { return parties_; }
+    // Once this window is shown at start-up: the games window comes back beside it when it was
+    // open as the program last closed, its files loading in the background; this window keeps
+    // the keyboard. Closing this window remembers whether the games window is open.
+    void rouvre_fenetres();
 
     // The zoom of the whole window (zoom_plateau.cpp), 1 at the layout's own places: Ctrl++,
     // Ctrl+-, Ctrl+0 or a resize of the window change it, and it is remembered (`retenu`);

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QLoggingCategory>
+#include <QTimer>
 
 // Where the library was found, for whoever asks: QT_LOGGING_RULES="tavik.biblio.info=true".
 Q_LOGGING_CATEGORY(journal_biblio, "tavik.biblio", QtWarningMsg)
@@ -41,5 +42,7 @@ int main(int argc, char* argv[])
                qPrintable(texte_chemin(*fichier)), int {com.nb_biblio});
     place_a_cote(plateau, nullptr); // in the middle of the screen, entirely on it
     plateau.show();
+    // The windows left open last time come back once the event loop runs, after this one.
+    QTimer::singleShot(0, &plateau, &FenetrePlateau::rouvre_fenetres);
     return QApplication::exec();
 }

@@ -5,8 +5,9 @@
 
 namespace tavik::ui {
 
-// What the program remembers from one run to the next: the zoom of the main window and the
-// chooser's "À partir de F5". Nothing of the game is kept.
+// What the program remembers from one run to the next: the zoom of the main window, the
+// chooser's and the drill's "À partir de F5", the files of games, whether the games window is
+// open and the places kept for "Lignes de mes parties". Nothing of the game is kept.
 std::unique_ptr<QSettings> reglages();
 
 // The settings file used from now on instead of the user's (the tests' scratch file).

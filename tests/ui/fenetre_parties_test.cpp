@@ -1,6 +1,7 @@
 // The games window driven through its real controls: files remembered and loaded when it
-// opens, a next move clicked and played on the board, a game loaded by a double click, and a
-// load stopped by closing the window while the board stays usable.
+// opens, a next move clicked and played on the board, a game loaded by a double click, a load
+// stopped by closing the window while the board stays usable, and the window opened again at
+// start-up when it was left open.
 
 #include "engine/disques.h"
 #include "principale.h"
@@ -190,6 +191,39 @@ private slots:
         // Opened again, it loads the remembered files anew.
         QTest::mouseClick(p.w("CmdParties"), Qt::LeftButton);
         QVERIFY(p.f->fenetre_parties()->fil_actif());
+    }
+
+    // Left open when the program closes, the window comes back at the next start beside the
+    // main window, which keeps the keyboard, and loads its files; closed before, it stays closed.
+    void rouverte_au_demarrage_si_laissee_ouverte()
+    {
+        retiens({ecrit("miennes.txt", "f5 d6 c3\nf5 d6\n")});
+        reglages()->remove(QStringLiteral("parties/ouverte")); // as on a first run
+        const auto quitte = [](bool avec_parties) {
+            Principale p;
+            QVERIFY(!p.f->fenetre_parties());
+            p.f->rouvre_fenetres(); // nothing remembered yet, or left closed
+            QVERIFY(!p.f->fenetre_parties());
+            if (avec_parties) p.f->CmdParties_Click();
+            QVERIFY(p.f->close());
+        };
+        quitte(true);
+        {
+            Principale p;
+            p.f->rouvre_fenetres();
+            QPointer<FenetreParties> g = p.f->fenetre_parties();
+            QVERIFY(g && g->isVisible());
+            QVERIFY(g->x() > p.f->frameGeometry().right());
+            QCOMPARE(QApplication::activeWindow(), p.f.get());
+            QVERIFY(g->fil_actif() || g->parties().base_chargee());
+            QTRY_VERIFY(g->parties().base_chargee());
+            QCOMPARE(p.w<QLabel>("LblEtat", g)->text(), QStringLiteral("2 parties chargées."));
+            p.f->rouvre_fenetres(); // already open: still the one window
+            QCOMPARE(p.f->fenetre_parties(), g.data());
+            g->close(); // by the user, before the program closes
+            QVERIFY(p.f->close());
+        }
+        quitte(false);
     }
 };
 
