@@ -2,8 +2,8 @@
 
 #include "actions_clavier.h"
 #include "actions_entrainement.h"
-#include "actions_parties.h"
 #include "actions_mes_parties.h"
+#include "actions_parties.h"
 #include "engine/regles.h"
 
 #include <array>
@@ -296,6 +296,7 @@ void applique(const Action& a, Plateau& p, Ouverture& o, Entrainement* e,
     case Genre::joueur_mes_parties:
     case Genre::charge_mes_parties:
     case Genre::ajoute_mes_parties:
+    case Genre::retire_mes_parties:
     case Genre::base_mes_parties:
         return; // the owner's business
     case Genre::couleur:
@@ -308,6 +309,7 @@ void applique(const Action& a, Plateau& p, Ouverture& o, Entrainement* e,
     case Genre::exporte_progres:
     case Genre::importe_progres:
     case Genre::depuis_f5_entrainement:
+    case Genre::vide_mes_parties:
         if (e) applique_entrainement(a, *e);
         return;
     case Genre::fleche:
@@ -380,6 +382,7 @@ std::string decrit(const Action& a)
     case Genre::exporte_progres:
     case Genre::importe_progres:
     case Genre::depuis_f5_entrainement:
+    case Genre::vide_mes_parties:
         return decrit_entrainement(a);
     case Genre::fleche:
     case Genre::touche_jouer:
@@ -391,6 +394,7 @@ std::string decrit(const Action& a)
     case Genre::joueur_mes_parties:
     case Genre::charge_mes_parties:
     case Genre::ajoute_mes_parties:
+    case Genre::retire_mes_parties:
     case Genre::base_mes_parties:
         return decrit_mes_parties(a);
     }

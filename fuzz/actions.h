@@ -84,6 +84,7 @@ enum class Genre : std::uint8_t {
     exporte_progres, // "Exporter la progression…", the dialog answered as `valeur` says
     importe_progres, // "Importer une progression…", the dialog answered as `valeur` says
     depuis_f5_entrainement, // the training window's "À partir de F5" box clicked
+    vide_mes_parties, // the training window's "Vider…": the question answered as `valeur` says
     filtre_choix, // a text typed in the chooser's filter
     depuis_f5, // the chooser's "À partir de F5" box clicked
     zoom, // the main window zoomed: Ctrl++, Ctrl+-, Ctrl+0, or resized
@@ -95,6 +96,7 @@ enum class Genre : std::uint8_t {
     joueur_mes_parties, // "Mes parties": a player's name typed
     charge_mes_parties, // "Mes parties": a game double-clicked, or none selected
     ajoute_mes_parties, // "Ajouter ces lignes à l'entraînement"
+    retire_mes_parties, // "Retirer ces lignes de l'entraînement"
     base_mes_parties, // the games window's base withdrawn (a load begins) or handed over
 };
 inline constexpr int nb_genres = static_cast<int>(Genre::base_mes_parties) + 1;

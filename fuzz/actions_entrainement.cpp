@@ -34,6 +34,7 @@ Action action_entrainement(Source& source, int param, const Entrainement* e)
         return {.genre = param < 236 ? Genre::exporte_progres : Genre::importe_progres,
                 .valeur = source.octet() % 3};
     if (param < 244) return {.genre = Genre::depuis_f5_entrainement};
+    if (param < 246) return {.genre = Genre::vide_mes_parties, .valeur = param & 1};
     return {.genre = Genre::rythme, .valeur = source.octet() % 12 - 1}; // -1 is out of bounds
 }
 
@@ -76,6 +77,9 @@ void applique_entrainement(const Action& a, Entrainement& e)
     case Genre::importe_progres:
         if (e.CmdImporter.actif) e.CmdImporter_Click();
         return;
+    case Genre::vide_mes_parties:
+        if (e.CmdViderMesParties.actif) e.CmdViderMesParties_Click();
+        return;
     default:
         return;
     }
@@ -91,7 +95,7 @@ std::string decrit_entrainement(const Action& a)
     case Genre::couleur:
         return a.valeur == Entrainement::choix_blanc ? "\"Blanc\"" : "\"Noir\"";
     case Genre::portee:
-        return a.valeur == Entrainement::choix_tout ? "every line"
+        return a.valeur == Entrainement::choix_tout    ? "every line"
             : a.valeur == Entrainement::choix_position ? "the lines of the board"
             : a.valeur == Entrainement::choix_mes_parties
             ? "the lines of one's own games"
@@ -108,6 +112,9 @@ std::string decrit_entrainement(const Action& a)
         return std::to_string(a.valeur) + " new lines a day";
     case Genre::depuis_f5_entrainement:
         return "the training window's \"À partir de F5\"";
+    case Genre::vide_mes_parties:
+        return std::string("\"Vider…\", the question answered ")
+            + (a.valeur ? "\"Vider\"" : "\"Annuler\"");
     case Genre::exporte_progres:
     case Genre::importe_progres: {
         static constexpr const char* reponses[]

@@ -24,7 +24,8 @@ Action action_mes_parties(Source& source, int param)
         return {.genre = Genre::joueur_mes_parties,
                 .valeur = param % static_cast<int>(std::size(joueurs))};
     if (param < 176) return {.genre = Genre::charge_mes_parties, .valeur = tirage};
-    if (param < 232) return {.genre = Genre::ajoute_mes_parties};
+    if (param < 212) return {.genre = Genre::ajoute_mes_parties};
+    if (param < 232) return {.genre = Genre::retire_mes_parties};
     return {.genre = Genre::base_mes_parties};
 }
 
@@ -51,6 +52,9 @@ void applique_mes_parties(const Action& a, MesParties& m, const Base& base)
     case Genre::ajoute_mes_parties:
         if (m.CmdAjouter.actif) m.CmdAjouter_Click();
         return;
+    case Genre::retire_mes_parties:
+        if (m.CmdRetirer.actif) m.CmdRetirer_Click();
+        return;
     case Genre::base_mes_parties:
         return m.base_chargee(m.base() ? nullptr : &base);
     default:
@@ -69,6 +73,8 @@ std::string decrit_mes_parties(const Action& a)
         return "\"Mes parties\": double click on game draw " + std::to_string(a.valeur);
     case Genre::ajoute_mes_parties:
         return "\"Ajouter ces lignes à l'entraînement\"";
+    case Genre::retire_mes_parties:
+        return "\"Retirer ces lignes de l'entraînement\"";
     case Genre::base_mes_parties:
         return "\"Mes parties\": the base withdrawn or handed over";
     default:

@@ -9,8 +9,8 @@
 namespace tavik::fuzz {
 
 // The "Mes parties" page's action that `param` (and maybe two more bytes) chooses: mostly the
-// source, a name typed, a game loaded and the addition for the drill; now and then the base
-// withdrawn or handed over again, as a load of the games window does.
+// source, a name typed, a game loaded, the addition for the drill and its removal; now and then the
+// base withdrawn or handed over again, as a load of the games window does.
 Action action_mes_parties(Source& source, int param);
 
 // Whether the action is one of the page's.

@@ -1,8 +1,7 @@
 #include "harnais.h"
 
-#include "actions_parties.h"
 #include "actions_mes_parties.h"
-
+#include "actions_parties.h"
 #include "engine/regles.h"
 #include "record/transcription.h"
 #include "windows/invariants.h"
@@ -92,9 +91,10 @@ Services Harnais::fabrique_services()
                                static_cast<Jour>(19'675 + stats_.actions / 500)};
             },
         .choisit_fichier = [this](const DemandeFichier& d) { return echange_.choisit(d); },
+        .confirme = [this](const std::string&, const std::string&) { return confirme_; },
         .lit_reglage = [this](const std::string& cle) { return reglages_[cle]; },
-        .ecrit_reglage = [this](const std::string& cle,
-                                const std::string& valeur) { reglages_[cle] = valeur; },
+        .ecrit_reglage
+        = [this](const std::string& cle, const std::string& valeur) { reglages_[cle] = valeur; },
     };
 }
 
@@ -110,6 +110,7 @@ std::vector<std::string> Harnais::joue(const Action& action)
 
     sert_les_parties();
     echange_.avant(action, entrainement());
+    confirme_ = action.genre == Genre::vide_mes_parties && action.valeur != 0;
     if (action.genre == Genre::appui)
         appuie(action, rompus);
     else if (action.genre == Genre::parties)
@@ -127,6 +128,10 @@ std::vector<std::string> Harnais::joue(const Action& action)
         parties_->actualise();
         if (!demande_) demande_ = parties_->prend_demande();
     }
+    // As the Qt windows do whenever they show the core's state: a session begun or ended, or the
+    // places of the learner's games changed in one window, shows in the other.
+    mes_parties_.actualise();
+    if (entrainement_) entrainement_->actualise_mes_parties();
     if (apres_gestionnaires) apres_gestionnaires(*this);
 
     ajoute(rompus, "after the action", invariants_rompus(plateau_));

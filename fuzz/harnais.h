@@ -1,12 +1,12 @@
 #pragma once
 
 #include "actions.h"
+#include "database/chargement_base.h"
 #include "echange_progres.h"
 #include "windows/chooser/ouverture.h"
-#include "database/chargement_base.h"
 #include "windows/drill/entrainement.h"
-#include "windows/games/mes_parties.h"
 #include "windows/foncom.h"
+#include "windows/games/mes_parties.h"
 #include "windows/main_window/plateau.h"
 
 #include <functional>
@@ -106,6 +106,7 @@ private:
     std::vector<std::string> au_chargement_;
     std::string presse_papiers_;
     std::map<std::string, std::string> reglages_; // the settings file, in memory
+    bool confirme_ = false; // the answer to a question of the action under way
 
     Services services_;
     FonCom com_; // its library starts empty: the start sequence fills it

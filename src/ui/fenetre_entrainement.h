@@ -42,7 +42,7 @@ private:
     void construit();
     void construit_seance(QWidget* page);
     void construit_progres(QWidget* page);
-    void decrit_controles();
+    void decrit_controles(); // descriptions_entrainement.cpp
     QPushButton* commande(QWidget* page, const QString& texte, const char* nom, int x,
                           void (Entrainement::*gestionnaire)(), int y = 218, int largeur = 89);
     void apres_action(); // both windows show the core's state again
@@ -53,6 +53,7 @@ private:
     std::array<QRadioButton*, 2> OptCouleur_ {};
     QCheckBox* ChkDepuisF5_ = nullptr;
     std::array<QRadioButton*, 4> OptPortee_ {};
+    QPushButton* CmdViderMesParties_ = nullptr;
     QLineEdit* TxtFiltre_ = nullptr;
     QListWidget* LstOuverture_ = nullptr;
     Liste liste_montree_; // what LstOuverture_ shows

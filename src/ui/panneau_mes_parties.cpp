@@ -28,13 +28,14 @@ PanneauMesParties::PanneauMesParties(FenetrePlateau& principale, QWidget* parent
     : QWidget(parent)
     , principale_(principale)
     // The core's messages show over this page, once the board is up to date.
-    , modele_(principale.plateau(), services_qt(
-                                         this,
-                                         [this] {
-                                             principale_.actualise();
-                                             actualise();
-                                         },
-                                         principale.hote()))
+    , modele_(principale.plateau(),
+              services_qt(
+                  this,
+                  [this] {
+                      principale_.actualise();
+                      actualise();
+                  },
+                  principale.hote()))
 {
     setObjectName(QStringLiteral("mes_parties"));
     construit();
@@ -72,17 +73,22 @@ void PanneauMesParties::construit()
     CmdAjouter_ = new QPushButton(QStringLiteral("Ajouter ces lignes à l'entraînement"), this);
     CmdAjouter_->setObjectName(QStringLiteral("CmdAjouterLignes"));
     CmdAjouter_->setAutoDefault(false);
+    CmdRetirer_ = new QPushButton(QStringLiteral("Retirer ces lignes de l'entraînement"), this);
+    CmdRetirer_->setObjectName(QStringLiteral("CmdRetirerLignes"));
+    CmdRetirer_->setAutoDefault(false);
     LblMessage_ = new QLabel(this);
     LblMessage_->setObjectName(QStringLiteral("LblMessageMesParties"));
     LblMessage_->setWordWrap(true);
 
-    auto* pied = new QHBoxLayout;
-    pied->addWidget(LblBilan_, 1);
-    pied->addWidget(CmdAjouter_);
+    auto* actions = new QHBoxLayout;
+    actions->addStretch();
+    actions->addWidget(CmdAjouter_);
+    actions->addWidget(CmdRetirer_);
     auto* page = new QVBoxLayout(this);
     page->addLayout(source);
     page->addWidget(LstParties_, 1);
-    page->addLayout(pied);
+    page->addWidget(LblBilan_);
+    page->addLayout(actions);
     page->addWidget(LblMessage_);
 
     connect(LstSource_, &QComboBox::currentIndexChanged, this, [this](int i) {
@@ -107,6 +113,10 @@ void PanneauMesParties::construit()
         modele_.CmdAjouter_Click();
         apres_action();
     });
+    connect(CmdRetirer_, &QPushButton::clicked, this, [this] {
+        modele_.CmdRetirer_Click();
+        apres_action();
+    });
 }
 
 void PanneauMesParties::decrit_controles()
@@ -118,14 +128,18 @@ void PanneauMesParties::decrit_controles()
     TxtJoueur_->setAccessibleDescription(
         QStringLiteral("Une partie du nom du joueur dont les parties sont listées"));
     LstParties_->setAccessibleName(QStringLiteral("Liste des parties"));
-    LstParties_->setAccessibleDescription(QStringLiteral(
-        "Chaque partie avec la ligne suivie, son coup de sortie et ce que jouait la "
-        "bibliothèque ; Entrée ou un double clic la charge sur le plateau"));
+    LstParties_->setAccessibleDescription(
+        QStringLiteral("Chaque partie avec la ligne suivie, son coup de sortie et ce que jouait la "
+                       "bibliothèque ; Entrée ou un double clic la charge sur le plateau"));
     LblBilan_->setAccessibleName(QStringLiteral("Parties listées"));
     CmdAjouter_->setAccessibleName(CmdAjouter_->text());
     CmdAjouter_->setAccessibleDescription(QStringLiteral(
         "Entraîne les lignes là où ces parties sont sorties de la bibliothèque, sous "
         "«\u00a0Lignes de mes parties\u00a0»"));
+    CmdRetirer_->setAccessibleName(CmdRetirer_->text());
+    CmdRetirer_->setAccessibleDescription(QStringLiteral(
+        "N'entraîne plus les lignes là où ces parties sont sorties de la bibliothèque\u00a0; "
+        "votre progression sur ces lignes est gardée"));
     LblMessage_->setAccessibleName(QStringLiteral("Message"));
 }
 
@@ -144,6 +158,7 @@ void PanneauMesParties::apres_action()
 // Shows the core's controls; the table is filled again only when its games changed.
 void PanneauMesParties::actualise()
 {
+    modele_.actualise(); // a session of the drill, or the places kept, may have changed
     QStringList sources;
     for (const Liste::Entree& e : modele_.LstSource.entrees) sources << q(e.texte);
     QStringList montrees;
@@ -172,8 +187,8 @@ void PanneauMesParties::actualise()
         LstParties_->clear();
         QList<QTreeWidgetItem*> lignes;
         for (const MesParties::PartieListee& p : modele_.LstParties) {
-            auto* item = new QTreeWidgetItem({q(p.partie_texte), q(p.ligne), q(p.sortie),
-                                              q(p.bibliotheque)});
+            auto* item = new QTreeWidgetItem(
+                {q(p.partie_texte), q(p.ligne), q(p.sortie), q(p.bibliotheque)});
             item->setToolTip(3, q(p.bibliotheque));
             lignes << item;
         }
@@ -183,6 +198,7 @@ void PanneauMesParties::actualise()
     LstParties_->setColumnHidden(3, modele_.bibliotheque_cachee());
     LblBilan_->setText(q(modele_.LblBilan.legende));
     CmdAjouter_->setEnabled(modele_.CmdAjouter.actif);
+    CmdRetirer_->setEnabled(modele_.CmdRetirer.actif);
     LblMessage_->setText(q(modele_.LblMessage.legende));
 }
 

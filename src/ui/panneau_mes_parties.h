@@ -16,9 +16,9 @@ class FenetrePlateau;
 
 // The "Mes parties" page of the games window: whose games (a text file of the base, or a
 // player of the tournament files by part of the name), the games in a table against the
-// library, and "Ajouter ces lignes à l'entraînement". Enter or a double click on a game loads
-// it on the main window's board. The page shows the core's `MesParties` and forwards the
-// user's actions to it.
+// library, "Ajouter ces lignes à l'entraînement" and "Retirer ces lignes de l'entraînement". Enter
+// or a double click on a game loads it on the main window's board. The page shows the core's
+// `MesParties` and forwards the user's actions to it.
 class PanneauMesParties : public QWidget
 {
     Q_OBJECT
@@ -44,6 +44,7 @@ private:
     QTreeWidget* LstParties_ = nullptr;
     QLabel* LblBilan_ = nullptr;
     QPushButton* CmdAjouter_ = nullptr;
+    QPushButton* CmdRetirer_ = nullptr;
     QLabel* LblMessage_ = nullptr;
 };
 

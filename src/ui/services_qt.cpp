@@ -28,6 +28,23 @@ void boite_message(QWidget* parent, const std::string& texte)
 
 namespace {
 
+bool boite_question(QWidget* parent, const std::string& question, const std::string& action)
+{
+    QMessageBox boite(parent);
+    boite.setWindowTitle(QStringLiteral("Tavik"));
+    boite.setIcon(QMessageBox::NoIcon);
+    boite.setTextFormat(Qt::PlainText);
+    boite.setText(QString::fromStdString(question));
+    QPushButton* oui = boite.addButton(QString::fromStdString(action), QMessageBox::AcceptRole);
+    QPushButton* non = boite.addButton(QStringLiteral("Annuler"), QMessageBox::RejectRole);
+    oui->setObjectName(QStringLiteral("confirme"));
+    non->setObjectName(QStringLiteral("annule"));
+    boite.setDefaultButton(non); // a destructive action is never taken by a stray Enter
+    boite.setEscapeButton(non);
+    boite.exec();
+    return boite.clickedButton() == oui;
+}
+
 // The progress files first, from the home folder.
 std::optional<std::filesystem::path> dialogue_fichier(QWidget* parent, const DemandeFichier& d)
 {
@@ -64,6 +81,11 @@ Services services_qt(QWidget* fenetre, std::function<void()> actualise, const Ho
     services.choisit_fichier = hote.choisit_fichier
         ? hote.choisit_fichier
         : [parent](const DemandeFichier& d) { return dialogue_fichier(parent, d); };
+    services.confirme
+        = [parent, actualise](const std::string& question, const std::string& action) {
+              actualise();
+              return boite_question(parent, question, action);
+          };
     services.lit_reglage = [](const std::string& cle) {
         return reglages()->value(QString::fromStdString(cle)).toString().toStdString();
     };

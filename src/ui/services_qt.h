@@ -30,6 +30,8 @@ struct Hote
 //    input until the move is done, then sleeps a little so the wait does not spin a core;
 //  - hasard: the core's default source, never seeded from the clock;
 //  - choisit_fichier: a modal file dialog offering the progress files (*.sqlite) first;
+//  - confirme: a modal box with the question, the action's button and "Annuler", which is the
+//    default and what Escape answers;
 //  - lit_reglage, ecrit_reglage: the program's settings file (`reglages`).
 Services services_qt(QWidget* fenetre, std::function<void()> actualise, const Hote& hote = {});
 

@@ -81,6 +81,7 @@ struct Option
 {
     bool choisie = false;
     bool actif = true;
+    std::string legende; // its caption, when the program writes it; empty: the window's own
 };
 
 // A box that holds a whole number between two bounds.

@@ -12,17 +12,35 @@ namespace tavik {
 
 namespace {
 
+// The keys of the setting, each in common form and once: a line written by hand in another
+// orientation or order is the same place as the program's own.
 std::vector<std::string> cles_lues(const Services& services)
 {
     std::vector<std::string> cles;
     if (!services.lit_reglage) return cles;
     std::istringstream texte(services.lit_reglage(reglage_lignes_de_mes_parties));
-    for (std::string cle; std::getline(texte, cle);)
-        if (!cle.empty() && !defaut_de_ligne(cle)) cles.push_back(cle);
+    for (std::string ligne; std::getline(texte, ligne);) {
+        if (ligne.empty() || defaut_de_ligne(ligne)) continue;
+        std::string cle = cle_de_debut(cases_de_ligne(ligne));
+        if (std::find(cles.begin(), cles.end(), cle) == cles.end()) cles.push_back(std::move(cle));
+    }
     return cles;
 }
 
+void ecrit(const Services& services, const std::vector<std::string>& cles)
+{
+    if (!services.ecrit_reglage) return;
+    std::string texte;
+    for (const std::string& cle : cles) texte += cle + "\n";
+    services.ecrit_reglage(reglage_lignes_de_mes_parties, texte);
+}
+
 } // namespace
+
+std::string cle_de_debut(std::span<const Case> debut)
+{
+    return cle_de_ligne(forme_commune(debut));
+}
 
 std::vector<std::vector<Case>> debuts_de_mes_parties(const Services& services)
 {
@@ -38,17 +56,32 @@ int ajoute_debuts_de_mes_parties(const Services& services,
     int nouveaux = 0;
     for (const std::vector<Case>& debut : debuts) {
         if (debut.empty()) continue;
-        std::string cle = cle_de_ligne(forme_commune(debut));
+        std::string cle = cle_de_debut(debut);
         if (std::find(cles.begin(), cles.end(), cle) != cles.end()) continue;
         cles.push_back(std::move(cle));
         ++nouveaux;
     }
-    if (nouveaux > 0 && services.ecrit_reglage) {
-        std::string texte;
-        for (const std::string& cle : cles) texte += cle + "\n";
-        services.ecrit_reglage(reglage_lignes_de_mes_parties, texte);
-    }
+    if (nouveaux > 0) ecrit(services, cles);
     return nouveaux;
+}
+
+int retire_debuts_de_mes_parties(const Services& services,
+                                 std::span<const std::vector<Case>> debuts)
+{
+    std::vector<std::string> cles = cles_lues(services);
+    const std::size_t avant = cles.size();
+    for (const std::vector<Case>& debut : debuts)
+        if (!debut.empty()) std::erase(cles, cle_de_debut(debut));
+    const auto retires = static_cast<int>(avant - cles.size());
+    if (retires > 0) ecrit(services, cles);
+    return retires;
+}
+
+int oublie_debuts_de_mes_parties(const Services& services)
+{
+    const auto nombre = static_cast<int>(cles_lues(services).size());
+    if (services.ecrit_reglage) services.ecrit_reglage(reglage_lignes_de_mes_parties, "");
+    return nombre;
 }
 
 } // namespace tavik

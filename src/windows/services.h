@@ -44,6 +44,10 @@ struct Services
     // nothing is ever chosen.
     std::function<std::optional<std::filesystem::path>(const DemandeFichier& demande)>
         choisit_fichier = [](const DemandeFichier&) { return std::nullopt; };
+    // A modal question with two buttons: `action` (what the question asks to do, "Vider") and
+    // "Annuler". True when the user chose the action; without a host, nothing is confirmed.
+    std::function<bool(const std::string& question, const std::string& action)> confirme
+        = [](const std::string&, const std::string&) { return false; };
     // What the program remembers from one run to the next, by key: the text last written
     // there, or empty text. The default keeps it in memory, shared by the copies of the
     // services, as the settings file is shared by the windows.

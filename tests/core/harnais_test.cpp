@@ -1,5 +1,5 @@
-#include "engine/regles.h"
 #include "actions_parties.h"
+#include "engine/regles.h"
 #include "harnais.h"
 #include "support.h"
 
@@ -173,14 +173,16 @@ TEST(Harnais, GamesWindowActions)
     SourceGraine source(5);
     Harnais long_(biblio, source);
     for (int i = 0; i < 20000; ++i)
-        joue_sans_faute(long_, tire_action(source, long_.plateau(), long_.ouverture(),
-                                           long_.entrainement(), long_.parties()));
+        joue_sans_faute(long_,
+                        tire_action(source, long_.plateau(), long_.ouverture(),
+                                    long_.entrainement(), long_.parties()));
     EXPECT_GT(long_.statistiques().bases, 0);
     EXPECT_GT(long_.statistiques().coups_parties, 0);
 }
 
 // "Mes parties" through the harness: the lines it adds are the drill's last scope, a game
-// double-clicked is loaded, and a page out of step with its base is reported.
+// double-clicked is loaded, the lines are taken back or forgotten, and a page out of step with
+// its base or a "Vider…" offered with nothing to forget is reported.
 TEST(Harnais, MesPartiesActions)
 {
     SourceOctets aucun({});
@@ -200,7 +202,34 @@ TEST(Harnais, MesPartiesActions)
     EXPECT_EQ(m.base(), nullptr);
     h.apres_gestionnaires = [](Harnais& x) { x.mes_parties().CmdAjouter.actif = true; };
     EXPECT_EQ(h.joue({.genre = Genre::rotation}),
-              Lignes {"in Mes parties: the addition offered without a place to add"});
+              Lignes {"in Mes parties: the addition offered during a session without a place to "
+                      "add"});
+    h.apres_gestionnaires = {};
+
+    // The places taken back or forgotten, never during a session; "Vider…" answered "Annuler",
+    // then "Vider".
+    h.joue({.genre = Genre::base_mes_parties});
+    const Entrainement& e = *h.entrainement();
+    EXPECT_FALSE(m.CmdRetirer.actif);
+    EXPECT_FALSE(e.CmdViderMesParties.actif);
+    h.joue({.genre = Genre::arreter});
+    ASSERT_TRUE(m.CmdRetirer.actif);
+    ASSERT_TRUE(e.CmdViderMesParties.actif);
+    EXPECT_EQ(h.joue({.genre = Genre::vide_mes_parties, .valeur = 0}), Lignes {});
+    EXPECT_TRUE(e.CmdViderMesParties.actif);
+    EXPECT_EQ(h.joue({.genre = Genre::retire_mes_parties}), Lignes {});
+    EXPECT_FALSE(m.CmdRetirer.actif);
+    EXPECT_FALSE(e.CmdViderMesParties.actif); // the page's games left the library nowhere else
+    EXPECT_EQ(h.joue({.genre = Genre::ajoute_mes_parties}), Lignes {});
+    EXPECT_TRUE(e.CmdViderMesParties.actif);
+    EXPECT_EQ(h.joue({.genre = Genre::vide_mes_parties, .valeur = 1}), Lignes {});
+    EXPECT_FALSE(e.CmdViderMesParties.actif);
+    EXPECT_FALSE(m.CmdRetirer.actif);
+    EXPECT_EQ(e.OptPortee[Entrainement::choix_mes_parties].legende,
+              "Lignes de mes parties (aucune)");
+    h.apres_gestionnaires = [](Harnais& x) { x.entrainement()->CmdViderMesParties.actif = true; };
+    EXPECT_EQ(h.joue({.genre = Genre::rotation}),
+              Lignes {"in the training window: \"Vider…\" is on but should be off"});
 }
 
 // The progress commands with the dialog's three answers: cancelled, nothing said; the run's

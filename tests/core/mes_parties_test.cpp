@@ -1,17 +1,15 @@
 // "Mes parties": one's own games against the library, the places where they left it kept for
 // the drill, and the drill training exactly those lines, even after a restart.
 #include "base_synthetique.h"
-#include "support.h"
-
 #include "database/chargement_base.h"
+#include "support.h"
 #include "windows/drill/entrainement.h"
 #include "windows/games/mes_parties.h"
 #include "windows/invariants.h"
 #include "windows/lignes_de_mes_parties.h"
 
-#include <gtest/gtest.h>
-
 #include <fstream>
+#include <gtest/gtest.h>
 
 namespace tavik::test {
 namespace {
@@ -123,6 +121,94 @@ TEST(MesParties, TheLinesAddedAreTheLinesTrainedAfterARestartToo)
     e.CmdCommencer_Click();
     ASSERT_TRUE(e.en_seance());
     EXPECT_EQ(noms(e, e.session()->lignes()), (Textes {"Bill", "Tigre centrale"}));
+}
+
+// "Retirer ces lignes de l'entraînement" takes back the places of the games listed, however
+// they were written in the settings; during a session neither action is offered, nor the
+// drill's "Vider…", which forgets every place once the learner confirms. The progress on the
+// lines stays in the notebook, and windows made afresh on the same settings see what is left.
+TEST(MesParties, TheLinesTakenBackOrForgottenKeepTheirProgress)
+{
+    Vue v(tigre_f3 + "\n");
+    std::string& reglage = v.f.hote.reglages[reglage_lignes_de_mes_parties];
+    reglage = "F5D6 C3D3 C4\nC4E3 F4C5\n"; // the tiger from F5, by hand; Cheval's first moves
+    v.m->actualise();
+    EXPECT_TRUE(v.m->CmdRetirer.actif);
+    v.sain();
+    v.m->CmdRetirer_Click();
+    EXPECT_EQ(reglage, "C4E3 F4C5\n");
+    EXPECT_EQ(v.m->LblMessage.legende,
+              "1 position où vos parties quittent la bibliothèque n'est plus retenue pour "
+              "l'entraînement\u00a0; votre progression sur ses lignes est gardée.");
+    EXPECT_FALSE(v.m->CmdRetirer.actif);
+    EXPECT_TRUE(v.m->CmdAjouter.actif);
+    v.sain();
+    {
+        MesParties apres(v.f.p(), v.f.hote.services()); // the next run
+        apres.base_chargee(&v.base);
+        EXPECT_FALSE(apres.CmdRetirer.actif);
+        EXPECT_TRUE(apres.CmdAjouter.actif);
+    }
+
+    v.m->CmdAjouter_Click();
+    Entrainement e(v.f.p(), v.f.hote.services(), std::nullopt);
+    e.Form_Load();
+    const Option& option = e.OptPortee[Entrainement::choix_mes_parties];
+    EXPECT_EQ(option.legende, "Lignes de mes parties (2 positions)");
+    e.OptPortee_Click(Entrainement::choix_mes_parties);
+    e.CmdCommencer_Click();
+    ASSERT_TRUE(e.en_seance());
+    EXPECT_EQ(noms(e, e.session()->lignes()), (Textes {"Bill", "Tigre centrale", "Cheval"}));
+    v.m->actualise();
+    EXPECT_FALSE(v.m->CmdAjouter.actif);
+    EXPECT_FALSE(v.m->CmdRetirer.actif);
+    EXPECT_FALSE(e.CmdViderMesParties.actif);
+    v.m->CmdRetirer_Click(); // as a stale window would: refused
+    e.CmdViderMesParties_Click();
+    EXPECT_EQ(reglage, "C4E3 F4C5\nC4E3 F6E6 F5\n");
+    EXPECT_EQ(v.f.hote.questions, Textes {});
+    v.sain();
+    EXPECT_EQ(invariants_rompus(e, v.f.p()), Textes {});
+    while (e.exercice_en_cours()) {
+        const std::vector<Case> suite = e.session()->exercice().coups_attendus();
+        ASSERT_FALSE(suite.empty());
+        v.f.p().plateau_MouseDown(tavik::index_de(suite.front()), bouton_gauche);
+        v.f.p().plateau_MouseUp(tavik::index_de(suite.front()), bouton_gauche);
+    }
+    e.CmdArreter_Click();
+    const auto progres = e.carnet()->etats(noir);
+    ASSERT_FALSE(progres.empty());
+
+    // Asked first; "Annuler" keeps everything.
+    v.f.hote.reponse = false;
+    e.CmdViderMesParties_Click();
+    ASSERT_EQ(v.f.hote.questions.size(), 1u);
+    EXPECT_EQ(v.f.hote.questions[0],
+              "Ne plus entraîner les lignes de vos parties\u00a0? Les 2 positions retenues depuis "
+              "«\u00a0Mes parties\u00a0» seront oubliées\u00a0; votre progression sur leurs lignes "
+              "est gardée.");
+    EXPECT_EQ(reglage, "C4E3 F4C5\nC4E3 F6E6 F5\n");
+    v.f.hote.reponse = true;
+    e.CmdViderMesParties_Click();
+    EXPECT_EQ(debuts_de_mes_parties(v.f.hote.services()).size(), 0u);
+    EXPECT_EQ(option.legende, "Lignes de mes parties (aucune)");
+    EXPECT_FALSE(e.CmdViderMesParties.actif);
+    EXPECT_NE(e.LblMessage.legende.find("votre progression sur ces lignes est gardée"),
+              std::string::npos);
+    EXPECT_EQ(e.carnet()->etats(noir), progres);
+    EXPECT_EQ(invariants_rompus(e, v.f.p()), Textes {});
+    v.m->actualise();
+    EXPECT_FALSE(v.m->CmdRetirer.actif);
+    v.sain();
+    e.CmdCommencer_Click();
+    EXPECT_FALSE(e.en_seance());
+    EXPECT_NE(e.LblMessage.legende.find("Aucune ligne de vos parties"), std::string::npos);
+
+    // Added again from the games window: the drill's option follows at its next look.
+    v.m->CmdAjouter_Click();
+    e.actualise_mes_parties();
+    EXPECT_EQ(option.legende, "Lignes de mes parties (1 position)");
+    EXPECT_TRUE(e.CmdViderMesParties.actif);
 }
 
 // A double click loads the whole game as it was played, passes included.

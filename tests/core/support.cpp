@@ -6,8 +6,8 @@
 
 #include <atomic>
 #include <fstream>
-#include <iterator>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <sqlite3.h>
 #include <stdexcept>
 #include <sys/wait.h>
@@ -49,9 +49,14 @@ Services Hote::services()
             },
         .hasard = [this] { return tire(tirages); },
         .lit_fichier = &tavik::lit_fichier,
+        .confirme =
+            [this](const std::string& question, const std::string&) {
+                questions.push_back(question);
+                return reponse;
+            },
         .lit_reglage = [this](const std::string& cle) { return reglages[cle]; },
-        .ecrit_reglage = [this](const std::string& cle,
-                                const std::string& valeur) { reglages[cle] = valeur; },
+        .ecrit_reglage
+        = [this](const std::string& cle, const std::string& valeur) { reglages[cle] = valeur; },
     };
 }
 

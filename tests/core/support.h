@@ -45,6 +45,8 @@ struct Hote
     // The settings, as a file that outlives the windows: windows made again with this host's
     // services find what the first ones wrote.
     std::map<std::string, std::string> reglages;
+    std::vector<std::string> questions; // asked by `confirme`, which answers `reponse`
+    bool reponse = true;
 
     Services services();
 };

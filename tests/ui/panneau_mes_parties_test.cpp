@@ -1,20 +1,23 @@
 // The "Mes parties" page on its own: a file of one's games listed against the shipped library,
 // the lines added for the drill kept in the settings file, a game loaded by Enter, a player of
-// the tournament files found by name.
-#include "principale.h"
-
+// the tournament files found by name; in the games window, the lines taken back, and forgotten
+// from the training window once the learner confirms.
 #include "database/chargement_base.h"
 #include "fenetre_parties.h"
 #include "panneau_mes_parties.h"
+#include "principale.h"
 #include "reglages.h"
 #include "windows/lignes_de_mes_parties.h"
 
 #include <QComboBox>
 #include <QDir>
-#include <QTabWidget>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTimer>
 #include <QTreeWidget>
 #include <fstream>
 
@@ -47,7 +50,9 @@ private slots:
         auto* ajouter = b.w<QPushButton>("CmdAjouterLignes", &panneau);
         QCOMPARE(parties->topLevelItemCount(), 0);
         QVERIFY(!ajouter->isEnabled());
-        QVERIFY(b.w<QLabel>("LblBilanMesParties", &panneau)->text().contains(QStringLiteral("Aucune partie")));
+        QVERIFY(b.w<QLabel>("LblBilanMesParties", &panneau)
+                    ->text()
+                    .contains(QStringLiteral("Aucune partie")));
 
         const Base base = base_de(b.dossier, "f5 d6 c3 d3 c4 f3\nf5 d6 c3 d3 c4 f4 e3 f6\n");
         panneau.base_chargee(&base);
@@ -117,6 +122,77 @@ private slots:
         reglages()->remove(QStringLiteral("parties/fichiers"));
     }
 
+    // "Retirer ces lignes de l'entraînement", beside the addition, takes the places of the games
+    // back; the training window's option says how many are kept, or none, and its "Vider…"
+    // asks first. A session leaves them all as they are.
+    void lignes_retirees_puis_oubliees()
+    {
+        const QString fichier = QDir(dossier_.path()).filePath(QStringLiteral("miennes.txt"));
+        std::ofstream(fichier.toStdString(), std::ios::binary) << "f5 d6 c3 d3 c4 f3\n";
+        reglages()->setValue(QStringLiteral("parties/fichiers"), QStringList {fichier});
+        const QString cle = QString::fromLatin1(reglage_lignes_de_mes_parties);
+        reglages()->remove(cle);
+        Principale b;
+        b.f->CmdParties_Click();
+        FenetreParties* g = b.f->fenetre_parties();
+        QTRY_VERIFY(g->parties().base_chargee());
+        b.f->CmdEntrainer_Click();
+        FenetreEntrainement* e = b.f->fenetre_entrainement();
+        auto* ajouter = b.w<QPushButton>("CmdAjouterLignes", g);
+        auto* retirer = b.w<QPushButton>("CmdRetirerLignes", g);
+        auto* option = b.w<QRadioButton>("OptMesParties", e);
+        auto* vider = b.w<QPushButton>("CmdViderMesParties", e);
+        QCOMPARE(b.nom_lu(retirer), QStringLiteral("Retirer ces lignes de l'entraînement"));
+        QCOMPARE(option->text(), QStringLiteral("Lignes de mes parties (aucune)"));
+        QCOMPARE(b.nom_lu(option), option->text());
+        QVERIFY(!retirer->isEnabled());
+        QVERIFY(!vider->isEnabled());
+
+        QTest::mouseClick(ajouter, Qt::LeftButton);
+        QVERIFY(retirer->isEnabled());
+        QCOMPARE(option->text(), QStringLiteral("Lignes de mes parties (1 position)"));
+        QTest::mouseClick(retirer, Qt::LeftButton);
+        QCOMPARE(reglages()->value(cle).toString(), QString());
+        QVERIFY(b.w<QLabel>("LblMessageMesParties", g)->text().contains(QStringLiteral("gardée")));
+        QVERIFY(!retirer->isEnabled());
+        QCOMPARE(option->text(), QStringLiteral("Lignes de mes parties (aucune)"));
+
+        // During a session the lines stay as they are.
+        QTest::mouseClick(ajouter, Qt::LeftButton);
+        QTest::mouseClick(b.w("CmdCommencer", e), Qt::LeftButton);
+        QVERIFY(e->entrainement().en_seance());
+        QVERIFY(!ajouter->isEnabled() && !retirer->isEnabled() && !vider->isEnabled());
+        QTest::mouseClick(b.w("CmdArreter", e), Qt::LeftButton);
+        QVERIFY(retirer->isEnabled() && vider->isEnabled());
+
+        // The question's box, answered by the button named `bouton` once it shows.
+        QString question;
+        const auto repond = [&question](const char* bouton) {
+            QTimer::singleShot(0, [&question, bouton] {
+                auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                QVERIFY(boite);
+                question = boite->text();
+                QCOMPARE(boite->defaultButton()->objectName(), QStringLiteral("annule"));
+                boite->findChild<QPushButton*>(QLatin1String(bouton))->click();
+            });
+        };
+        repond("annule");
+        QTest::mouseClick(vider, Qt::LeftButton);
+        QVERIFY2(question.startsWith(QStringLiteral("Ne plus entraîner les lignes de vos parties")),
+                 qPrintable(question));
+        QCOMPARE(option->text(), QStringLiteral("Lignes de mes parties (1 position)"));
+        question.clear();
+        repond("confirme");
+        QTest::mouseClick(vider, Qt::LeftButton);
+        QVERIFY(!question.isEmpty());
+        QCOMPARE(option->text(), QStringLiteral("Lignes de mes parties (aucune)"));
+        QCOMPARE(reglages()->value(cle).toString(), QString());
+        QVERIFY(!vider->isEnabled());
+        QVERIFY(!retirer->isEnabled()); // the games window follows
+        QVERIFY(b.messages.empty());
+        reglages()->remove(QStringLiteral("parties/fichiers"));
+    }
+
     // No text file: the player is the only source, and the games come as the name is typed.
     void un_joueur_des_tournois()
     {
@@ -126,7 +202,8 @@ private slots:
         base.fichiers = {"WTH_2001.wtb"};
         base.joueurs = {"Dupont Jean", "Martin Paul"};
         PartieBase partie;
-        for (const int c : {37, 43, 18, 19, 26}) partie.coups[partie.nb_coups++] = static_cast<uint8_t>(c);
+        for (const int c : {37, 43, 18, 19, 26})
+            partie.coups[partie.nb_coups++] = static_cast<uint8_t>(c);
         partie.noir = 1;
         partie.blanc = 0;
         partie.annee = 2001;

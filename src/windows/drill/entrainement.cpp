@@ -21,6 +21,7 @@ Entrainement::Entrainement(Plateau& plateau, Services services,
     OptPortee[choix_tout].choisie = true;
     ChkDepuisF5.fixe(1);
     ChkDepuisF5.sur_clic([this] { TxtFiltre_Change(); });
+    actualise_mes_parties();
 }
 
 Entrainement::~Entrainement()
@@ -178,10 +179,10 @@ void Entrainement::CmdCommencer_Click()
             : "Choisissez une ouverture dans la liste.";
         return;
     }
-    session_.emplace(rep_, *carnet_, couleur(), std::move(*lignes),
-                     ServicesEntrainement {services_.maintenant, services_.hasard},
-                     ReglagesSession {OptPortee[choix_tout].choisie, ChkDepuisF5.cochee(),
-                                      parties_par_item()});
+    session_.emplace(
+        rep_, *carnet_, couleur(), std::move(*lignes),
+        ServicesEntrainement {services_.maintenant, services_.hasard},
+        ReglagesSession {OptPortee[choix_tout].choisie, ChkDepuisF5.cochee(), parties_par_item()});
     if (session_->vide()) {
         LblAnnonce.legende = session_->annonce();
         LblMessage.legende.clear();
@@ -240,6 +241,7 @@ void Entrainement::etat_commandes()
     LstOuverture.actif = !seance;
     CmdImporter.actif = !seance;
     ChkDepuisF5.actif = !seance;
+    CmdViderMesParties.actif = !seance && nb_mes_parties_ > 0;
     if (coups_caches_ != exercice_en_cours()) TxtFiltre_Change();
 }
 
@@ -276,6 +278,39 @@ void Entrainement::TxtNouvelles_Change()
     TxtNouvelles.valeur = carnet_->nouvelles_par_jour();
     services_.message("Le nombre de nouvelles lignes par jour n'a pas pu être enregistré (" + raison
                       + ").");
+}
+
+void Entrainement::actualise_mes_parties()
+{
+    const std::string reglage
+        = services_.lit_reglage ? services_.lit_reglage(reglage_lignes_de_mes_parties) : "";
+    if (mes_parties_lues_ == reglage) return;
+    mes_parties_lues_ = reglage;
+    const std::size_t n = nb_mes_parties_ = debuts_de_mes_parties(services_).size();
+    OptPortee[choix_mes_parties].legende = "Lignes de mes parties ("
+        + (n == 0 ? std::string("aucune")
+                  : std::to_string(n) + (n > 1 ? " positions" : " position"))
+        + ")";
+    CmdViderMesParties.actif = !session_ && n > 0;
+}
+
+// The places go, never the notebook's progress on their lines.
+void Entrainement::CmdViderMesParties_Click()
+{
+    actualise_mes_parties();
+    if (session_ || !CmdViderMesParties.actif) return;
+    const std::size_t n = nb_mes_parties_;
+    const std::string question = "Ne plus entraîner les lignes de vos parties\u00a0? "
+        + (n > 1 ? "Les " + std::to_string(n) + " positions retenues"
+                 : std::string("La position retenue"))
+        + " depuis «\u00a0Mes parties\u00a0» " + (n > 1 ? "seront oubliées" : "sera oubliée")
+        + "\u00a0; votre progression sur leurs lignes est gardée.";
+    if (!services_.confirme(question, "Vider")) return;
+    oublie_debuts_de_mes_parties(services_);
+    LblMessage.legende
+        = "Les lignes de vos parties ne sont plus retenues pour l'entraînement\u00a0; "
+          "votre progression sur ces lignes est gardée.";
+    actualise_mes_parties();
 }
 
 } // namespace tavik

@@ -48,8 +48,13 @@ public:
     // The session page.
     std::array<Option, 2> OptCouleur; // "Noir", "Blanc"
     // Every line, the lines through the board, one opening, the lines through the places where
-    // the learner's own games left the library ("Mes parties" adds them).
+    // the learner's own games left the library ("Mes parties" adds them). The last one's
+    // caption says how many places are kept, or that none is.
     std::array<Option, 4> OptPortee;
+    // "Vider…", beside the last option: the places kept are forgotten once the learner confirms,
+    // the progress on their lines stays in the notebook. Offered when some are kept, outside a
+    // session.
+    Bouton CmdViderMesParties {false};
     ZoneTexte TxtFiltre {"", true}; // part of a name: the openings listed hold it
     // "name (moves)", the moves left out while an exercise runs; data: the row's index in the
     // repertoire
@@ -90,6 +95,10 @@ public:
     void CmdArreter_Click();
     void CmdSuivant_Click();
     void TxtNouvelles_Change();
+    void CmdViderMesParties_Click();
+    // The places kept for "Lignes de mes parties" read again, as the games window may have
+    // changed them: the option's caption and "Vider…" follow. Cheap when they did not change.
+    void actualise_mes_parties();
     // The notebook itself (entrainement_carnet.cpp): the file comes from the file dialog.
     void CmdExporter_Click();
     void CmdImporter_Click();
@@ -104,6 +113,7 @@ public:
     const Session* session() const { return session_ ? &*session_ : nullptr; }
     const Repertoire& repertoire() const { return rep_; }
     const Carnet* carnet() const { return carnet_ ? &*carnet_ : nullptr; }
+    const Services& services() const { return services_; }
     // The notebook's file; empty while it is kept in memory or not open yet.
     std::filesystem::path chemin_carnet() const;
 
@@ -152,6 +162,8 @@ private:
     bool coups_caches_ = false; // the list of openings is shown without its moves
     std::string message_du_coup_; // what LblMessage said before asking to step forward
     const IndexPositions* index_ = nullptr;
+    std::optional<std::string> mes_parties_lues_; // the setting of the places, as last read
+    std::size_t nb_mes_parties_ = 0; // the places that it keeps
 };
 
 } // namespace tavik

@@ -1,5 +1,6 @@
 #include "record/utf8.h"
 #include "windows/invariants.h"
+#include "windows/lignes_de_mes_parties.h"
 
 #include <algorithm>
 
@@ -24,6 +25,17 @@ void verifie_commandes(const Entrainement& e, Rapport& r)
     attendu(e.LstOuverture.actif, !seance, "the list of openings");
     attendu(e.CmdImporter.actif, !seance, "\"Importer une progression…\"");
     attendu(e.ChkDepuisF5.actif, !seance, "\"À partir de F5\"");
+    attendu(e.OptPortee[Entrainement::choix_mes_parties].actif, !seance, "the lines to train");
+
+    // The places kept for the learner's games, as the settings hold them now: the option says
+    // how many, or that there is none, and only then can they be forgotten.
+    const std::size_t gardees = debuts_de_mes_parties(e.services()).size();
+    attendu(e.CmdViderMesParties.actif, !seance && gardees > 0, "\"Vider…\"");
+    const std::string& legende = e.OptPortee[Entrainement::choix_mes_parties].legende;
+    const std::string compte = gardees == 0 ? "(aucune)" : "(" + std::to_string(gardees) + " ";
+    if (legende.find(compte) == std::string::npos)
+        r.push_back("the option of the lines of one's games reads \"" + legende + "\" with "
+                    + std::to_string(gardees) + " places kept");
 }
 
 // The exercise's game is the record, slot by slot (the exercise knows no passes).

@@ -123,7 +123,8 @@ std::vector<int> MesParties::parties_de_la_source() const
     const int nb = static_cast<int>(base_->parties.size());
     if (fichier >= 0) {
         for (int p = 0; p < nb; ++p)
-            if (base_->parties[static_cast<std::size_t>(p)].fichier == fichier) parties.push_back(p);
+            if (base_->parties[static_cast<std::size_t>(p)].fichier == fichier)
+                parties.push_back(p);
         return parties;
     }
     const std::string filtre = forme_de_recherche(TxtJoueur.texte);
@@ -149,8 +150,7 @@ void MesParties::remplit_parties()
     const std::vector<int> parties = parties_de_la_source();
     const std::size_t montrees = std::min(parties.size(), static_cast<std::size_t>(parties_max));
     for (std::size_t k = 0; k < montrees; ++k) LstParties.push_back(decrit(parties[k]));
-    CmdAjouter.actif = std::any_of(LstParties.begin(), LstParties.end(),
-                                   [](const PartieListee& p) { return !p.debut.empty(); });
+    etat_actions();
 
     const bool par_joueur = LstSource.selection >= 0 && LstSource.selection < LstSource.nombre()
         && LstSource.entrees[static_cast<std::size_t>(LstSource.selection)].donnee == -1;
@@ -167,8 +167,8 @@ void MesParties::remplit_parties()
         LblBilan.legende = "Les " + std::to_string(montrees) + " premières des "
             + std::to_string(parties.size()) + " parties.";
     else
-        LblBilan.legende = std::to_string(parties.size())
-            + (parties.size() > 1 ? " parties." : " partie.");
+        LblBilan.legende
+            = std::to_string(parties.size()) + (parties.size() > 1 ? " parties." : " partie.");
 }
 
 MesParties::PartieListee MesParties::decrit(int numero) const
@@ -190,18 +190,19 @@ MesParties::PartieListee MesParties::decrit(int numero) const
             + std::to_string(partie.nb_coups) + " coups";
     }
     if (partie.score_noir >= 0)
-        l.partie_texte
-            += ", " + std::to_string(partie.score_noir) + "-" + std::to_string(64 - partie.score_noir);
+        l.partie_texte += ", " + std::to_string(partie.score_noir) + "-"
+            + std::to_string(64 - partie.score_noir);
 
-    l.ligne = s.ligne >= 0 ? visible(biblio.lignes[static_cast<std::size_t>(s.ligne)][col_nom])
-                           : "—";
+    l.ligne
+        = s.ligne >= 0 ? visible(biblio.lignes[static_cast<std::size_t>(s.ligne)][col_nom]) : "—";
     if (s.coup_sorti < 0) {
         l.sortie = "jamais sortie";
     } else {
         PositionJeu avant;
-        for (int k = 0; k < s.coups_suivis; ++k) avant.joue(partie.coups[static_cast<std::size_t>(k)]);
-        l.sortie = "coup " + std::to_string(s.coups_suivis + 1) + "\u00a0: " + ecrite(sym, s.coup_sorti)
-            + (avant.trait_effectif() ? " (blanc)" : " (noir)");
+        for (int k = 0; k < s.coups_suivis; ++k)
+            avant.joue(partie.coups[static_cast<std::size_t>(k)]);
+        l.sortie = "coup " + std::to_string(s.coups_suivis + 1) + "\u00a0: "
+            + ecrite(sym, s.coup_sorti) + (avant.trait_effectif() ? " (blanc)" : " (noir)");
     }
     for (const PositionsBiblio::CoupBiblio& c : s.attendus) {
         const LigneBiblio& rangee = biblio.lignes[static_cast<std::size_t>(c.ligne)];
@@ -227,14 +228,49 @@ void MesParties::LstParties_DblClick()
 {
     if (!base_ || selection < 0 || selection >= static_cast<int>(LstParties.size())) return;
     if (plateau_.occupe()) return;
-    const auto partie = static_cast<std::size_t>(LstParties[static_cast<std::size_t>(selection)].partie);
+    const auto partie
+        = static_cast<std::size_t>(LstParties[static_cast<std::size_t>(selection)].partie);
     if (partie >= base_->parties.size()) return;
     // The board finds the passes that the game leaves out.
     plateau_.charge_transcription(texte_partie(base_->parties[partie]));
 }
 
+void MesParties::actualise()
+{
+    const bool seance = plateau_.entraineur() != nullptr;
+    const std::string reglage
+        = services_.lit_reglage ? services_.lit_reglage(reglage_lignes_de_mes_parties) : "";
+    if (seance == seance_ && reglage == reglage_lu_) return;
+    etat_actions();
+}
+
+bool MesParties::retenue(const PartieListee& partie) const
+{
+    return !partie.debut.empty()
+        && std::find(cles_retenues_.begin(), cles_retenues_.end(), cle_de_debut(partie.debut))
+        != cles_retenues_.end();
+}
+
+// The places kept are read again; the actions are offered outside a session, the addition when
+// a listed game left the library after its first move, the removal when such a place is kept.
+void MesParties::etat_actions()
+{
+    seance_ = plateau_.entraineur() != nullptr;
+    reglage_lu_ = services_.lit_reglage ? services_.lit_reglage(reglage_lignes_de_mes_parties) : "";
+    cles_retenues_.clear();
+    for (const std::vector<Case>& debut : debuts_de_mes_parties(services_))
+        cles_retenues_.push_back(cle_de_ligne(debut));
+    CmdAjouter.actif = !seance_
+        && std::any_of(LstParties.begin(), LstParties.end(),
+                       [](const PartieListee& p) { return !p.debut.empty(); });
+    CmdRetirer.actif = !seance_
+        && std::any_of(LstParties.begin(), LstParties.end(),
+                       [this](const PartieListee& p) { return retenue(p); });
+}
+
 void MesParties::CmdAjouter_Click()
 {
+    actualise();
     if (!CmdAjouter.actif) return;
     std::vector<std::vector<Case>> debuts;
     std::set<std::string> places;
@@ -251,6 +287,23 @@ void MesParties::CmdAjouter_Click()
         + " pour l'entraînement (" + std::to_string(nouvelles)
         + (nouvelles > 1 ? " nouvelles" : " nouvelle")
         + ")\u00a0: choisissez «\u00a0Lignes de mes parties\u00a0» dans la fenêtre d'entraînement.";
+    etat_actions();
+}
+
+void MesParties::CmdRetirer_Click()
+{
+    actualise();
+    if (!CmdRetirer.actif) return;
+    std::vector<std::vector<Case>> debuts;
+    for (const PartieListee& p : LstParties)
+        if (!p.debut.empty()) debuts.push_back(p.debut);
+    const int n = retire_debuts_de_mes_parties(services_, debuts);
+    LblMessage.legende = std::to_string(n)
+        + (n > 1 ? " positions où vos parties quittent la bibliothèque ne sont plus retenues"
+                 : " position où vos parties quittent la bibliothèque n'est plus retenue")
+        + " pour l'entraînement\u00a0; votre progression sur "
+        + (n > 1 ? "leurs lignes" : "ses lignes") + " est gardée.";
+    etat_actions();
 }
 
 } // namespace tavik

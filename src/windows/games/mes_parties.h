@@ -16,7 +16,9 @@ namespace tavik {
 // files found by part of their name. Each game shows the deepest library line it followed,
 // the move where it left the library and what the library plays there, every move written as
 // the game is, turned so that it opens on F5. "Ajouter ces lignes à l'entraînement" keeps the
-// places where the listed games left the library for the drill's "Lignes de mes parties"; a
+// places where the listed games left the library for the drill's "Lignes de mes parties",
+// "Retirer ces lignes de l'entraînement" takes them back (the learner's progress on them stays
+// in the notebook); neither is offered while a drill's session runs, whose lines are set. A
 // double click on a game loads it on the main board.
 class MesParties
 {
@@ -50,18 +52,28 @@ public:
     int selection = -1; // the game selected in LstParties, or -1
     Etiquette LblBilan; // how many games are listed, or why none
     Bouton CmdAjouter {false}; // "Ajouter ces lignes à l'entraînement"
-    Etiquette LblMessage; // what the last addition did
+    Bouton CmdRetirer {false}; // "Retirer ces lignes de l'entraînement": some are kept
+    Etiquette LblMessage; // what the last addition or removal did
 
     // The base of the games window once loaded, null before or while it loads. It must outlive
     // the view or be withdrawn first.
     void base_chargee(const Base* base);
     const Base* base() const { return base_; }
+    const Plateau& plateau() const { return plateau_; }
+    const Services& services() const { return services_; }
 
     void LstSource_Click();
     void TxtJoueur_Change();
     // Loads the selected game on the main board, as a pasted game is loaded.
     void LstParties_DblClick();
     void CmdAjouter_Click();
+    void CmdRetirer_Click();
+
+    // The two actions follow a session of the drill, begun or ended, and the places kept, which
+    // the training window may have forgotten. Cheap when neither changed.
+    void actualise();
+    // Whether the place where a listed game left the library is kept for the drill.
+    bool retenue(const PartieListee& partie) const;
 
     // While a drill's exercise runs, what the library played is not shown: it would give the
     // answer away.
@@ -75,12 +87,16 @@ private:
     void remplit_sources();
     void remplit_parties();
     PartieListee decrit(int partie) const;
+    void etat_actions();
 
     Plateau& plateau_;
     Services services_;
     int abonnement_;
     PositionsBiblio positions_;
     const Base* base_ = nullptr;
+    std::vector<std::string> cles_retenues_; // the places kept, as `cle_de_debut` writes them
+    std::string reglage_lu_; // the setting that they were read from
+    bool seance_ = false; // a drill's session ran when the actions were last set
 };
 
 } // namespace tavik
