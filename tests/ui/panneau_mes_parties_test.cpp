@@ -189,6 +189,7 @@ private slots:
         QCOMPARE(reglages()->value(cle).toString(), QString());
         QVERIFY(!vider->isEnabled());
         QVERIFY(!retirer->isEnabled()); // the games window follows
+        QCOMPARE(b.w<QLabel>("LblMessageMesParties", g)->text(), QString());
         QVERIFY(b.messages.empty());
         reglages()->remove(QStringLiteral("parties/fichiers"));
     }

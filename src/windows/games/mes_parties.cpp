@@ -241,6 +241,7 @@ void MesParties::actualise()
     const std::string reglage
         = services_.lit_reglage ? services_.lit_reglage(reglage_lignes_de_mes_parties) : "";
     if (seance == seance_ && reglage == reglage_lu_) return;
+    if (reglage != reglage_lu_) LblMessage.legende.clear(); // it spoke of places since changed
     etat_actions();
 }
 
