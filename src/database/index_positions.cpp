@@ -1,5 +1,6 @@
 #include "database/index_positions.h"
 
+#include "database/tri_entrees.h"
 #include "library/symetries.h"
 
 #include <algorithm>
@@ -15,11 +16,6 @@ IndexPositions::Entree entree(const Reduction& r, int suivant, Issue issue, uint
     return {static_cast<uint32_t>(e >> 32), static_cast<uint32_t>(e),
             static_cast<uint32_t>(s) << 25 | static_cast<uint32_t>(issue) << 23 | partie};
 }
-
-constexpr auto avant = [](const IndexPositions::Entree& a, const IndexPositions::Entree& b) {
-    const uint64_t ea = a.empreinte(), eb = b.empreinte();
-    return ea != eb ? ea < eb : a.donnees < b.donnees;
-};
 
 } // namespace
 
@@ -53,12 +49,13 @@ bool IndexPositions::construit(std::span<const PartieBase> parties, int profonde
             const Disques avant_coup = position.disques;
             const int coup = p.coups[static_cast<std::size_t>(k)];
             position.joue(coup);
-            entrees_.push_back(entree(reduit(avant_coup, !position.blanc_au_trait), coup, issue, numero));
+            entrees_.push_back(
+                entree(reduit(avant_coup, !position.blanc_au_trait), coup, issue, numero));
         }
     }
     if (suivi.arrete()) return (entrees_ = {}, false);
     suivi.signale(0.8);
-    std::sort(entrees_.begin(), entrees_.end(), avant);
+    trie_entrees(entrees_);
     suivi.signale(1.0);
     return true;
 }
