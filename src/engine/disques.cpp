@@ -1,6 +1,7 @@
 #include "engine/disques.h"
 
 #include <array>
+#include <bit>
 
 namespace tavik {
 
@@ -60,15 +61,58 @@ uint64_t coups_possibles(uint64_t joueur, uint64_t adversaire)
     return coups;
 }
 
+namespace {
+
+// For each square, the squares beyond it up to the edge along the four lines through it
+// (row, column, both diagonals): `montants` toward higher bit indexes, `descendants` toward
+// lower ones.
+struct Rayons
+{
+    std::array<std::array<uint64_t, 4>, 64> montants {}, descendants {};
+};
+
+constexpr Rayons rayons_de()
+{
+    Rayons r;
+    constexpr std::array<std::array<int, 2>, 4> pas {{{0, 1}, {1, 0}, {1, 1}, {1, -1}}};
+    for (int i = 0; i < 64; ++i) {
+        for (std::size_t d = 0; d < 4; ++d) {
+            for (const int sens : {1, -1}) {
+                uint64_t rayon = 0;
+                int l = i / 8 + sens * pas[d][0], c = i % 8 + sens * pas[d][1];
+                for (; l >= 0 && l < 8 && c >= 0 && c < 8;
+                     l += sens * pas[d][0], c += sens * pas[d][1])
+                    rayon |= bit_de(l * 8 + c);
+                (sens > 0 ? r.montants : r.descendants)[static_cast<std::size_t>(i)][d] = rayon;
+            }
+        }
+    }
+    return r;
+}
+
+constexpr Rayons rayons = rayons_de();
+
+} // namespace
+
 uint64_t retournes(int index, uint64_t joueur, uint64_t adversaire)
 {
-    // In each direction, the run of the opponent's discs next to the square (at most six),
-    // taken when the square after it holds one of the player's: no branch but the last.
+    // Along each ray, the first square that is not the opponent's closes the run before it;
+    // the run is taken when that square holds one of the player's. Toward higher indexes that
+    // square is the lowest bit of the ray's non-opponent squares, toward lower ones the highest.
+    const auto i = static_cast<std::size_t>(index);
     uint64_t tous = 0;
-    for (const Direction d : directions) {
-        uint64_t suite = avance(bit_de(index), d) & adversaire;
-        for (int i = 0; i < 5; ++i) suite |= avance(suite, d) & adversaire;
-        tous |= (avance(suite, d) & joueur) ? suite : 0;
+    for (std::size_t d = 0; d < 4; ++d) {
+        const uint64_t haut = rayons.montants[i][d];
+        const uint64_t arrets_haut = haut & ~adversaire;
+        const uint64_t bout_haut = arrets_haut & (0 - arrets_haut);
+        tous |= (bout_haut & joueur) ? haut & (bout_haut - 1) : 0;
+        const uint64_t bas = rayons.descendants[i][d];
+        // The highest bit with no branch: bit 0 stands in for an empty set and is then masked.
+        const uint64_t arrets_bas = bas & ~adversaire;
+        const uint64_t bout_bas = bit_de(63 - std::countl_zero(arrets_bas | 1)) & arrets_bas;
+        // The ray's squares above that bit when it holds a disc of the player's, else none
+        // (the bit is never the top one, which no ray toward lower indexes reaches).
+        tous |= bas & (0 - ((bout_bas & joueur) << 1));
     }
     return tous;
 }
