@@ -46,7 +46,7 @@ std::optional<std::string> lit_partie(std::string_view r, PartieBase& p)
     PositionJeu position;
     for (int i = 0; i < 60; ++i) {
         const uint32_t code = octet(r, 8 + static_cast<std::size_t>(i));
-        const std::string numero = "le coup " + std::to_string(i + 1);
+        auto numero = [i] { return "le coup " + std::to_string(i + 1); };
         if (code == 0) {
             for (int j = i + 1; j < 60; ++j)
                 if (octet(r, 8 + static_cast<std::size_t>(j)) != 0)
@@ -55,8 +55,9 @@ std::optional<std::string> lit_partie(std::string_view r, PartieBase& p)
         }
         const Case c {static_cast<int16_t>(code / 10), static_cast<int16_t>(code % 10)};
         if (!sur_plateau(c))
-            return numero + " vaut " + std::to_string(code) + ", qui n'est pas une case";
-        if (!position.joue(index_de(c))) return numero + " (" + notation(c) + ") n'est pas jouable";
+            return numero() + " vaut " + std::to_string(code) + ", qui n'est pas une case";
+        if (!position.joue(index_de(c)))
+            return numero() + " (" + notation(c) + ") n'est pas jouable";
         p.coups[static_cast<std::size_t>(i)] = static_cast<uint8_t>(index_de(c));
         p.nb_coups = static_cast<uint8_t>(i + 1);
     }
