@@ -118,6 +118,20 @@ private:
     std::map<std::filesystem::path, NomsDossier> dossiers_;
 };
 
+// How many games the WTHOR game files hold by their sizes, so that the base's array takes them
+// all without growing (text files hold a few games: they may make it grow once).
+std::size_t parties_annoncees(std::span<const std::filesystem::path> fichiers)
+{
+    std::size_t nb = 0;
+    for (const std::filesystem::path& f : fichiers) {
+        std::error_code erreur;
+        const std::uintmax_t taille = std::filesystem::file_size(f, erreur);
+        if (!erreur && extension(f) == ".wtb" && taille > taille_entete_wthor)
+            nb += static_cast<std::size_t>((taille - taille_entete_wthor) / taille_partie_wthor);
+    }
+    return nb;
+}
+
 const std::string vide;
 
 Base annulee()
@@ -157,6 +171,7 @@ Base charge_base(std::span<const std::filesystem::path> fichiers, int profondeur
     base.fichiers.assign(fichiers.begin(), fichiers.end());
     Chargeur chargeur(base);
     const std::size_t nb = std::min<std::size_t>(fichiers.size(), UINT16_MAX);
+    base.parties.reserve(parties_annoncees(fichiers.first(nb)));
     for (std::size_t i = 0; i < nb; ++i) {
         if (suivi.arrete()) return annulee();
         suivi.signale(0.1 * static_cast<double>(i) / static_cast<double>(nb));

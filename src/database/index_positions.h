@@ -1,5 +1,6 @@
 #pragma once
 
+#include "database/grandes_pages.h"
 #include "database/partie_base.h"
 #include "engine/disques.h"
 
@@ -53,7 +54,7 @@ public:
     static constexpr uint32_t parties_max = 1u << 23;
 
 private:
-    std::vector<Entree> entrees_;
+    std::vector<Entree, AllocateurGrand<Entree>> entrees_;
     int profondeur_ = 0;
 };
 
