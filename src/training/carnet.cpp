@@ -121,6 +121,22 @@ int Carnet::ecrit(int16_t couleur, const std::string& cle, const EtatLigne& e, c
     return code == SQLITE_DONE ? SQLITE_OK : code;
 }
 
+std::vector<RevuePassee> Carnet::historique(int16_t couleur) const
+{
+    sqlite::Requete r(db_.get(), R"sql(
+SELECT r.ligne, r.jour, r.qualite
+FROM revue r JOIN ligne l ON l.id = r.ligne
+WHERE l.couleur = ?1
+ORDER BY r.ligne, r.instant, r.id
+)sql");
+    r.lie(1, std::int64_t {couleur});
+    std::vector<RevuePassee> revues;
+    while (r.pas() == SQLITE_ROW)
+        revues.push_back(
+            {r.entier(0), static_cast<Jour>(r.entier(1)), static_cast<int>(r.entier(2))});
+    return revues;
+}
+
 std::vector<JourActivite> Carnet::activite(int16_t couleur, Jour premier, Jour dernier) const
 {
     sqlite::Requete r(db_.get(), R"sql(

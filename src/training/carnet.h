@@ -1,6 +1,7 @@
 #pragma once
 
 #include "training/moment.h"
+#include "training/retention.h"
 #include "training/sm2.h"
 #include "training/sqlite.h"
 
@@ -84,6 +85,8 @@ public:
     std::optional<EtatLigne> enregistre(int16_t couleur, const std::string& cle,
                                         const MiseAJour& mise_a_jour, const Revue& revue,
                                         std::string& raison);
+    // Every finished exercise of the colour, by line then in the order they were made.
+    std::vector<RevuePassee> historique(int16_t couleur) const;
     // The days from `premier` to `dernier` on which exercises of the colour were finished.
     std::vector<JourActivite> activite(int16_t couleur, Jour premier, Jour dernier) const;
 

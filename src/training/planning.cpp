@@ -20,6 +20,14 @@ int nouvelles_du_jour(const Etats& etats, Jour jour)
     }));
 }
 
+int lignes_en_echec(std::span<const int> lignes, const Etats& etats, Jour jour)
+{
+    return static_cast<int>(std::count_if(lignes.begin(), lignes.end(), [&](int l) {
+        const std::optional<EtatLigne>& e = etats[static_cast<std::size_t>(l)];
+        return e && e->premiere_revue < jour && e->repetitions == 0;
+    }));
+}
+
 namespace {
 
 // Lines sorted by urgency: lower is sooner. `rang` orders the categories, the rest breaks ties.
@@ -52,7 +60,8 @@ int la_plus_urgente(std::span<const int> lignes, const Etats& etats, Rang rang)
 Choix choisit_ligne(std::span<const int> lignes, const Etats& etats, const Contexte& x,
                     const ParametresSm2& p)
 {
-    const bool place_pour_nouvelles = nouvelles_du_jour(etats, x.jour) < x.nouvelles_par_jour;
+    const bool place_pour_nouvelles = nouvelles_du_jour(etats, x.jour) < x.nouvelles_par_jour
+        && lignes_en_echec(lignes, etats, x.jour) < std::max(1, x.nouvelles_par_jour / 2);
     // How many exercises ago the line was last trained in this session, or -1.
     const auto anciennete = [&](int l) {
         const auto r = std::find(x.recentes.rbegin(), x.recentes.rend(), l);

@@ -43,6 +43,10 @@ struct Choix
 // The number of lines first trained on `jour`.
 int nouvelles_du_jour(const Etats& etats, Jour jour);
 
+// The lines among `lignes` first trained before `jour` that have not been recalled at a review
+// on a later day since they were first shown or last missed: those the learner still fails.
+int lignes_en_echec(std::span<const int> lignes, const Etats& etats, Jour jour);
+
 // A line failed (or found only after hesitating) comes back once this many other exercises
 // have passed: soon enough to relearn it, late enough not to be a mere echo.
 inline constexpr int ecart_reprise = 2;
@@ -60,8 +64,12 @@ struct Contexte
 // The next exercise among `lignes`: first the lines failed today whose relearning step has
 // come (not among the last `ecart_reprise` exercises), the one failed longest ago first; then
 // the due lines, the most overdue first (then the least easy, then in file order); then new
-// lines in their order, while fewer than `nouvelles_par_jour` lines were first trained today;
-// then the lines failed today that have just been trained; else free practice.
+// lines in their order, while fewer than `nouvelles_par_jour` lines were first trained today
+// and fewer than half that pace (at least one) are still failed (`lignes_en_echec`); then the
+// lines failed today that have just been trained; else free practice. The second limit paces
+// new lines by how the learner is doing: every line still failed comes back daily, misses
+// cost a relearning exercise each, and for a learner who forgets fast a line takes many days
+// to hold, so that new lines taken on while many fail only crowd the days and delay them all.
 Choix choisit_ligne(std::span<const int> lignes, const Etats& etats, const Contexte& contexte,
                     const ParametresSm2& p);
 

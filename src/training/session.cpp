@@ -87,6 +87,8 @@ Session::Session(const Repertoire& rep, Carnet& carnet, int16_t couleur, std::ve
     , ordre_nouveaux_(ordre_des_nouveaux(items_, reglages_.toute_la_bibliotheque,
                                          reglages_.parties_par_item))
     , etats_(etats_de(rep, items_, carnet, couleur))
+    , retention_(retention_de(carnet.historique(couleur), parametres_.qualite_retenue,
+                              parametres_.retention))
 {
 }
 
@@ -192,9 +194,15 @@ void Session::note(int item, int qualite)
     const Moment m = services_.maintenant();
     std::optional<EtatLigne>& etat = etats_[static_cast<std::size_t>(item)];
     const std::optional<EtatLigne> connu = etat;
+    // A review on a later day than the item's last one tells how well its step holds.
+    Retention retention = retention_;
     const MiseAJour mise_a_jour = [&](const std::optional<EtatLigne>& avant) {
         const std::optional<EtatLigne>& base = avant ? avant : connu;
-        return apres_revue_notee(base ? &*base : nullptr, qualite, m.jour, parametres_);
+        retention = retention_;
+        if (base && base->derniere_revue < m.jour)
+            retention.ajoute(base->repetitions, m.jour - base->derniere_revue,
+                             qualite >= parametres_.qualite_retenue);
+        return apres_revue_notee(base ? &*base : nullptr, qualite, m.jour, parametres_, &retention);
     };
     const Revue revue {m.secondes,           m.jour, exercice_->coups(), exercice_->trouves(),
                        exercice_->erreurs(), qualite};
@@ -208,6 +216,7 @@ void Session::note(int item, int qualite)
         etat = mise_a_jour(etat);
         avertissement_ = "La progression n'a pas pu être enregistrée (" + raison + ").";
     }
+    retention_ = retention;
     recentes_.push_back(item);
 }
 

@@ -53,7 +53,9 @@ struct ReglagesSession
 // that the scheduler puts first; the program's moves steer towards its lines; when the learner
 // takes another line of the choice, the exercise aims at the most pressing item that way. A
 // finished exercise is graded and written at once, against the item aimed at: an error made
-// while aiming at an item that the learner then leaves counts against that item, once.
+// while aiming at an item that the learner then leaves counts against that item, once. The
+// learner's retention, read from the notebook's history of the colour when the session starts
+// and followed at each exercise, sets the intervals of the recalled items.
 class Session
 {
 public:
@@ -119,6 +121,7 @@ private:
     std::optional<Exercice> exercice_;
     int item_ = -1;
     Motif motif_ = Motif::libre;
+    Retention retention_; // what the learner's spaced reviews of the colour showed
     std::vector<int> recentes_; // the items of the exercises finished, the last one last
     std::int64_t debut_du_tour_ = 0; // when the learner's turn began
     int hesitations_ = 0; // moves found slowly in this exercise

@@ -23,27 +23,32 @@ double facilite_apres(double facilite, int qualite, const ParametresSm2& p)
     return std::max(p.facilite_minimale, facilite + 0.1 - ecart * (0.08 + ecart * 0.02));
 }
 
-// SM-2's step for a recalled line: the next interval from the new easiness.
-void retenue(EtatLigne& e, const ParametresSm2& p)
+// SM-2's step for a recalled line: the next interval from the new easiness, shortened to the
+// one that the learner's retention at the line's next step gives.
+void retenue(EtatLigne& e, const ParametresSm2& p, const Retention* retention)
 {
-    if (e.repetitions == 0)
-        e.intervalle = p.premier_intervalle;
-    else if (e.repetitions == 1)
-        e.intervalle = p.deuxieme_intervalle;
-    else
+    int sm2 = p.premier_intervalle;
+    if (e.repetitions == 1)
+        sm2 = p.deuxieme_intervalle;
+    else if (e.repetitions > 1)
         // Rounded up, but 10 x 1.3 is 13 days, not the 14 that the binary 1.3 would give.
-        e.intervalle = static_cast<int>(std::ceil(e.intervalle * e.facilite - 1e-9));
+        sm2 = static_cast<int>(std::ceil(e.intervalle * e.facilite - 1e-9));
+    const std::optional<int> observe
+        = retention ? retention->intervalle(e.repetitions + 1) : std::nullopt;
+    e.intervalle = observe ? std::min(*observe, sm2) : sm2;
     ++e.repetitions;
 }
 
 } // namespace
 
-EtatLigne apres_revue(const EtatLigne* avant, int erreurs, Jour jour, const ParametresSm2& p)
+EtatLigne apres_revue(const EtatLigne* avant, int erreurs, Jour jour, const ParametresSm2& p,
+                      const Retention* retention)
 {
-    return apres_revue_notee(avant, qualite_selon(erreurs, p), jour, p);
+    return apres_revue_notee(avant, qualite_selon(erreurs, p), jour, p, retention);
 }
 
-EtatLigne apres_revue_notee(const EtatLigne* avant, int qualite, Jour jour, const ParametresSm2& p)
+EtatLigne apres_revue_notee(const EtatLigne* avant, int qualite, Jour jour, const ParametresSm2& p,
+                            const Retention* retention)
 {
     EtatLigne e;
     if (avant) {
@@ -64,7 +69,7 @@ EtatLigne apres_revue_notee(const EtatLigne* avant, int qualite, Jour jour, cons
         e.repetitions = 0;
         e.intervalle = p.premier_intervalle;
     } else if (!en_avance) {
-        retenue(e, p);
+        retenue(e, p, retention);
     }
     if (!reussie || !en_avance) e.echeance = jour + e.intervalle;
     e.derniere_revue = jour;

@@ -61,6 +61,13 @@ TEST(Carnet, CreatedThenReopened)
     EXPECT_EQ(c.etats(blanc), (std::map<std::string, EtatLigne> {
                                   {"F5D6", {3, 2.36, 17, 1017, 955, 1000, 4, 7, 2}}}));
     EXPECT_EQ(c.activite(noir, 90, 110), (std::vector<JourActivite> {{100, 2, 1}}));
+    // The history that the learner's retention is read from: each colour's own exercises.
+    const std::vector<RevuePassee> noires = c.historique(noir), blanches = c.historique(blanc);
+    ASSERT_EQ(noires.size(), 2u);
+    EXPECT_EQ(noires[1], (RevuePassee {noires[0].ligne, 100, 5}));
+    ASSERT_EQ(blanches.size(), 1u);
+    EXPECT_EQ(blanches[0], (RevuePassee {blanches[0].ligne, 1000, 2}));
+    EXPECT_NE(blanches[0].ligne, noires[0].ligne);
     EXPECT_TRUE(c.activite(noir, 101, 110).empty());
 }
 

@@ -127,6 +127,83 @@ TEST(Sm2, EarlyReviewKeepsTheScheduleUnlessItFails)
     EXPECT_EQ(categorie(std::nullopt, 104, p), Categorie::nouvelle);
 }
 
+// Anki's interval modifier, log(0.9) / log(observed retention), at each step: without decay nor
+// prior, 10 reviews after 20 days of which 8 recalled give 20 x 0.1054 / 0.2231 = 9.44, so 9
+// days; 1 of 10 recalled after 6 days gives 0.27, so the 1-day floor; all recalled after 15
+// days give at most twice as long. A step never observed has none and SM-2's interval holds.
+TEST(Retention, IntervalFromTheRetentionObservedAtTheStep)
+{
+    Retention exacte({.fenetre = 1e12, .a_priori = 0.0});
+    for (int i = 0; i < 10; ++i) {
+        exacte.ajoute(3, 20, i < 8);
+        exacte.ajoute(2, 6, i == 0);
+        exacte.ajoute(4, 15, true);
+    }
+    EXPECT_EQ(exacte.intervalle(3), 9);
+    EXPECT_EQ(exacte.intervalle(2), 1);
+    EXPECT_EQ(exacte.intervalle(4), 30);
+    EXPECT_EQ(exacte.intervalle(1), std::nullopt);
+    EXPECT_EQ(exacte.intervalle(Retention::paliers), std::nullopt);
+
+    // The defaults: two reviews at the wanted rate are added, so that one failure at a step
+    // is not taken for a retention of zero; older reviews weigh less than recent ones.
+    Retention r;
+    r.ajoute(2, 6, false);
+    EXPECT_NEAR(*r.observee(2), 1.8 / 3, 1e-9);
+    for (int i = 0; i < 200; ++i) r.ajoute(5, 10, i < 100); // half recalled, then none
+    EXPECT_LT(*r.observee(5), 0.1);
+}
+
+// A learner who forgets fast: with SM-2 alone a line recalled twice waits 6 days; once reviews
+// after 6 days were seen to fail at that step, it comes back the next day, and the steps after
+// it grow from that interval by the easiness where nothing was observed. A lapse keeps SM-2's
+// 1 day.
+TEST(Retention, AFastForgetterIsReviewedSooner)
+{
+    const ParametresSm2 p;
+    const EtatLigne une_fois = apres_revue(nullptr, 0, 100, p);
+    ASSERT_EQ(une_fois.repetitions, 1);
+    Retention r;
+    EXPECT_EQ(apres_revue(&une_fois, 0, 101, p, &r).intervalle, 6);
+    for (int i = 0; i < 5; ++i) r.ajoute(2, 6, false);
+    const EtatLigne deux_fois = apres_revue(&une_fois, 0, 101, p, &r);
+    EXPECT_EQ(std::tie(deux_fois.intervalle, deux_fois.echeance, deux_fois.repetitions),
+              std::tuple(1, 102, 2));
+    EXPECT_EQ(apres_revue(&deux_fois, 0, 102, p, &r).intervalle, 3); // 1 x 2.8, rounded up
+    EXPECT_EQ(apres_revue(&deux_fois, 1, 102, p, &r).intervalle, 1);
+    // Recalls seen to hold longer than SM-2's interval never lengthen it: 6 days, not 12.
+    Retention tenace;
+    for (int i = 0; i < 20; ++i) tenace.ajoute(2, 6, true);
+    ASSERT_EQ(tenace.intervalle(2), 12);
+    EXPECT_EQ(apres_revue(&une_fois, 0, 101, p, &tenace).intervalle, 6);
+}
+
+// The step of each past review is counted again from the history: recalls in a row on later
+// days, the first exercise included; same-day repetitions tell nothing; a miss starts again.
+TEST(Retention, ReadFromTheHistoryOfEachLine)
+{
+    const std::vector<RevuePassee> historique = {
+        {1, 0, 0}, {1, 1, 5}, {1, 1, 5}, {1, 3, 4}, {1, 10, 2}, {1, 11, 1}, // steps 0, 1, 2, 0
+        {2, 0, 5}, {2, 2, 5}, {2, 2, 0}, {2, 5, 3}, // steps 1, 0
+    };
+    const Retention r = retention_de(historique, 3, {.fenetre = 1e12, .a_priori = 0.0});
+    EXPECT_NEAR(*r.observee(0), 2.0 / 3, 1e-9);
+    EXPECT_NEAR(*r.observee(1), 1.0, 1e-9);
+    EXPECT_NEAR(*r.observee(2), 0.0, 1e-9);
+    EXPECT_EQ(r.observee(3), std::nullopt);
+    // Step 1 was reviewed after 2 days twice, step 0 after 1, 1 and 3 days.
+    Retention attendue({.fenetre = 1e12, .a_priori = 0.0});
+    for (const auto& [palier, jours, retenue] : {std::tuple(0, 1, true),
+                                                 {1, 2, true},
+                                                 {2, 7, false},
+                                                 {0, 1, false},
+                                                 {1, 2, true},
+                                                 {0, 3, true}})
+        attendue.ajoute(palier, jours, retenue);
+    for (int palier = 0; palier < 3; ++palier)
+        EXPECT_EQ(r.intervalle(palier), attendue.intervalle(palier)) << palier;
+}
+
 namespace {
 
 EtatLigne etat(Jour echeance, double facilite, int derniere_qualite = 5)
@@ -226,6 +303,34 @@ TEST(Planning, NewLinesComeAtTheDailyPaceInTheirOrder)
     const std::vector<Choix> ordonnes
         = {{2, Motif::nouvelle}, {0, Motif::nouvelle}, {1, Motif::nouvelle}, {}};
     EXPECT_EQ(journee({0, 1, 2}, neufs, 10, 10, {}, {1, 2, 0}), ordonnes);
+}
+
+// New lines wait while the learner still fails half a day's pace of lines: five lines first
+// trained on earlier days and not recalled on a later day since hold back the new lines; four
+// do not, nor five first trained today (those count against the day's pace instead).
+TEST(Planning, NewLinesWaitWhileManyLinesFail)
+{
+    std::vector<int> lignes(8);
+    std::iota(lignes.begin(), lignes.end(), 0);
+    Etats etats(8);
+    for (int l = 0; l < 5; ++l)
+        etats[static_cast<std::size_t>(l)] = EtatLigne {.intervalle = 1,
+                                                        .echeance = 51,
+                                                        .premiere_revue = 40,
+                                                        .derniere_revue = 50,
+                                                        .derniere_qualite = 5,
+                                                        .revues = 3,
+                                                        .echecs = 1};
+    const ParametresSm2 p;
+    EXPECT_EQ(lignes_en_echec(lignes, etats, 50), 5);
+    EXPECT_EQ(choisit_ligne(lignes, etats, {50, 10, {}, {}}, p), Choix {});
+    EXPECT_EQ(choisit_ligne(lignes, etats, {50, 12, {}, {}}, p), (Choix {5, Motif::nouvelle}));
+    etats[0]->repetitions = 1;
+    EXPECT_EQ(choisit_ligne(lignes, etats, {50, 10, {}, {}}, p), (Choix {5, Motif::nouvelle}));
+    etats[0]->repetitions = 0;
+    for (auto& e : etats)
+        if (e) e->premiere_revue = 50;
+    EXPECT_EQ(choisit_ligne(lignes, etats, {50, 10, {}, {}}, p), (Choix {5, Motif::nouvelle}));
 }
 
 // The learner's own way: due before failed today before new before the one due soonest.
