@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
+#include <numeric>
 #include <random>
 #include <stdexcept>
 #include <string>
@@ -76,7 +77,37 @@ struct Resultat
 {
     int exercices = 0;
     int jours = 0;
+    std::vector<double> courbe; // the share recalled a day later, after each exercise
 };
+
+// Where uniform draws never reach the goal, they level off: the mean share recalled over the
+// second half of their run. How many exercises each run needed to reach that level first, so
+// that the two can still be compared on what uniform draws do achieve.
+struct Palier
+{
+    double niveau = 0;
+    int uniforme = 0;
+    int planifie = 0;
+};
+
+int premier_au_niveau(const std::vector<double>& courbe, double niveau)
+{
+    const auto i
+        = std::find_if(courbe.begin(), courbe.end(), [&](double r) { return r >= niveau; });
+    return i == courbe.end() ? -1 : static_cast<int>(i - courbe.begin()) + 1;
+}
+
+Palier palier(const Resultat& planifie, const Resultat& uniforme)
+{
+    const auto moitie
+        = uniforme.courbe.begin() + static_cast<std::ptrdiff_t>(uniforme.courbe.size() / 2);
+    Palier p;
+    p.niveau = std::accumulate(moitie, uniforme.courbe.end(), 0.0)
+        / static_cast<double>(uniforme.courbe.end() - moitie);
+    p.uniforme = premier_au_niveau(uniforme.courbe, p.niveau);
+    p.planifie = premier_au_niveau(planifie.courbe, p.niveau);
+    return p;
+}
 
 struct Simulation
 {
@@ -161,7 +192,8 @@ struct Simulation
                 if (item < 0) break;
                 memoire.revoit(item, t, !rate);
                 ++r.exercices;
-                if (retenues(t + 1.0) >= objectif) {
+                r.courbe.push_back(retenues(t + 1.0));
+                if (r.courbe.back() >= objectif) {
                     r.jours = jour + 1;
                     return r;
                 }
@@ -245,6 +277,8 @@ int main(int argc, char** argv)
             std::size_t items = 0;
             int planifie_manque = 0, uniforme_manque = 0; // learners short of the goal
             std::string detail;
+            Palier paliers; // summed over the learners for whom uniform draws fell short
+            int compares = 0;
             for (const unsigned g : graines) {
                 Simulation a(rep, couleur, profil, g), b(rep, couleur, profil, g);
                 items = a.items.items.size();
@@ -256,6 +290,15 @@ int main(int argc, char** argv)
                 planifie_manque += p.jours >= jours_max;
                 uniforme_manque += u.jours >= jours_max;
                 detail += (detail.empty() ? "" : " ") + std::to_string(p.exercices);
+                if (u.jours >= jours_max && !u.courbe.empty()) {
+                    const Palier x = palier(p, u);
+                    if (x.planifie > 0) {
+                        paliers.niveau += x.niveau;
+                        paliers.uniforme += x.uniforme;
+                        paliers.planifie += x.planifie;
+                        ++compares;
+                    }
+                }
                 // Where neither reaches the goal there is nothing to compare.
                 mieux = mieux && (p.exercices < u.exercices || p.jours == jours_max);
             }
@@ -276,6 +319,14 @@ int main(int argc, char** argv)
                         uniforme.jours / n, manque(uniforme_manque).c_str(),
                         planifie_manque > 0 ? "" : borne,
                         static_cast<double>(uniforme.exercices) / planifie.exercices);
+            if (compares > 0)
+                std::printf(
+                    "    uniform lines level off at %.0f %% recalled; exercises to reach that "
+                    "level first: scheduler %.0f, uniform lines %.0f, ratio %.1f\n",
+                    100.0 * paliers.niveau / compares,
+                    static_cast<double>(paliers.planifie) / compares,
+                    static_cast<double>(paliers.uniforme) / compares,
+                    static_cast<double>(paliers.uniforme) / paliers.planifie);
         }
     }
     if (mieux) return 0;
