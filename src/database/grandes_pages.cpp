@@ -32,12 +32,14 @@ void* alloue_grand(std::size_t octets)
     return memoire;
 }
 
+// The unsized forms of delete: the sized ones are not declared by every compiler's default
+// (clang leaves sized deallocation off).
 void libere_grand(void* memoire, std::size_t octets)
 {
     if (octets < grande_page)
-        ::operator delete(memoire, octets);
+        ::operator delete(memoire);
     else
-        ::operator delete (memoire, arrondi(octets), std::align_val_t {grande_page});
+        ::operator delete (memoire, std::align_val_t {grande_page});
 }
 
 } // namespace tavik
