@@ -141,6 +141,22 @@ struct Simulation
         return r;
     }
 
+    // An exercise outside the drill, the program steering towards `cibles`: the item of the
+    // line that it ended on, and whether the learner erred.
+    std::pair<int, bool> exercice_vers(std::vector<int> cibles, const std::vector<bool>& rappels)
+    {
+        Exercice ex(rep, lignes, couleur, std::move(cibles));
+        bool rate = false;
+        while (!ex.terminee()) {
+            if (ex.au_programme()) {
+                ex.joue_programme(hasard());
+                continue;
+            }
+            rate = joue_apprenant(ex, rappels, [&](Case c) { ex.joue_utilisateur(c); }) || rate;
+        }
+        return {items.de_ligne[ex.ligne_finie()], rate};
+    }
+
     // Days of exercises until 90 % are recalled a day later. `exercice` runs one and returns
     // the item trained and whether it was missed, or -1 when the day's work is done.
     template <typename UnExercice> Resultat jusqu_a_l_objectif(UnExercice exercice)
@@ -193,16 +209,7 @@ Resultat avec_des_tirages_uniformes(Simulation& sim)
     return sim.jusqu_a_l_objectif([&](int, double, const std::vector<bool>& rappels) {
         const int ligne = sim.lignes[static_cast<std::size_t>(
             tire(sim.hasard(), static_cast<int>(sim.lignes.size())))];
-        Exercice ex(sim.rep, sim.lignes, sim.couleur, {ligne});
-        bool rate = false;
-        while (!ex.terminee()) {
-            if (ex.au_programme()) {
-                ex.joue_programme(sim.hasard());
-                continue;
-            }
-            rate = sim.joue_apprenant(ex, rappels, [&](Case c) { ex.joue_utilisateur(c); }) || rate;
-        }
-        return std::pair {sim.items.de_ligne[ex.ligne_finie()], rate};
+        return sim.exercice_vers({ligne}, rappels);
     });
 }
 
@@ -243,17 +250,8 @@ Resultat avec_un_planificateur_omniscient(Simulation& sim, bool reprise)
         }
         if (item < 0) return std::pair {-1, false};
         ++numero;
-        Exercice ex(sim.rep, sim.lignes, sim.couleur,
-                    sim.items.items[static_cast<std::size_t>(item)].lignes);
-        bool rate = false;
-        while (!ex.terminee()) {
-            if (ex.au_programme()) {
-                ex.joue_programme(sim.hasard());
-                continue;
-            }
-            rate = sim.joue_apprenant(ex, rappels, [&](Case c) { ex.joue_utilisateur(c); }) || rate;
-        }
-        const int fini = sim.items.de_ligne[ex.ligne_finie()];
+        const auto [fini, rate]
+            = sim.exercice_vers(sim.items.items[static_cast<std::size_t>(item)].lignes, rappels);
         if (rate && reprise) a_reprendre.emplace_back(fini, numero + 2);
         return std::pair {fini, rate};
     });
