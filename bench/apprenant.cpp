@@ -216,8 +216,8 @@ Resultat avec_des_tirages_uniformes(Simulation& sim)
 // A scheduler that sees the learner's memory: each day, the items that would be recalled less
 // than 90 % of the time a day later, the most forgotten first, then new items while the day
 // has room. With `reprise`, an item missed comes back two exercises later, until recalled, as
-// the drill does it. A scheduler that only sees the learner's moves can hardly hope to beat
-// it: it shows how far the drill is from what this learner allows.
+// the drill does it. It sees what the drill can only infer from the learner's moves, but its
+// rule is simple: a yardstick of what this learner allows, not a bound.
 Resultat avec_un_planificateur_omniscient(Simulation& sim, bool reprise)
 {
     const auto nb_items = static_cast<int>(sim.items.items.size());

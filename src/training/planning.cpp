@@ -1,6 +1,8 @@
 #include "training/planning.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <limits>
 #include <tuple>
 
 namespace tavik {
@@ -55,6 +57,17 @@ int la_plus_urgente(std::span<const int> lignes, const Etats& etats, Rang rang)
     return meilleure ? meilleure->ligne : -1;
 }
 
+// How far a due line has gone past its interval, relative to its length, in thousandths: the
+// days since its last review over its interval, 1000 on its due day. Under exponential
+// forgetting its recall has fallen to the wanted retention raised to that ratio, so the lower
+// it is, the likelier the line is still known.
+int depassement(const EtatLigne& e, Jour jour)
+{
+    const std::int64_t ecoules = std::int64_t {jour} - e.derniere_revue;
+    return static_cast<int>(std::clamp<std::int64_t>(ecoules * 1000 / std::max(1, e.intervalle), 0,
+                                                     std::numeric_limits<int>::max()));
+}
+
 } // namespace
 
 Choix choisit_ligne(std::span<const int> lignes, const Etats& etats, const Contexte& x,
@@ -71,7 +84,7 @@ Choix choisit_ligne(std::span<const int> lignes, const Etats& etats, const Conte
     const auto rang = [&](int l, const std::optional<EtatLigne>& e) -> std::pair<int, int> {
         switch (categorie(e, x.jour, p)) {
         case Categorie::due:
-            return {1, 0};
+            return {1, depassement(*e, x.jour)};
         case Categorie::nouvelle: {
             const bool ordonnee = static_cast<std::size_t>(l) < x.ordre_nouvelles.size();
             return {place_pour_nouvelles ? 2 : -1, ordonnee ? x.ordre_nouvelles[l] : l};

@@ -236,8 +236,9 @@ std::vector<Choix> journee(std::vector<int> lignes, Etats& etats, Jour jour, int
 
 } // namespace
 
-// The most overdue first, at equal dates the least easy; then new lines in file order; then
-// the line failed today; then free practice. Line 0 is not due yet, line 7 not chosen.
+// Due lines equally far past their interval: the earliest due first, at equal dates the least
+// easy; then new lines in file order; then the line failed today; then free practice. Line 0
+// is not due yet, line 7 not chosen.
 TEST(Planning, DueLinesFirstThenNewThenFailedToday)
 {
     Etats etats = {etat(60, 2.5), etat(47, 2.5), etat(50, 2.0),    etat(47, 1.8),
@@ -248,6 +249,25 @@ TEST(Planning, DueLinesFirstThenNewThenFailedToday)
         {4, Motif::nouvelle}, {5, Motif::nouvelle}, {},
     };
     EXPECT_EQ(journee({0, 1, 2, 3, 4, 5, 6}, etats, 50, 10), attendus);
+}
+
+// Due lines the least past their interval first, relative to its length: on day 50, line 1
+// (30 days, due today) before line 2 (15 days, due 5 days ago, a third past it) before line 0
+// (1 day, due 9 days ago, nine times past it), whatever their due dates.
+TEST(Planning, DueLinesLeastPastTheirIntervalFirst)
+{
+    const auto revue = [](Jour derniere, int intervalle) {
+        return EtatLigne {.repetitions = 3,
+                          .intervalle = intervalle,
+                          .echeance = derniere + intervalle,
+                          .derniere_revue = derniere,
+                          .derniere_qualite = 5,
+                          .revues = 3};
+    };
+    Etats etats = {revue(40, 1), revue(20, 30), revue(30, 15)};
+    const std::vector<Choix> attendus
+        = {{1, Motif::revision}, {2, Motif::revision}, {0, Motif::revision}, {}};
+    EXPECT_EQ(journee({0, 1, 2}, etats, 50, 10), attendus);
 }
 
 // A line missed comes back two exercises later, before due and new lines, until found; two
