@@ -12,19 +12,23 @@ namespace tavik {
 
 namespace {
 
-// The keys of the setting, each in common form and once: a line written by hand in another
-// orientation or order is the same place as the program's own.
-std::vector<std::string> cles_lues(const Services& services)
+// The keys of the setting's text, each in common form and once: a line written by hand in
+// another orientation or order is the same place as the program's own.
+std::vector<std::string> cles_lues(const std::string& reglage)
 {
     std::vector<std::string> cles;
-    if (!services.lit_reglage) return cles;
-    std::istringstream texte(services.lit_reglage(reglage_lignes_de_mes_parties));
+    std::istringstream texte(reglage);
     for (std::string ligne; std::getline(texte, ligne);) {
         if (ligne.empty() || defaut_de_ligne(ligne)) continue;
         std::string cle = cle_de_debut(cases_de_ligne(ligne));
         if (std::find(cles.begin(), cles.end(), cle) == cles.end()) cles.push_back(std::move(cle));
     }
     return cles;
+}
+
+std::vector<std::string> cles_lues(const Services& services)
+{
+    return cles_lues(reglage_de_mes_parties(services));
 }
 
 void ecrit(const Services& services, const std::vector<std::string>& cles)
@@ -42,11 +46,21 @@ std::string cle_de_debut(std::span<const Case> debut)
     return cle_de_ligne(forme_commune(debut));
 }
 
-std::vector<std::vector<Case>> debuts_de_mes_parties(const Services& services)
+std::string reglage_de_mes_parties(const Services& services)
+{
+    return services.lit_reglage ? services.lit_reglage(reglage_lignes_de_mes_parties) : "";
+}
+
+std::vector<std::vector<Case>> debuts_du_reglage(const std::string& reglage)
 {
     std::vector<std::vector<Case>> debuts;
-    for (const std::string& cle : cles_lues(services)) debuts.push_back(cases_de_ligne(cle));
+    for (const std::string& cle : cles_lues(reglage)) debuts.push_back(cases_de_ligne(cle));
     return debuts;
+}
+
+std::vector<std::vector<Case>> debuts_de_mes_parties(const Services& services)
+{
+    return debuts_du_reglage(reglage_de_mes_parties(services));
 }
 
 int ajoute_debuts_de_mes_parties(const Services& services,

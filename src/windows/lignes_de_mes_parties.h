@@ -4,6 +4,7 @@
 #include "windows/services.h"
 
 #include <span>
+#include <string>
 #include <vector>
 
 namespace tavik {
@@ -20,6 +21,11 @@ inline constexpr const char* reglage_lignes_de_mes_parties = "entrainement/ligne
 // The places remembered, in the order they were added, each once. A line of the setting that
 // is not a text of legal moves (a settings file edited by hand) is passed over.
 std::vector<std::vector<Case>> debuts_de_mes_parties(const Services& services);
+
+// The setting's text as it is stored ("" without settings), to see whether it changed, and the
+// places that such a text holds, read as above.
+std::string reglage_de_mes_parties(const Services& services);
+std::vector<std::vector<Case>> debuts_du_reglage(const std::string& reglage);
 
 // Adds places, each given by moves legal from the usual start in any orientation, to those
 // remembered; returns how many were not there yet.

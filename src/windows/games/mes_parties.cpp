@@ -238,11 +238,10 @@ void MesParties::LstParties_DblClick()
 void MesParties::actualise()
 {
     const bool seance = plateau_.entraineur() != nullptr;
-    const std::string reglage
-        = services_.lit_reglage ? services_.lit_reglage(reglage_lignes_de_mes_parties) : "";
+    std::string reglage = reglage_de_mes_parties(services_);
     if (seance == seance_ && reglage == reglage_lu_) return;
     if (reglage != reglage_lu_) LblMessage.legende.clear(); // it spoke of places since changed
-    etat_actions();
+    etat_actions(std::move(reglage));
 }
 
 bool MesParties::retenue(const PartieListee& partie) const
@@ -256,10 +255,15 @@ bool MesParties::retenue(const PartieListee& partie) const
 // a listed game left the library after its first move, the removal when such a place is kept.
 void MesParties::etat_actions()
 {
+    etat_actions(reglage_de_mes_parties(services_));
+}
+
+void MesParties::etat_actions(std::string reglage)
+{
     seance_ = plateau_.entraineur() != nullptr;
-    reglage_lu_ = services_.lit_reglage ? services_.lit_reglage(reglage_lignes_de_mes_parties) : "";
+    reglage_lu_ = std::move(reglage);
     cles_retenues_.clear();
-    for (const std::vector<Case>& debut : debuts_de_mes_parties(services_))
+    for (const std::vector<Case>& debut : debuts_du_reglage(reglage_lu_))
         cles_retenues_.push_back(cle_de_ligne(debut));
     CmdAjouter.actif = !seance_
         && std::any_of(LstParties.begin(), LstParties.end(),

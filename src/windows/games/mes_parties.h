@@ -88,6 +88,7 @@ private:
     void remplit_parties();
     PartieListee decrit(int partie) const;
     void etat_actions();
+    void etat_actions(std::string reglage); // the setting's text already read
 
     Plateau& plateau_;
     Services services_;
