@@ -1,5 +1,6 @@
 #include "fenetre_parties.h"
 
+#include "chargement_parties.h"
 #include "elements.h"
 #include "fenetre_plateau.h"
 #include "images.h"
@@ -23,7 +24,6 @@
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QTabWidget>
-#include <QThread>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QUrl>
@@ -90,15 +90,6 @@ void montre_tableau(QTreeWidget& vue, const Tableau& donnees, Tableau& montre,
 
 } // namespace
 
-// A load and the thread that runs it; the window waits for the thread before deleting it.
-struct FenetreParties::Chargement
-{
-    DemandeChargement demande;
-    std::atomic<double> fraction {0};
-    Base base; // written by the thread, read once it has finished
-    QThread* fil = nullptr;
-};
-
 FenetreParties::FenetreParties(FenetrePlateau& principale)
     : QWidget(nullptr,
               Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
@@ -131,11 +122,7 @@ FenetreParties::~FenetreParties()
     if (FenetreEntrainement* e = principale_.fenetre_entrainement())
         e->entrainement().base_chargee(nullptr);
     parties_.Form_Unload();
-    for (const std::unique_ptr<Chargement>& c : chargements_) {
-        c->fil->disconnect(this);
-        c->fil->wait();
-        delete c->fil;
-    }
+    attend_chargements();
 }
 
 void FenetreParties::construit()
@@ -303,54 +290,6 @@ void FenetreParties::dropEvent(QDropEvent* e)
         if (u.isLocalFile()) chemins << u.toLocalFile();
     e->acceptProposedAction();
     ajoute_fichiers(chemins);
-}
-
-// Each load that the core asks for runs on a thread of its own; a load that the core stopped
-// ends at its next look at the request, and its result is dropped by the core.
-void FenetreParties::lance_chargements()
-{
-    while (std::optional<DemandeChargement> d = parties_.prend_demande()) {
-        auto c = std::make_unique<Chargement>();
-        c->demande = std::move(*d);
-        Chargement* brut = c.get();
-        brut->fil = QThread::create([brut] {
-            const Suivi suivi {[brut](double f) { brut->fraction = f; },
-                               brut->demande.annule.get()};
-            brut->base = charge_base(brut->demande.fichiers, brut->demande.profondeur, suivi);
-        });
-        connect(brut->fil, &QThread::finished, this, [this, brut] { chargement_fini(brut); });
-        chargements_.push_back(std::move(c));
-        brut->fil->start(QThread::LowPriority);
-    }
-    if (!chargements_.empty()) minuterie_->start();
-}
-
-void FenetreParties::chargement_fini(Chargement* c)
-{
-    c->fil->wait();
-    parties_.termine(c->demande.numero, std::move(c->base));
-    delete c->fil;
-    std::erase_if(chargements_, [c](const std::unique_ptr<Chargement>& x) { return x.get() == c; });
-    if (chargements_.empty()) minuterie_->stop();
-    actualise();
-}
-
-void FenetreParties::suit_progression()
-{
-    if (chargements_.empty()) return;
-    const Chargement& c = *chargements_.back();
-    parties_.avance(c.demande.numero, c.fraction);
-    progression_->setValue(static_cast<int>(parties_.progression * 1000));
-}
-
-bool FenetreParties::fil_actif() const
-{
-    return !chargements_.empty();
-}
-
-std::shared_ptr<std::atomic<bool>> FenetreParties::annulation() const
-{
-    return chargements_.empty() ? nullptr : chargements_.back()->demande.annule;
 }
 
 void FenetreParties::apres_action()

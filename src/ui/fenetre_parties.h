@@ -42,7 +42,10 @@ public:
     void actualise(); // shows the core's controls
     PanneauMesParties* mes_parties() const { return mes_parties_; }
     // The base once loaded, null before and while a load runs.
-    const Base* base_partagee() const { return parties_.base_chargee() ? &parties_.base() : nullptr; }
+    const Base* base_partagee() const
+    {
+        return parties_.base_chargee() ? &parties_.base() : nullptr;
+    }
     void ajoute_fichiers(const QStringList& chemins);
     // Whether a load's thread is still running (closed windows wait for theirs).
     bool fil_actif() const;
@@ -61,6 +64,7 @@ private:
     void decrit_controles();
     void lance_chargements();
     void chargement_fini(Chargement* c);
+    void attend_chargements();
     void suit_progression();
     void CmdAjouter_Click();
     void apres_action(); // both windows show the core's state again
