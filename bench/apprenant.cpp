@@ -214,10 +214,11 @@ Resultat avec_des_tirages_uniformes(Simulation& sim)
 }
 
 // A scheduler that sees the learner's memory: each day, the items that would be recalled less
-// than 90 % of the time a day later, the most forgotten first, then new items while the day
-// has room. With `reprise`, an item missed comes back two exercises later, until recalled, as
-// the drill does it. It sees what the drill can only infer from the learner's moves, but its
-// rule is simple: a yardstick of what this learner allows, not a bound.
+// than 90 % of the time a day later, the likeliest still recalled first (when the day has no
+// room for all, those already lost can wait: they cost a relearning whenever they come), then
+// new items while the day has room. With `reprise`, an item missed comes back two exercises later,
+// until recalled, as the drill does it. It sees what the drill can only infer from the learner's
+// moves, but its rule is simple: a yardstick of what this learner allows, not a bound.
 Resultat avec_un_planificateur_omniscient(Simulation& sim, bool reprise)
 {
     const auto nb_items = static_cast<int>(sim.items.items.size());
@@ -236,7 +237,8 @@ Resultat avec_un_planificateur_omniscient(Simulation& sim, bool reprise)
                 else if (sim.memoire.rappel(i, t + 1.0) < objectif)
                     du_jour.push_back(i);
             }
-            std::ranges::sort(du_jour, {}, [&](int i) { return sim.memoire.rappel(i, t); });
+            std::ranges::sort(du_jour, std::ranges::greater {},
+                              [&](int i) { return sim.memoire.rappel(i, t); });
             du_jour.insert(du_jour.end(), nouveaux.begin(), nouveaux.end());
             std::ranges::reverse(du_jour); // taken from the back
         }
