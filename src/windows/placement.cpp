@@ -1,6 +1,7 @@
 #include "windows/placement.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdlib>
 #include <limits>
 #include <vector>
@@ -22,6 +23,10 @@ std::vector<int> bords(int vise, int taille, int debut, int fin,
     }
     return v;
 }
+
+// Beyond this no screen reaches: the edges of a rectangle read from the settings stay far
+// from the limits of an int.
+constexpr int coordonnee_max = 1'000'000;
 
 } // namespace
 
@@ -58,6 +63,41 @@ Rectangle place_fenetre(int largeur, int hauteur, const Rectangle& ecran,
             }
         }
     return meilleure;
+}
+
+bool place_acceptable(const Rectangle& cadre, std::span<const Rectangle> ecrans)
+{
+    if (cadre.largeur <= 0 || cadre.hauteur <= 0) return false;
+    return std::any_of(ecrans.begin(), ecrans.end(),
+                       [&cadre](const Rectangle& e) { return e.contient(cadre); });
+}
+
+std::string texte_place(const Rectangle& place, bool avec_taille)
+{
+    std::string t = std::to_string(place.x) + ' ' + std::to_string(place.y);
+    if (avec_taille) t += ' ' + std::to_string(place.largeur) + ' ' + std::to_string(place.hauteur);
+    return t;
+}
+
+std::optional<Rectangle> lit_place(std::string_view texte)
+{
+    int v[4] {};
+    int n = 0;
+    const char* p = texte.data();
+    const char* const fin = p + texte.size();
+    while (true) {
+        while (p != fin && *p == ' ') ++p;
+        if (p == fin) break;
+        if (n == 4) return std::nullopt;
+        const auto [suite, erreur] = std::from_chars(p, fin, v[n]);
+        if (erreur != std::errc {} || (suite != fin && *suite != ' ')) return std::nullopt;
+        if (v[n] < -coordonnee_max || v[n] > coordonnee_max) return std::nullopt;
+        p = suite;
+        ++n;
+    }
+    if (n == 4 && (v[2] <= 0 || v[3] <= 0)) return std::nullopt;
+    if (n != 2 && n != 4) return std::nullopt;
+    return Rectangle {v[0], v[1], v[2], v[3]};
 }
 
 } // namespace tavik

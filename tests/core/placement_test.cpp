@@ -75,6 +75,51 @@ TEST(Placement, NoRoomLeftCoversTheLeast)
     EXPECT_EQ(recouvrement(r, ouvertes[0]) + recouvrement(r, ouvertes[1]), 291 * (h - 31));
 }
 
+// A place kept from an earlier run is taken again only where the whole frame lies on one
+// screen's available area: here a 1280 x 1024 screen with a 30-pixel panel at its top, and a
+// 1024 x 768 screen on its left.
+TEST(Placement, AKeptPlaceMustLieWhollyOnOneScreen)
+{
+    const std::vector ecrans {Rectangle {0, 30, 1280, 994}, Rectangle {-1024, 0, 1024, 768}};
+    // Inside one screen, its edges touching the area's: taken.
+    EXPECT_TRUE(place_acceptable({0, 30, 1280, 994}, ecrans));
+    EXPECT_TRUE(place_acceptable({700, 400, 520, 573}, ecrans));
+    EXPECT_TRUE(place_acceptable({-1024, 0, 489, 569}, ecrans));
+    // Across the two screens, though each part is on one of them.
+    EXPECT_FALSE(place_acceptable({-200, 100, 489, 569}, ecrans));
+    // One pixel beyond the right, the bottom, the left; under the panel.
+    EXPECT_FALSE(place_acceptable({792, 100, 489, 569}, ecrans));
+    EXPECT_FALSE(place_acceptable({0, 456, 489, 569}, ecrans));
+    EXPECT_FALSE(place_acceptable({-1025, 0, 489, 569}, ecrans));
+    EXPECT_FALSE(place_acceptable({100, 29, 489, 569}, ecrans));
+    // A screen gone: the place kept on it is on none of those left.
+    EXPECT_FALSE(place_acceptable({1400, 100, 489, 569}, ecrans));
+    // Larger than every screen, wherever it is.
+    EXPECT_FALSE(place_acceptable({0, 30, 1281, 994}, ecrans));
+    EXPECT_FALSE(place_acceptable({-1024, 0, 1024, 995}, ecrans));
+    // No screen known, or no frame at all.
+    EXPECT_FALSE(place_acceptable({0, 30, 489, 569}, {}));
+    EXPECT_FALSE(place_acceptable({100, 100, 0, 569}, ecrans));
+    EXPECT_FALSE(place_acceptable({100, 100, 489, -1}, ecrans));
+}
+
+// The place as the settings keep it, read back as written; any other text is no place.
+TEST(Placement, AKeptPlaceIsReadBackAndAnythingElseIgnored)
+{
+    EXPECT_EQ(texte_place({120, 80, 520, 539}, false), "120 80");
+    EXPECT_EQ(texte_place({-1024, 30, 520, 539}, true), "-1024 30 520 539");
+    EXPECT_EQ(lit_place("120 80"), (Rectangle {120, 80, 0, 0}));
+    EXPECT_EQ(lit_place("-1024 30 520 539"), (Rectangle {-1024, 30, 520, 539}));
+    EXPECT_EQ(lit_place(" 5  7 "), (Rectangle {5, 7, 0, 0})); // edited by hand
+    for (const char* faux :
+         {"", " ", "120", "120 80 520", "120 80 520 539 1", "abc", "120,80", "12x 80", "120 80.5",
+          "+120 80", "120 80 0 539", "120 80 520 -539", "99999999999 80", "2000000 80",
+          "120 -2000000", "120 80 2000000 539", "@Point(120 80)"}) {
+        SCOPED_TRACE(faux);
+        EXPECT_EQ(lit_place(faux), std::nullopt);
+    }
+}
+
 // The 64 tiles at any zoom still touch, without gaps, and the board keeps its square; at 100 %
 // every place is the same.
 TEST(Zoom, ControlsGrowTogetherAndTilesStillTouch)
