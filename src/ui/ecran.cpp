@@ -1,6 +1,7 @@
 #include "ecran.h"
 
 #include "echelle.h"
+#include "places_retenues.h"
 #include "windows/placement.h"
 #include "windows/zoom.h"
 
@@ -79,7 +80,7 @@ void ouvre_a_cote(QWidget& fenetre, const QWidget* voisine)
         } else {
             fenetre.resize(fenetre.size().boundedTo(place));
         }
-        place_a_cote(fenetre, voisine);
+        if (!remet_a_sa_place(fenetre, voisine)) place_a_cote(fenetre, voisine);
     }
     fenetre.show();
     fenetre.raise();

@@ -26,7 +26,8 @@ void place_a_cote(QWidget& fenetre, const QWidget* voisine);
 // Moves a shown window that reaches beyond the screen back onto it, as little as it takes.
 void garde_sur_l_ecran(QWidget& fenetre);
 
-// Shows `fenetre` where `place_a_cote` puts it, raised and active; a window of fixed size that
+// Shows `fenetre` where it was left when it remembers its place (see places_retenues.h) and
+// it fits there, else where `place_a_cote` puts it, raised and active; a window of fixed size that
 // would not fit the screen is first zoomed out until it does, one that can be resized is made
 // smaller. Once shown, it is only raised and activated.
 void ouvre_a_cote(QWidget& fenetre, const QWidget* voisine);

@@ -4,6 +4,7 @@
 #include "fenetre_info.h"
 #include "fenetre_ouverture.h"
 #include "images.h"
+#include "places_retenues.h"
 #include "polices.h"
 #include "reglages.h"
 
@@ -54,6 +55,8 @@ FenetrePlateau::FenetrePlateau(FonCom& com, std::vector<Candidat> candidats, Hot
     installe_curseur();
     decrit_controles();
     installe_zoom();
+    // Its size is its zoom, kept apart.
+    retient_place(*this, QStringLiteral("fenetres/plateau"), false);
     // The window's load: the library is read and a new game is set up before it shows.
     plateau_.Form_Load();
     actualise();
@@ -254,19 +257,28 @@ void FenetrePlateau::actualise()
 
 void FenetrePlateau::CmdChager_Click()
 {
-    if (!ouverture_) ouverture_ = new FenetreOuverture(*this);
+    if (!ouverture_) {
+        ouverture_ = new FenetreOuverture(*this);
+        retient_place(*ouverture_, QStringLiteral("fenetres/ouvertures"), true);
+    }
     ouvre_a_cote(*ouverture_, this);
 }
 
 void FenetrePlateau::CmdEntrainer_Click()
 {
-    if (!entrainement_) entrainement_ = new FenetreEntrainement(*this);
+    if (!entrainement_) {
+        entrainement_ = new FenetreEntrainement(*this);
+        retient_place(*entrainement_, QStringLiteral("fenetres/entrainement"), false);
+    }
     ouvre_a_cote(*entrainement_, this);
 }
 
 void FenetrePlateau::CmdParties_Click()
 {
-    if (!parties_) parties_ = new FenetreParties(*this);
+    if (!parties_) {
+        parties_ = new FenetreParties(*this);
+        retient_place(*parties_, QStringLiteral("fenetres/parties"), true);
+    }
     ouvre_a_cote(*parties_, this);
 }
 

@@ -49,16 +49,18 @@ public:
     // Repaints every control from the core's state.
     void actualise();
 
-    // "Ouvertures": the chooser, modeless, one at most, opened beside the other windows;
-    // "A propos...": the about box, modal.
+    // "Ouvertures": the chooser, modeless, one at most, opened where it was left (see
+    // places_retenues.h), else beside the other windows; "A propos...": the about box, modal,
+    // beside this window.
     void CmdChager_Click();
     void CmdInfo_Click();
     FenetreOuverture* fenetre_ouverture() const { return ouverture_; }
-    // "Entraîner": the training window, modeless, one at most, opened beside the other
-    // windows.
+    // "Entraîner": the training window, modeless, one at most, opened where it was left, else
+    // beside the other windows.
     void CmdEntrainer_Click();
     FenetreEntrainement* fenetre_entrainement() const { return entrainement_; }
-    // "Parties": the games window, modeless, one at most, opened beside the other windows.
+    // "Parties": the games window, modeless, one at most, opened where it was left, at the size
+    // it had, else beside the other windows.
     void CmdParties_Click();
     FenetreParties* fenetre_parties() const { return parties_; }
     // Once this window is shown at start-up: the games window comes back beside it when it was

@@ -2,6 +2,7 @@
 #include "ecran.h"
 #include "fenetre_plateau.h"
 #include "ligne_de_commande.h"
+#include "places_retenues.h"
 #include "polices.h"
 #include "traductions.h"
 #include "windows/foncom.h"
@@ -40,7 +41,8 @@ int main(int argc, char* argv[])
     if (const auto& fichier = plateau.plateau().fichier_biblio())
         qCInfo(journal_biblio, "bibliothèque d'ouvertures\u00a0: %s, %d ouvertures",
                qPrintable(texte_chemin(*fichier)), int {com.nb_biblio});
-    place_a_cote(plateau, nullptr); // in the middle of the screen, entirely on it
+    // Where it was left last time, else in the middle of the screen, entirely on it.
+    if (!remet_a_sa_place(plateau)) place_a_cote(plateau, nullptr);
     plateau.show();
     // The windows left open last time come back once the event loop runs, after this one.
     QTimer::singleShot(0, &plateau, &FenetrePlateau::rouvre_fenetres);
