@@ -32,26 +32,38 @@ int lignes_en_echec(std::span<const int> lignes, const Etats& etats, Jour jour)
 
 namespace {
 
-// Lines sorted by urgency: lower is sooner. `rang` orders the categories, the rest breaks ties.
+// Where a line stands for the choice: its rank (lower first; negative, left out) and its order
+// within the rank; then the earliest due comes first and, at equal dates, the least easy, or
+// the easiest with `faciles_d_abord`.
+struct Place
+{
+    int rang;
+    int ordre = 0;
+    bool faciles_d_abord = false;
+};
+
+// Lines sorted by urgency: lower is sooner.
 struct Urgence
 {
     int rang;
     int ordre;
     Jour echeance;
-    double facilite;
+    double facilite; // negated when the easiest come first
     int ligne;
     auto operator<=>(const Urgence&) const = default;
 };
 
-template <typename Rang>
-int la_plus_urgente(std::span<const int> lignes, const Etats& etats, Rang rang)
+template <typename Classe>
+int la_plus_urgente(std::span<const int> lignes, const Etats& etats, Classe classe)
 {
     std::optional<Urgence> meilleure;
     for (const int l : lignes) {
         const std::optional<EtatLigne>& e = etats[static_cast<std::size_t>(l)];
-        const auto [r, ordre] = rang(l, e);
-        if (r < 0) continue;
-        const Urgence u {r, ordre, e ? e->echeance : 0, e ? e->facilite : 0.0, l};
+        const Place p = classe(l, e);
+        if (p.rang < 0) continue;
+        const double facilite = e ? e->facilite : 0.0;
+        const Urgence u {p.rang, p.ordre, e ? e->echeance : 0,
+                         p.faciles_d_abord ? -facilite : facilite, l};
         if (!meilleure || u < *meilleure) meilleure = u;
     }
     return meilleure ? meilleure->ligne : -1;
@@ -81,10 +93,10 @@ Choix choisit_ligne(std::span<const int> lignes, const Etats& etats, const Conte
         return r == x.recentes.rend() ? -1 : static_cast<int>(r - x.recentes.rbegin());
     };
     // 0 relearning due, 1 due, 2 new, 3 relearning too soon; -1 left out.
-    const auto rang = [&](int l, const std::optional<EtatLigne>& e) -> std::pair<int, int> {
+    const auto classe = [&](int l, const std::optional<EtatLigne>& e) -> Place {
         switch (categorie(e, x.jour, p)) {
         case Categorie::due:
-            return {1, depassement(*e, x.jour)};
+            return {1, depassement(*e, x.jour), true};
         case Categorie::nouvelle: {
             const bool ordonnee = static_cast<std::size_t>(l) < x.ordre_nouvelles.size();
             return {place_pour_nouvelles ? 2 : -1, ordonnee ? x.ordre_nouvelles[l] : l};
@@ -100,7 +112,7 @@ Choix choisit_ligne(std::span<const int> lignes, const Etats& etats, const Conte
         }
         return {-1, 0};
     };
-    const int l = la_plus_urgente(lignes, etats, rang);
+    const int l = la_plus_urgente(lignes, etats, classe);
     if (l < 0) return {};
     switch (categorie(etats[static_cast<std::size_t>(l)], x.jour, p)) {
     case Categorie::due:
@@ -118,15 +130,15 @@ int plus_pressante(std::span<const int> lignes, const Etats& etats, Jour jour,
     return la_plus_urgente(lignes, etats, [&](int, const std::optional<EtatLigne>& e) {
         switch (categorie(e, jour, p)) {
         case Categorie::due:
-            return std::pair {0, 0};
+            return Place {0};
         case Categorie::en_apprentissage:
-            return std::pair {1, 0};
+            return Place {1};
         case Categorie::nouvelle:
-            return std::pair {2, 0};
+            return Place {2};
         case Categorie::connue:
-            return std::pair {3, 0};
+            return Place {3};
         }
-        return std::pair {3, 0};
+        return Place {3};
     });
 }
 

@@ -64,7 +64,7 @@ struct Contexte
 // The next exercise among `lignes`: first the lines failed today whose relearning step has
 // come (not among the last `ecart_reprise` exercises), the one failed longest ago first; then
 // the due lines, the one that has gone least past its interval, relative to the interval's
-// length, first (then the earliest due, the least easy, in file order); then new
+// length, first (then the earliest due, the easiest, in file order); then new
 // lines in their order, while fewer than `nouvelles_par_jour` lines were first trained today
 // and fewer than half that pace (at least one) are still failed (`lignes_en_echec`); then the
 // lines failed today that have just been trained; else free practice. The second limit paces
@@ -72,8 +72,9 @@ struct Contexte
 // cost a relearning exercise each, and for a learner who forgets fast a line takes many days
 // to hold, so that new lines taken on while many fail only crowd the days and delay them all.
 // The order of due lines matters when more are due than the learner trains that day: those
-// just due are the likeliest still known, and a review now keeps them, while a line long past
-// its interval is most likely forgotten already and costs the same relearning a day later.
+// just due, and among them the easiest, are the likeliest still known, and a review now keeps
+// them, while a line long past its interval, or one that the learner keeps missing, is most
+// likely forgotten already and costs the same relearning a day later.
 Choix choisit_ligne(std::span<const int> lignes, const Etats& etats, const Contexte& contexte,
                     const ParametresSm2& p);
 

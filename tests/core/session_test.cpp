@@ -135,11 +135,12 @@ TEST(Session, ADayOfExercisesWrittenToTheNotebook)
                         "'C4E3 F6E6 F5C5 F4'"),
               std::vector<std::string> {"2|0|2.5|1|1|5|2|1"});
 
-    // The next day, in a new session: every item is due, the least easy first.
+    // The next day, in a new session: every item is due, a day past its last review; the
+    // easiest first, of two found clean the first in file order, then the two missed.
     s.hote.lendemain();
     Session lendemain(s.rep, s.carnet, noir, portee_complete(s.rep, noir), s.hote.services());
     lendemain.nouvel_exercice();
-    EXPECT_EQ(lendemain.annonce(), "Révision\u00a0: Tigre");
+    EXPECT_EQ(lendemain.annonce(), "Révision\u00a0: Ishii tigre");
     const Progres p = lendemain.progres();
     EXPECT_EQ(resume(p),
               "0 ligne connue, 4 à revoir aujourd'hui dont 0 en apprentissage, 0 nouvelle");

@@ -236,16 +236,16 @@ std::vector<Choix> journee(std::vector<int> lignes, Etats& etats, Jour jour, int
 
 } // namespace
 
-// Due lines equally far past their interval: the earliest due first, at equal dates the least
-// easy; then new lines in file order; then the line failed today; then free practice. Line 0
-// is not due yet, line 7 not chosen.
+// Due lines equally far past their interval: the earliest due first, at equal dates the
+// easiest; then new lines in file order; then the line failed today; then free practice. Line
+// 0 is not due yet, line 7 not chosen.
 TEST(Planning, DueLinesFirstThenNewThenFailedToday)
 {
     Etats etats = {etat(60, 2.5), etat(47, 2.5), etat(50, 2.0),    etat(47, 1.8),
                    std::nullopt,  std::nullopt,  etat(51, 2.5, 2), std::nullopt};
     const std::vector<Choix> attendus = {
         {6, Motif::reprise}, // failed in an earlier session today: its step has come
-        {3, Motif::revision}, {1, Motif::revision}, {2, Motif::revision},
+        {1, Motif::revision}, {3, Motif::revision}, {2, Motif::revision},
         {4, Motif::nouvelle}, {5, Motif::nouvelle}, {},
     };
     EXPECT_EQ(journee({0, 1, 2, 3, 4, 5, 6}, etats, 50, 10), attendus);
