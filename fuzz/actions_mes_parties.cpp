@@ -82,7 +82,9 @@ std::string decrit_mes_parties(const Action& a)
     }
 }
 
-Base base_d_essai()
+namespace {
+
+Base construit_base_d_essai()
 {
     Base base;
     base.fichiers = {"miennes.txt", "WTH_2001.wtb"};
@@ -108,6 +110,16 @@ Base base_d_essai()
     }
     base.index.construit(base.parties, 60);
     return base;
+}
+
+} // namespace
+
+// Read and indexed once per process: the fuzz targets build a harness for every input, and
+// each harness gets a copy of its own.
+Base base_d_essai()
+{
+    static const Base modele = construit_base_d_essai();
+    return modele;
 }
 
 } // namespace tavik::fuzz
