@@ -12,23 +12,9 @@ namespace tavik {
 
 namespace {
 
-// The keys of the setting's text, each in common form and once: a line written by hand in
-// another orientation or order is the same place as the program's own.
-std::vector<std::string> cles_lues(const std::string& reglage)
-{
-    std::vector<std::string> cles;
-    std::istringstream texte(reglage);
-    for (std::string ligne; std::getline(texte, ligne);) {
-        if (ligne.empty() || defaut_de_ligne(ligne)) continue;
-        std::string cle = cle_de_debut(cases_de_ligne(ligne));
-        if (std::find(cles.begin(), cles.end(), cle) == cles.end()) cles.push_back(std::move(cle));
-    }
-    return cles;
-}
-
 std::vector<std::string> cles_lues(const Services& services)
 {
-    return cles_lues(reglage_de_mes_parties(services));
+    return cles_du_reglage(reglage_de_mes_parties(services));
 }
 
 void ecrit(const Services& services, const std::vector<std::string>& cles)
@@ -51,16 +37,25 @@ std::string reglage_de_mes_parties(const Services& services)
     return services.lit_reglage ? services.lit_reglage(reglage_lignes_de_mes_parties) : "";
 }
 
-std::vector<std::vector<Case>> debuts_du_reglage(const std::string& reglage)
+// Each line in common form and once: a line written by hand in another orientation or order
+// is the same place as the program's own.
+std::vector<std::string> cles_du_reglage(const std::string& reglage)
 {
-    std::vector<std::vector<Case>> debuts;
-    for (const std::string& cle : cles_lues(reglage)) debuts.push_back(cases_de_ligne(cle));
-    return debuts;
+    std::vector<std::string> cles;
+    std::istringstream texte(reglage);
+    for (std::string ligne; std::getline(texte, ligne);) {
+        if (ligne.empty() || defaut_de_ligne(ligne)) continue;
+        std::string cle = cle_de_debut(cases_de_ligne(ligne));
+        if (std::find(cles.begin(), cles.end(), cle) == cles.end()) cles.push_back(std::move(cle));
+    }
+    return cles;
 }
 
 std::vector<std::vector<Case>> debuts_de_mes_parties(const Services& services)
 {
-    return debuts_du_reglage(reglage_de_mes_parties(services));
+    std::vector<std::vector<Case>> debuts;
+    for (const std::string& cle : cles_lues(services)) debuts.push_back(cases_de_ligne(cle));
+    return debuts;
 }
 
 int ajoute_debuts_de_mes_parties(const Services& services,

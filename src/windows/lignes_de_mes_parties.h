@@ -23,9 +23,9 @@ inline constexpr const char* reglage_lignes_de_mes_parties = "entrainement/ligne
 std::vector<std::vector<Case>> debuts_de_mes_parties(const Services& services);
 
 // The setting's text as it is stored ("" without settings), to see whether it changed, and the
-// places that such a text holds, read as above.
+// keys (`cle_de_debut`) of the places that such a text holds, read as above.
 std::string reglage_de_mes_parties(const Services& services);
-std::vector<std::vector<Case>> debuts_du_reglage(const std::string& reglage);
+std::vector<std::string> cles_du_reglage(const std::string& reglage);
 
 // Adds places, each given by moves legal from the usual start in any orientation, to those
 // remembered; returns how many were not there yet.

@@ -285,7 +285,7 @@ void Entrainement::actualise_mes_parties()
     std::string reglage = reglage_de_mes_parties(services_);
     if (mes_parties_lues_ == reglage) return;
     mes_parties_lues_ = std::move(reglage);
-    const std::size_t n = nb_mes_parties_ = debuts_du_reglage(*mes_parties_lues_).size();
+    const std::size_t n = nb_mes_parties_ = cles_du_reglage(*mes_parties_lues_).size();
     OptPortee[choix_mes_parties].legende = "Lignes de mes parties ("
         + (n == 0 ? std::string("aucune")
                   : std::to_string(n) + (n > 1 ? " positions" : " position"))

@@ -262,9 +262,7 @@ void MesParties::etat_actions(std::string reglage)
 {
     seance_ = plateau_.entraineur() != nullptr;
     reglage_lu_ = std::move(reglage);
-    cles_retenues_.clear();
-    for (const std::vector<Case>& debut : debuts_du_reglage(reglage_lu_))
-        cles_retenues_.push_back(cle_de_ligne(debut));
+    cles_retenues_ = cles_du_reglage(reglage_lu_);
     CmdAjouter.actif = !seance_
         && std::any_of(LstParties.begin(), LstParties.end(),
                        [](const PartieListee& p) { return !p.debut.empty(); });
