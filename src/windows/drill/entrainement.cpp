@@ -241,7 +241,7 @@ void Entrainement::etat_commandes()
     LstOuverture.actif = !seance;
     CmdImporter.actif = !seance;
     ChkDepuisF5.actif = !seance;
-    CmdViderMesParties.actif = !seance && nb_mes_parties_ > 0;
+    CmdViderMesParties.actif = vider_possible();
     if (coups_caches_ != exercice_en_cours()) TxtFiltre_Change();
 }
 
@@ -290,14 +290,14 @@ void Entrainement::actualise_mes_parties()
         + (n == 0 ? std::string("aucune")
                   : std::to_string(n) + (n > 1 ? " positions" : " position"))
         + ")";
-    CmdViderMesParties.actif = !session_ && n > 0;
+    CmdViderMesParties.actif = vider_possible();
 }
 
 // The places go, never the notebook's progress on their lines.
 void Entrainement::CmdViderMesParties_Click()
 {
     actualise_mes_parties();
-    if (session_ || !CmdViderMesParties.actif) return;
+    if (!vider_possible()) return;
     const std::size_t n = nb_mes_parties_;
     const std::string question = "Ne plus entraîner les lignes de vos parties\u00a0? "
         + (n > 1 ? "Les " + std::to_string(n) + " positions retenues"

@@ -164,6 +164,9 @@ private:
     const IndexPositions* index_ = nullptr;
     std::optional<std::string> mes_parties_lues_; // the setting of the places, as last read
     std::size_t nb_mes_parties_ = 0; // the places that it keeps
+
+    // "Vider…" waits for the session's end, and for a place to forget.
+    bool vider_possible() const { return !session_ && nb_mes_parties_ > 0; }
 };
 
 } // namespace tavik
