@@ -32,26 +32,36 @@ EchangeProgres::EchangeProgres()
     static std::atomic<int> numero = 0;
     const fs::path dossier
         = fs::temp_directory_path() / ("tavik-harnais-" + std::to_string(getpid()));
-    std::error_code ec;
-    fs::create_directories(dossier, ec);
     const std::string n = std::to_string(numero++);
     export_ = dossier / ("progression-" + n + ".sqlite");
     illisible_ = dossier / ("notes-" + n + ".txt");
-    fs::remove(export_, ec);
-    std::ofstream(illisible_, std::ios::binary) << std::string(1500, 'x');
 }
 
 EchangeProgres::~EchangeProgres()
 {
+    if (!prets_) return;
     std::error_code ec;
     fs::remove(export_, ec);
     fs::remove(illisible_, ec);
     fs::remove(export_.parent_path(), ec); // once the last run of the process has gone
 }
 
+// The files are made when a dialog first answers with one: most runs never export or import.
+// An earlier process of the same number may have left an export behind.
+void EchangeProgres::prepare()
+{
+    if (prets_) return;
+    prets_ = true;
+    std::error_code ec;
+    fs::create_directories(export_.parent_path(), ec);
+    fs::remove(export_, ec);
+    std::ofstream(illisible_, std::ios::binary) << std::string(1500, 'x');
+}
+
 std::optional<fs::path> EchangeProgres::choisit(const DemandeFichier&)
 {
     ++dialogues_;
+    if (reponse_ != 0) prepare();
     if (reponse_ == 1) return export_;
     if (reponse_ == 2) return illisible_;
     return std::nullopt;

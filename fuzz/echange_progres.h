@@ -17,7 +17,7 @@ namespace tavik::fuzz {
 class EchangeProgres
 {
 public:
-    EchangeProgres(); // files of its own in a folder of the process
+    EchangeProgres(); // files of its own in a folder of the process, once a dialog needs them
     ~EchangeProgres(); // which it removes
     EchangeProgres(const EchangeProgres&) = delete;
     EchangeProgres& operator=(const EchangeProgres&) = delete;
@@ -34,6 +34,8 @@ public:
     void carnet_neuf() { export_complet_ = false; }
 
 private:
+    void prepare();
+
     std::filesystem::path export_;
     std::filesystem::path illisible_;
     int reponse_ = 0; // 0 cancelled, 1 the export, 2 the file that is no progress
@@ -42,6 +44,7 @@ private:
     bool actif_avant_ = false;
     bool export_complet_ = false; // the export holds every exercise of the notebook...
     int exercices_exportes_ = 0; // ...while it has this many
+    bool prets_ = false; // the folder and the file that is no progress are made
 };
 
 } // namespace tavik::fuzz
