@@ -174,5 +174,15 @@ void BM_construit_repertoire(benchmark::State& state)
 }
 BENCHMARK(BM_construit_repertoire)->Unit(benchmark::kMillisecond);
 
+// The items of a colour: the lines merged where the learner's own moves agree, each in the
+// form common to its mirror images.
+void BM_items_de(benchmark::State& state)
+{
+    Donnees& d = donnees();
+    for (auto _ : state) benchmark::DoNotOptimize(items_de(d.rep, noir));
+    state.counters["items"] = static_cast<double>(items_de(d.rep, noir).items.size());
+}
+BENCHMARK(BM_items_de)->Unit(benchmark::kMillisecond);
+
 } // namespace
 } // namespace tavik
