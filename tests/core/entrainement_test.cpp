@@ -186,6 +186,33 @@ TEST(Entrainement, TurnedInterruptedByALoadedGameThenEndedByJouer)
     EXPECT_EQ(images(s.p()).find_first_of("6789"), std::string::npos);
 }
 
+// The library file grown on disk and read again by "Jouer": the progress shown for each colour
+// is that of the new lines, as when the window opens on them.
+TEST(Entrainement, ProgressOfTheLibraryReadAgain)
+{
+    const auto progres = [](Seance& s) {
+        return s.e->LblProgres.legende + " | " + s.e->LblConnues.legende + " "
+            + s.e->LblDues.legende + " " + s.e->LblNouvelles.legende + " "
+            + s.e->LblApprentissage.legende;
+    };
+    Seance s({biblio_du_tigre()[0], biblio_du_tigre()[4]}), attendue;
+    s.e->OptCouleur_Click(Entrainement::choix_blanc);
+    const std::string blancs_avant = progres(s);
+    s.e->OptCouleur_Click(Entrainement::choix_noir);
+    const std::string noirs_avant = progres(s);
+
+    std::ofstream(s.f.fichier->chemin(), std::ios::binary | std::ios::trunc)
+        << fichier_de(biblio_du_tigre());
+    s.p().cmd_jouer_Click();
+    EXPECT_EQ(progres(s), progres(attendue));
+    EXPECT_NE(progres(s), noirs_avant);
+    s.e->OptCouleur_Click(Entrainement::choix_blanc);
+    attendue.e->OptCouleur_Click(Entrainement::choix_blanc);
+    EXPECT_EQ(progres(s), progres(attendue));
+    EXPECT_NE(progres(s), blancs_avant);
+    s.sain();
+}
+
 // White is answered from F5, on an opening picked by name, which stays picked when the filter
 // widens; the score in the singular; a position outside the library; a notebook that cannot be
 // used, which the learner is told of.

@@ -73,9 +73,17 @@ void Entrainement::relit_biblio()
     if (lues_ && std::equal(debut, debut + com.nb_biblio, lues_->begin(), lues_->end())) return;
     lues_.emplace(debut, debut + com.nb_biblio);
     rep_ = construit_repertoire(com.biblio, com.nb_biblio);
+    items_ = {};
     LstOuverture.vide();
     TxtFiltre_Change();
     actualise_progres();
+}
+
+const ItemsCouleur& Entrainement::items(int16_t c) const
+{
+    std::optional<ItemsCouleur>& faits = items_[c == blanc ? 1 : 0];
+    if (!faits) faits = items_de(rep_, c);
+    return *faits;
 }
 
 int16_t Entrainement::couleur() const
@@ -164,7 +172,7 @@ std::vector<int> Entrainement::parties_par_item() const
 {
     if (!index_) return {};
     std::vector<std::vector<Case>> fins;
-    for (const ItemRepertoire& item : items_de(rep_, couleur()).items) fins.push_back(item.coups);
+    for (const ItemRepertoire& item : items(couleur()).items) fins.push_back(item.coups);
     return parties_au_bout(*index_, fins);
 }
 
@@ -250,10 +258,11 @@ void Entrainement::actualise_progres()
     if (!carnet_) return;
     const int16_t c = couleur();
     const std::vector<int> lignes = portee_complete(rep_, c);
-    const ItemsCouleur items = items_de(rep_, c);
-    const std::vector<int> choix = items_des_lignes(items, lignes);
-    const Progres p = progres_de(items, *carnet_, c, choix, etats_de(rep_, items, *carnet_, c),
-                                 services_.maintenant().jour);
+    const ItemsCouleur& du_joueur = items(c);
+    const std::vector<int> choix = items_des_lignes(du_joueur, lignes);
+    const Progres p
+        = progres_de(du_joueur, *carnet_, c, choix, etats_de(rep_, du_joueur, *carnet_, c),
+                     services_.maintenant().jour);
     LblProgres.legende = std::string("Avec les ") + (c == noir ? "noirs" : "blancs") + ", sur "
         + std::to_string(choix.size()) + (choix.size() > 1 ? " lignes" : " ligne")
         + " de la bibliothèque";

@@ -164,6 +164,10 @@ private:
     const IndexPositions* index_ = nullptr;
     std::optional<std::string> mes_parties_lues_; // the setting of the places, as last read
     std::size_t nb_mes_parties_ = 0; // the places that it keeps
+    // The items of each colour (black, white), made from rep_ when first needed: the progress
+    // shown after every exercise reads them.
+    mutable std::array<std::optional<ItemsCouleur>, 2> items_;
+    const ItemsCouleur& items(int16_t c) const;
 
     // "Vider…" waits for the session's end, and for a place to forget.
     bool vider_possible() const { return !session_ && nb_mes_parties_ > 0; }
