@@ -125,16 +125,18 @@ Choix choisit_ligne(std::span<const int> lignes, const Etats& etats, const Conte
 }
 
 int plus_pressante(std::span<const int> lignes, const Etats& etats, Jour jour,
-                   const ParametresSm2& p)
+                   const ParametresSm2& p, std::span<const int> ordre_nouvelles)
 {
-    return la_plus_urgente(lignes, etats, [&](int, const std::optional<EtatLigne>& e) {
+    return la_plus_urgente(lignes, etats, [&](int l, const std::optional<EtatLigne>& e) {
         switch (categorie(e, jour, p)) {
         case Categorie::due:
             return Place {0};
         case Categorie::en_apprentissage:
             return Place {1};
-        case Categorie::nouvelle:
-            return Place {2};
+        case Categorie::nouvelle: {
+            const bool ordonnee = static_cast<std::size_t>(l) < ordre_nouvelles.size();
+            return Place {2, ordonnee ? ordre_nouvelles[static_cast<std::size_t>(l)] : l};
+        }
         case Categorie::connue:
             return Place {3};
         }

@@ -79,9 +79,10 @@ Choix choisit_ligne(std::span<const int> lignes, const Etats& etats, const Conte
                     const ParametresSm2& p);
 
 // The most pressing line among lines that the game already goes towards, whatever the pace
-// of new lines: due, then failed today, then new, then the one due soonest. -1 when there is
-// none.
+// of new lines: due, then failed today, then new (in `ordre_nouvelles`, as for the choice of
+// the next exercise: the shorter before the deeper), then the one due soonest. -1 when there
+// is none.
 int plus_pressante(std::span<const int> lignes, const Etats& etats, Jour jour,
-                   const ParametresSm2& p);
+                   const ParametresSm2& p, std::span<const int> ordre_nouvelles = {});
 
 } // namespace tavik

@@ -84,8 +84,8 @@ Session::Session(const Repertoire& rep, Carnet& carnet, int16_t couleur, std::ve
     , parametres_(parametres)
     , items_(items_de(rep, couleur))
     , choix_(items_des_lignes(items_, lignes_))
-    , ordre_nouveaux_(ordre_des_nouveaux(items_, reglages_.toute_la_bibliotheque,
-                                         reglages_.parties_par_item))
+    , ordre_nouveaux_(
+          ordre_des_nouveaux(items_, reglages_.toute_la_bibliotheque, reglages_.parties_par_item))
     , etats_(etats_de(rep, items_, carnet, couleur))
     , retention_(retention_de(carnet.historique(couleur), parametres_.qualite_retenue,
                               parametres_.retention))
@@ -170,7 +170,7 @@ Verdict Session::coup_utilisateur(Case c)
         }
         // The learner chose another way: aim at the most pressing item down it.
         const std::vector<int> par_la = items_des_lignes(items_, exercice_->en_cours());
-        const int item = plus_pressante(par_la, etats_, m.jour, parametres_);
+        const int item = plus_pressante(par_la, etats_, m.jour, parametres_, ordre_nouveaux_);
         vise(item);
         motif_ = item < 0
             ? Motif::libre

@@ -15,6 +15,13 @@ struct Seance
                   hote.services(), reglages)
     {
     }
+    // Black on the whole of a library of its own.
+    explicit Seance(const std::vector<std::string>& enregistrements)
+        : biblio(enregistrements)
+        , session(rep, carnet, noir, portee_complete(rep, noir), hote.services(),
+                  {.toute_la_bibliotheque = true})
+    {
+    }
 
     // Plays the learner's moves ("C4 F6"), each followed by the program's answer when it is
     // its turn; returns the program's answers.
@@ -146,6 +153,22 @@ TEST(Session, ADayOfExercisesWrittenToTheNotebook)
               "0 ligne connue, 4 à revoir aujourd'hui dont 0 en apprentissage, 0 nouvelle");
     EXPECT_EQ(p.jours[28], (JourActivite {d, 6, 2}));
     EXPECT_EQ(p.jours[29], (JourActivite {d + 1, 0, 0}));
+}
+
+// The learner leaves the line under review by another library move: the new line aimed at down
+// that way is the first in the order of new lines, the shorter before the deeper, whatever
+// the file's order.
+TEST(Session, AnotherWayAimsAtItsShortestNewLine)
+{
+    Seance s({"Tigre;;C4E3 F6E6 F5;eq;", "Crochet en coin;;C4E3 F4C5 E6F5 F6F3 D6;eq;",
+              "Cheval Muller;;C4E3 F4C5 E6F5 D6;eq;"});
+    s.session.nouvel_exercice();
+    EXPECT_EQ(s.session.annonce(), "Nouvelle ligne\u00a0: Tigre (C4E3 F6E6 F5)");
+    EXPECT_EQ(s.joue("C4"), "E3");
+    EXPECT_EQ(s.session.coup_utilisateur(case_ecrite("F4")).jugement, Jugement::autre_ligne);
+    EXPECT_EQ(s.session.annonce(), "Nouvelle ligne\u00a0: Cheval Muller (C4E3 F4C5 E6F5 D6)");
+    EXPECT_EQ(s.joue("F4 E6 D6"), "C5 F5");
+    EXPECT_EQ(bilan(s.session), "Cheval Muller|2|eq||4 coups sur 4 trouvés du premier coup");
 }
 
 // Training white from F5, the line is announced in the orientation of the program's first
