@@ -80,6 +80,13 @@ int depassement(const EtatLigne& e, Jour jour)
                                                      std::numeric_limits<int>::max()));
 }
 
+// A new line's place among the new ones: its order when one is given, else the file's.
+int ordre_de_nouvelle(int l, std::span<const int> ordre_nouvelles)
+{
+    const auto i = static_cast<std::size_t>(l);
+    return i < ordre_nouvelles.size() ? ordre_nouvelles[i] : l;
+}
+
 } // namespace
 
 Choix choisit_ligne(std::span<const int> lignes, const Etats& etats, const Contexte& x,
@@ -97,10 +104,8 @@ Choix choisit_ligne(std::span<const int> lignes, const Etats& etats, const Conte
         switch (categorie(e, x.jour, p)) {
         case Categorie::due:
             return {1, depassement(*e, x.jour), true};
-        case Categorie::nouvelle: {
-            const bool ordonnee = static_cast<std::size_t>(l) < x.ordre_nouvelles.size();
-            return {place_pour_nouvelles ? 2 : -1, ordonnee ? x.ordre_nouvelles[l] : l};
-        }
+        case Categorie::nouvelle:
+            return {place_pour_nouvelles ? 2 : -1, ordre_de_nouvelle(l, x.ordre_nouvelles)};
         case Categorie::en_apprentissage: {
             const int a = anciennete(l);
             // Never trained in this session: failed in an earlier one today, its step has come.
@@ -133,10 +138,8 @@ int plus_pressante(std::span<const int> lignes, const Etats& etats, Jour jour,
             return Place {0};
         case Categorie::en_apprentissage:
             return Place {1};
-        case Categorie::nouvelle: {
-            const bool ordonnee = static_cast<std::size_t>(l) < ordre_nouvelles.size();
-            return Place {2, ordonnee ? ordre_nouvelles[static_cast<std::size_t>(l)] : l};
-        }
+        case Categorie::nouvelle:
+            return Place {2, ordre_de_nouvelle(l, ordre_nouvelles)};
         case Categorie::connue:
             return Place {3};
         }
